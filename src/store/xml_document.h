@@ -1,0 +1,126 @@
+#pragma once
+// The in-memory configuration document: a tree of elements and attributes whose
+// values live, encoded, in one value buffer; addressed by path strings, filled with
+// typed "NODE" values and written out as XML text. Documents are only built and
+// written, never parsed from text.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "store/memory_store.h"
+
+enum : std::uint32_t { kXmlElement = 5, kXmlAttribute = 6 };
+
+// Type codes of configuration values and the "TYPE" texts they stand for.
+enum XmlValueType : std::uint32_t {
+  kTypeEmpty = 0,    // "EMPTY": neither "VALUE" nor "TYPE" is written
+  kTypeDword = 1,    // "DWORD": uppercase hexadecimal without leading zeros
+  kTypeString = 2,   // "STRING"
+  kTypeBinary = 3,   // "BINARY": Base64
+  kTypeSubnode = 4,  // "SUBNODE": holds child "NODE" elements
+  kTypePass = 5,     // "PASS": UTF-16 text, scrambled, then Base64
+  kTypeXml = 6,      // "XML": recognised when read, never written
+};
+
+// How ResolvePath treats each segment.
+enum XmlPathMode : int {
+  kPathNone = 0,         // resolves nothing
+  kPathAppend = 1,       // always appends a new element
+  kPathAppendToo = 2,    // the same as kPathAppend
+  kPathFind = 3,         // finds the first match
+  kPathFindOrCreate = 4  // finds the first match, else appends one
+};
+
+constexpr std::size_t kXmlNameCapacity = 50;  // 49 characters and the terminator
+
+struct _XML_NODE {
+  std::uint32_t kind;                // kXmlElement or kXmlAttribute
+  char16_t name[kXmlNameCapacity];   // cut to 49 characters
+  std::uint32_t valueInBuffer;       // 1: the range below refers to the value buffer
+  std::uint64_t valueStart;          // first byte of the encoded value
+  std::uint64_t valueEnd;            // one past its last byte
+  _XML_NODE* firstChild;             // attributes and elements, in creation order
+  _XML_NODE* nextSibling;
+  _XML_NODE* parent;
+  _XML_NODE* lastChild;              // so that appending costs the same for every child
+};
+
+// Byte buffer for the encoded attribute values; capacity grows in multiples of 4096.
+struct XmlValueBuffer {
+  std::uint8_t* data;
+  std::size_t cursor;    // where the next value is appended
+  std::size_t count;     // bytes in use
+  std::size_t capacity;
+};
+
+// The text writer's state. Modes: counting (no buffer, not growable), fixed (a caller's
+// buffer) and growable (the writer owns `buffer` and enlarges it as needed).
+struct XmlWriter {
+  char* buffer;
+  std::size_t position;  // bytes stored in buffer
+  std::size_t count;     // bytes produced, including those that did not fit
+  std::size_t capacity;
+  bool overflow;         // a byte did not fit (always set by a counting pass)
+  bool growable;
+  bool ascii;            // escape every character outside 32..126 as "&#xHHHH;"
+};
+
+struct XmlDocument {
+  void* file;  // unused: documents are never bound to a file
+  XmlValueBuffer values;
+  XmlWriter writer;
+  std::uint32_t saveOnClose;
+  std::uint32_t scrambleOnSave;
+  _XML_NODE documentNode;  // its first child is the root element
+  CMemoryStoreTemplate<_XML_NODE, CMemoryStoreManager> pool;
+};
+
+// Document life.
+XmlDocument* CreateDocument();
+_XML_NODE* CreateRoot(XmlDocument* doc);  // the root element "Corvid"
+int CloseDocument(XmlDocument* doc);      // 0; frees everything (null does nothing)
+_XML_NODE* GetRoot(const XmlDocument* doc);
+
+// Elements and attributes.
+_XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name);
+_XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name);
+int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
+                 std::u16string_view value);  // 0, or 1 on failure
+// With a null buffer *size receives the characters needed (terminator included); with a
+// buffer *size is its capacity in, characters written (terminator included) out.
+int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
+                 char16_t* buffer, std::size_t* size);  // 0, or 1 on failure
+_XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);
+void DeleteChildren(XmlDocument* doc, _XML_NODE* node);
+void DeleteNode(XmlDocument* doc, _XML_NODE* node);
+
+// Paths: segments separated by "\", each a name with optional ";KEY=VALUE" filters.
+_XML_NODE* ResolvePath(XmlDocument* doc, _XML_NODE* start, std::u16string_view path,
+                       XmlPathMode mode);
+
+// Typed "NODE" values below a parent element.
+bool SetValue(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name,
+              std::uint32_t type, const void* data, std::size_t size);
+bool GetDword(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
+              std::uint32_t* value);
+bool GetString(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
+               char16_t* buffer, std::size_t* size);  // size in characters, in/out
+bool GetBinary(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
+               void* buffer, std::size_t* size);      // size in bytes, in/out
+bool GetPass(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
+             char16_t* buffer, std::size_t* size);    // size in characters, in/out
+_XML_NODE* FindValueNode(const XmlDocument* doc, const _XML_NODE* parent,
+                         std::u16string_view name);
+
+// Walks the "NODE" children of parent. *cursor starts at 0 and becomes -1 at the end.
+// name receives "NAME" (at most 63 characters); type, when not null, the type code.
+constexpr std::size_t kEnumNameCapacity = 64;
+bool EnumerateNodes(const XmlDocument* doc, const _XML_NODE* parent, std::uint64_t* cursor,
+                    char16_t name[kEnumNameCapacity], std::uint32_t* type, _XML_NODE** node);
+
+// Writer. WriteDocument returns 0, or 1 on a writer error (a failed enlargement or an
+// undecodable value); the writer's overflow flag tells that the text did not fit.
+// buffer null: counting mode, or growable mode when doc->writer.growable is set.
+int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity);
+// 0, 1 (writer error) or 2 (did not fit); *size: capacity in, length with terminator out.
+int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t* size);
