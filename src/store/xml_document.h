@@ -56,7 +56,8 @@ struct XmlValueBuffer {
 // The text writer's state. Modes: counting (no buffer, not growable), fixed (a caller's
 // buffer) and growable (the writer owns `buffer` and enlarges it as needed).
 struct XmlWriter {
-  char* buffer;
+  char* buffer;          // where the text goes: the caller's buffer, or `owned`
+  char* owned;           // the growable mode's own buffer, freed with the document
   std::size_t position;  // bytes stored in buffer
   std::size_t count;     // bytes produced, including those that did not fit
   std::size_t capacity;

@@ -1,0 +1,240 @@
+#include "store/xml_document.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "common/text.h"
+#include "store/xml_nodes.h"
+
+using parental::common::FoldCase;
+
+namespace {
+
+constexpr std::size_t kValueBufferStep = 4096;
+constexpr std::size_t kStoredNameLength = kXmlNameCapacity - 1;
+
+// Grows the value buffer to hold `more` further bytes: capacity stays a multiple of
+// 4096 and at least doubles, so appending many small values costs linear time.
+bool ReserveValues(XmlValueBuffer& values, std::size_t more) {
+  if (values.capacity - values.count >= more) return true;
+  std::size_t needed = values.count + more;
+  std::size_t capacity = values.capacity * 2 > needed ? values.capacity * 2 : needed;
+  capacity = (capacity + kValueBufferStep - 1) / kValueBufferStep * kValueBufferStep;
+  auto* data = static_cast<std::uint8_t*>(std::realloc(values.data, capacity));
+  if (!data) return false;
+  values.data = data;
+  values.capacity = capacity;
+  return true;
+}
+
+// Appends the encoded value; the range it occupies goes to attr.
+bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
+  XmlValueBuffer& values = doc->values;
+  // Each character takes at most eight bytes ("&#x000A;").
+  if (value.size() > (SIZE_MAX - values.count) / 8 || !ReserveValues(values, value.size() * 8))
+    return false;
+  std::size_t start = values.cursor;
+  std::uint8_t* out = values.data;
+  std::size_t n = start;
+  for (char16_t c : value) EscapeChar(c, false, [&](std::uint8_t b) { out[n++] = b; });
+  values.cursor = values.count = n;
+  attr->valueInBuffer = 1;
+  attr->valueStart = start;
+  attr->valueEnd = n;
+  return true;
+}
+
+// Every node of the subtree below `top` (not `top` itself), children before parents,
+// so that a node can be released as soon as it is visited.
+template <typename Visit>
+void ForEachDescendantPostOrder(_XML_NODE* top, Visit&& visit) {
+  _XML_NODE* node = top->firstChild;
+  while (node) {
+    while (node->firstChild) node = node->firstChild;
+    // node is a leaf: visit it and climb while it was the last of its siblings.
+    for (;;) {
+      _XML_NODE* next = node->nextSibling;
+      _XML_NODE* parent = node->parent;
+      visit(node);
+      if (next) { node = next; break; }
+      if (parent == top) return;
+      node = parent;  // all its children are gone: it is next
+    }
+  }
+}
+
+void ReleaseDescendants(XmlDocument* doc, _XML_NODE* node) {
+  ForEachDescendantPostOrder(node, [&](_XML_NODE* n) { doc->pool.Release(n); });
+  node->firstChild = node->lastChild = nullptr;
+}
+
+}  // namespace
+
+namespace xml {
+
+bool NameIs(const _XML_NODE* node, std::u16string_view name) {
+  if (name.size() > kStoredNameLength) name = name.substr(0, kStoredNameLength);
+  std::size_t i = 0;
+  for (; i < name.size(); ++i) {
+    if (!node->name[i] || FoldCase(node->name[i]) != FoldCase(name[i])) return false;
+  }
+  return node->name[i] == 0;
+}
+
+_XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name) {
+  _XML_NODE* node = doc->pool.Allocate();
+  if (!node) return nullptr;
+  node->kind = kind;
+  parental::common::CopyText(node->name, kXmlNameCapacity, name);
+  node->parent = parent;
+  if (parent->lastChild) parent->lastChild->nextSibling = node; else parent->firstChild = node;
+  parent->lastChild = node;
+  return node;
+}
+
+_XML_NODE* FirstChildElement(const _XML_NODE* node) {
+  _XML_NODE* c = node->firstChild;
+  while (c && c->kind != kXmlElement) c = c->nextSibling;
+  return c;
+}
+
+_XML_NODE* NextSiblingElement(const _XML_NODE* node) {
+  _XML_NODE* c = node->nextSibling;
+  while (c && c->kind != kXmlElement) c = c->nextSibling;
+  return c;
+}
+
+bool HasChildElements(const _XML_NODE* node) { return FirstChildElement(node) != nullptr; }
+
+bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out) {
+  out->clear();
+  ValueDecoder decoder = DecoderOf(doc, attr);
+  char16_t c;
+  while (decoder.Next(&c)) out->push_back(c);
+  return !decoder.Failed();
+}
+
+std::u16string_view StripLeadingZeros(std::u16string_view digits) {
+  while (digits.size() > 1 && digits[0] == u'0') digits.remove_prefix(1);
+  return digits;
+}
+
+bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_view value, bool number) {
+  ValueDecoder decoder = DecoderOf(doc, attr);
+  char16_t c;
+  bool more = decoder.Next(&c);
+  if (number) {
+    // Skip the stored zeros but keep the last character.
+    while (more && c == u'0') {
+      char16_t next;
+      if (!decoder.Next(&next)) { more = !decoder.Failed(); break; }
+      c = next;
+    }
+  }
+  std::size_t i = 0;
+  for (; more; more = decoder.Next(&c), ++i) {
+    if (i == value.size() || FoldCase(c) != FoldCase(value[i])) return false;
+  }
+  return !decoder.Failed() && i == value.size();
+}
+
+}  // namespace xml
+
+XmlDocument* CreateDocument() {
+  auto* doc = new (std::nothrow) XmlDocument{};
+  if (!doc) return nullptr;
+  doc->values.data = static_cast<std::uint8_t*>(std::malloc(kValueBufferStep));
+  if (!doc->values.data) {
+    delete doc;
+    return nullptr;
+  }
+  doc->values.capacity = kValueBufferStep;
+  return doc;
+}
+
+int CloseDocument(XmlDocument* doc) {
+  if (!doc) return 0;
+  ReleaseDescendants(doc, &doc->documentNode);
+  std::free(doc->values.data);
+  std::free(doc->writer.owned);
+  delete doc;
+  return 0;
+}
+
+_XML_NODE* GetRoot(const XmlDocument* doc) {
+  return doc ? xml::FirstChildElement(&doc->documentNode) : nullptr;
+}
+
+_XML_NODE* CreateRoot(XmlDocument* doc) {
+  if (!doc || doc->documentNode.firstChild) return nullptr;
+  return xml::NewNode(doc, &doc->documentNode, kXmlElement, u"Corvid");
+}
+
+_XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name) {
+  if (!doc || !parent || parent->kind == kXmlAttribute) return nullptr;
+  return xml::NewNode(doc, parent, kXmlElement, name);
+}
+
+_XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name) {
+  if (!parent) return nullptr;
+  for (_XML_NODE* c = xml::FirstChildElement(parent); c; c = xml::NextSiblingElement(c))
+    if (xml::NameIs(c, name)) return c;
+  return nullptr;
+}
+
+_XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name) {
+  if (!element) return nullptr;
+  for (_XML_NODE* c = element->firstChild; c; c = c->nextSibling)
+    if (c->kind == kXmlAttribute && xml::NameIs(c, name)) return c;
+  return nullptr;
+}
+
+int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
+                 std::u16string_view value) {
+  if (!doc || !element || element->kind != kXmlElement) return 1;
+  _XML_NODE* attr = FindAttribute(element, name);
+  bool created = false;
+  if (!attr) {
+    attr = xml::NewNode(doc, element, kXmlAttribute, name);
+    if (!attr) return 1;
+    created = true;
+  }
+  if (StoreValue(doc, attr, value)) return 0;
+  if (created) DeleteNode(doc, attr);
+  return 1;
+}
+
+int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
+                 char16_t* buffer, std::size_t* size) {
+  if (!doc || !size) return 1;
+  const _XML_NODE* attr = FindAttribute(element, name);
+  if (!attr) return 1;
+  std::u16string value;
+  if (!xml::DecodeValue(doc, attr, &value)) return 1;
+  if (!buffer) {
+    *size = value.size() + 1;
+    return 0;
+  }
+  if (*size < value.size() + 1) return 1;
+  std::memcpy(buffer, value.data(), value.size() * sizeof(char16_t));
+  buffer[value.size()] = 0;
+  *size = value.size() + 1;
+  return 0;
+}
+
+void DeleteChildren(XmlDocument* doc, _XML_NODE* node) {
+  if (doc && node) ReleaseDescendants(doc, node);
+}
+
+void DeleteNode(XmlDocument* doc, _XML_NODE* node) {
+  if (!doc || !node || node == &doc->documentNode) return;
+  _XML_NODE* parent = node->parent;
+  if (parent) {
+    _XML_NODE* prev = nullptr;
+    for (_XML_NODE* c = parent->firstChild; c && c != node; c = c->nextSibling) prev = c;
+    if (prev) prev->nextSibling = node->nextSibling; else parent->firstChild = node->nextSibling;
+    if (parent->lastChild == node) parent->lastChild = prev;
+  }
+  ReleaseDescendants(doc, node);
+  doc->pool.Release(node);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Helpers that the document's source files share: node naming, child lists, walking a
+// subtree without recursion, and reading encoded attribute values.
+#include <string>
+
+#include "store/xml_document.h"
+#include "store/value_codec.h"
+
+namespace xml {
+
+// The node's name compared with `name` cut as stored names are (49 characters).
+bool NameIs(const _XML_NODE* node, std::u16string_view name);
+_XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name);
+bool HasChildElements(const _XML_NODE* node);
+_XML_NODE* FirstChildElement(const _XML_NODE* node);
+_XML_NODE* NextSiblingElement(const _XML_NODE* node);
+
+inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
+  const std::uint8_t* base = doc->values.data;
+  return ValueDecoder(base + attr->valueStart, base + attr->valueEnd);
+}
+// The decoded value; false when it cannot be decoded.
+bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out);
+// Case-insensitive comparison of a stored value; `number` ignores leading zeros of both.
+bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_view value, bool number);
+
+// Leading "0" characters removed, keeping at least one character.
+std::u16string_view StripLeadingZeros(std::u16string_view digits);
+
+}  // namespace xml

@@ -1,0 +1,158 @@
+#include <cstdlib>
+#include <cstring>
+
+#include "store/xml_document.h"
+#include "store/xml_nodes.h"
+
+namespace {
+
+constexpr std::size_t kGrowStep = 4096;
+
+// Puts bytes into the writer's buffer in its mode. Counting goes on when bytes do not fit.
+class Output {
+ public:
+  explicit Output(XmlWriter& w) : w_(w) {}
+
+  void Put(std::uint8_t b) {
+    ++w_.count;
+    if (w_.position < w_.capacity) {
+      w_.buffer[w_.position++] = char(b);
+      return;
+    }
+    if (w_.growable) {
+      if (Grow()) {
+        w_.buffer[w_.position++] = char(b);
+        return;
+      }
+      error_ = true;
+    }
+    w_.overflow = true;
+  }
+  void Put(const char* s) { while (*s) Put(std::uint8_t(*s++)); }
+  void Indent(int depth) { for (int i = 0; i < depth; ++i) Put(' '); }
+  void Name(const char16_t* name) { for (; *name; ++name) Put(std::uint8_t(*name)); }
+  bool Error() const { return error_; }
+  void SetError() { error_ = true; }
+
+ private:
+  // The buffer at least doubles, in multiples of 4096, so long texts cost linear time.
+  bool Grow() {
+    std::size_t capacity = w_.capacity ? w_.capacity * 2 : kGrowStep;
+    capacity = (capacity + kGrowStep - 1) / kGrowStep * kGrowStep;
+    char* buffer = static_cast<char*>(std::realloc(w_.owned, capacity));
+    if (!buffer) return false;
+    w_.buffer = w_.owned = buffer;
+    w_.capacity = capacity;
+    return true;
+  }
+
+  XmlWriter& w_;
+  bool error_ = false;
+};
+
+void WriteAttributeValue(const XmlDocument* doc, const _XML_NODE* attr, Output& out) {
+  ValueDecoder decoder = xml::DecoderOf(doc, attr);
+  const bool ascii = doc->writer.ascii;
+  char16_t c;
+  while (decoder.Next(&c)) EscapeChar(c, ascii, [&](std::uint8_t b) { out.Put(b); });
+  if (decoder.Failed()) out.SetError();
+}
+
+void OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output& out) {
+  out.Indent(depth);
+  out.Put('<');
+  out.Name(element->name);
+  bool attributes = false;
+  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling) {
+    if (c->kind != kXmlAttribute) continue;
+    attributes = true;
+    out.Put(' ');
+    out.Name(c->name);
+    out.Put("=\"");
+    WriteAttributeValue(doc, c, out);
+    out.Put('"');
+  }
+  if (xml::HasChildElements(element)) {
+    out.Put(">\n");
+  } else if (attributes) {
+    out.Put(" />\n");
+  } else {
+    out.Put(">\n");
+  }
+}
+
+void CloseTag(const _XML_NODE* element, int depth, Output& out) {
+  out.Indent(depth);
+  out.Put("</");
+  out.Name(element->name);
+  out.Put(">\n");
+}
+
+bool IsEmptyElement(const _XML_NODE* element) {
+  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling)
+    if (c->kind == kXmlAttribute || c->kind == kXmlElement) return false;
+  return true;
+}
+
+// Writes the element and its subtree, walking the parent and sibling links instead of
+// recursing, so that no depth of tree can exhaust the stack.
+void WriteTree(const XmlDocument* doc, const _XML_NODE* top, Output& out) {
+  const _XML_NODE* node = top;
+  int depth = 0;
+  for (;;) {
+    OpenTag(doc, node, depth, out);
+    const _XML_NODE* child = xml::FirstChildElement(node);
+    if (child) {
+      node = child;
+      ++depth;
+      continue;
+    }
+    if (IsEmptyElement(node)) CloseTag(node, depth, out);
+    // Close finished elements until one has a further sibling.
+    for (;;) {
+      if (node == top) return;
+      const _XML_NODE* next = xml::NextSiblingElement(node);
+      if (next) {
+        node = next;
+        break;
+      }
+      node = node->parent;
+      CloseTag(node, --depth, out);
+    }
+  }
+}
+
+}  // namespace
+
+int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity) {
+  if (!doc) return 1;
+  XmlWriter& w = doc->writer;
+  if (buffer) {
+    w.growable = false;
+    w.buffer = buffer;
+    w.capacity = capacity;
+  } else if (w.growable) {
+    w.buffer = w.owned;  // reallocated to the size each pass needs
+    w.capacity = 0;
+  } else {
+    w.buffer = nullptr;
+    w.capacity = 0;
+  }
+  w.position = w.count = 0;
+  w.overflow = false;
+  Output out(w);
+  out.Put(w.ascii ? "<?xml version=\"1.0\"?>\n" : "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+  if (node) WriteTree(doc, node, out);
+  return out.Error() ? 1 : 0;
+}
+
+int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t* size) {
+  if (!doc || !buffer || !size || *size == 0) return 1;
+  // The last byte is kept for the terminator.
+  int result = WriteDocument(doc, node, buffer, *size - 1);
+  const XmlWriter& w = doc->writer;
+  buffer[w.position] = 0;
+  *size = w.count + 1;
+  if (result != 0) return 1;
+  return w.overflow ? 2 : 0;
+}

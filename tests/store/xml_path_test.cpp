@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "store/xml_document.h"
+#include "xml_test_util.h"
+
+namespace {
+
+std::u16string Attr(XmlDocument* doc, _XML_NODE* e, const char16_t* name) {
+  char16_t buf[600];
+  std::size_t size = 600;
+  return GetAttribute(doc, e, name, buf, &size) == 0 ? std::u16string(buf) : u"<none>";
+}
+
+const char16_t kProfiles[] =
+    u"SECTION;ID=#01000103\\SETTINGS\\PLUGINS\\PLUGIN;ID=#01000D00\\PROFILES";
+
+TEST(XmlPath, FindOrCreateBuildsOnceAndFindsAgainByFilters) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* made = ResolvePath(doc.get(), nullptr, kProfiles, kPathFindOrCreate);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, kProfiles, kPathFindOrCreate), made);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, kProfiles, kPathFind), made);
+  // "#" values: the "#" is dropped when written; leading zeros never count.
+  _XML_NODE* section = GetRoot(doc.get())->firstChild;
+  EXPECT_EQ(Attr(doc.get(), section, u"ID"), u"01000103");
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"section;id=#1000103", kPathFind), section);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"SECTION;ID=#0001000103", kPathFind), section);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"SECTION;ID=1000103", kPathFind), nullptr);
+  // Append modes always add a sibling, with one attribute per filter in the order given.
+  _XML_NODE* a = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppend);
+  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppendToo);
+  ASSERT_TRUE(a && b && a != b);
+  EXPECT_EQ(std::u16string(a->firstChild->name), u"NAME");
+  EXPECT_EQ(std::u16string(a->firstChild->nextSibling->name), u"TYPE");
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;TYPE=subnode;NAME=X", kPathFind), a);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE", kPathNone), nullptr);
+}
+
+TEST(XmlPath, QuotedValuesKeepSeparatorsOnlyWhenTheQuotesClose) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* q = ResolvePath(doc.get(), nullptr, u"NODE;NAME=\"a;b\\c\"", kPathFindOrCreate);
+  ASSERT_NE(q, nullptr);
+  EXPECT_EQ(Attr(doc.get(), q, u"NAME"), u"a;b\\c");
+  EXPECT_EQ(q->parent, GetRoot(doc.get()));
+  // A quote not followed by ";" or the end is an ordinary character.
+  _XML_NODE* r = ResolvePath(doc.get(), nullptr, u"NODE;NAME=\"a\"b;TYPE=1", kPathFindOrCreate);
+  ASSERT_NE(r, nullptr);
+  EXPECT_EQ(Attr(doc.get(), r, u"NAME"), u"\"a\"b");
+  // An unbalanced quote leaves the separators alone.
+  _XML_NODE* s = ResolvePath(doc.get(), nullptr, u"A;K=\"x\\B", kPathFindOrCreate);
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(std::u16string(s->name), u"B");
+  EXPECT_EQ(Attr(doc.get(), s->parent, u"K"), u"\"x");
+}
+
+TEST(XmlPath, MalformedPathsResolveToNothingAndCreateNothing) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  const std::u16string longName(512, u'N');
+  for (std::u16string bad : {std::u16string(u""), std::u16string(u"\\A"), std::u16string(u"A\\\\B"),
+                             std::u16string(u"A\\"), std::u16string(u";K=1"), std::u16string(u"A;K"),
+                             std::u16string(u"A;=1"), std::u16string(u"A;K;L=1"), longName}) {
+    EXPECT_EQ(ResolvePath(doc.get(), nullptr, bad, kPathFindOrCreate), nullptr) << bad.size();
+  }
+  // A failing later segment keeps what the earlier ones made, and nothing more.
+  EXPECT_EQ(root->firstChild->kind, kXmlElement);
+  EXPECT_EQ(std::u16string(root->firstChild->name), u"A");
+  EXPECT_EQ(root->firstChild->nextSibling, nullptr);
+  EXPECT_NE(ResolvePath(doc.get(), nullptr, std::u16string(511, u'N'), kPathFindOrCreate), nullptr);
+
+  DocPtr empty(CreateDocument());
+  EXPECT_EQ(ResolvePath(empty.get(), nullptr, u"A", kPathFindOrCreate), nullptr);
+  EXPECT_EQ(ResolvePath(nullptr, nullptr, u"A", kPathFindOrCreate), nullptr);
+  EXPECT_EQ(CreateRoot(nullptr), nullptr);
+  EXPECT_NE(CreateRoot(empty.get()), nullptr);
+  EXPECT_EQ(CreateRoot(empty.get()), nullptr);
+}
+
+TEST(XmlPath, LongNamesAreCutAndLookupsUseTheCutName) {
+  DocPtr doc = NewDocument();
+  const std::u16string name60(60, u'e');
+  _XML_NODE* e = ResolvePath(doc.get(), nullptr, name60, kPathFindOrCreate);
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(std::u16string(e->name), std::u16string(49, u'e'));
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, name60, kPathFindOrCreate), e);
+  EXPECT_EQ(FindElement(GetRoot(doc.get()), std::u16string(49, u'E')), e);
+  EXPECT_EQ(FindElement(GetRoot(doc.get()), std::u16string(48, u'e')), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "store/xml_document.h"
+#include "xml_test_util.h"
+
+namespace {
+
+const char kDecl[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+
+TEST(XmlWriter, WritesElementsAttributesAndEmptyElementsInTheirThreeForms) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  _XML_NODE* section = AddElement(doc.get(), root, u"SECTION");
+  SetAttribute(doc.get(), section, u"ID", u"01000103");
+  AddElement(doc.get(), section, u"EMPTY");
+  _XML_NODE* node = AddElement(doc.get(), section, u"NODE");
+  SetAttribute(doc.get(), node, u"NAME", u"x");
+  EXPECT_EQ(WriteText(doc.get(), root),
+            std::string(kDecl) +
+                "<Corvid>\n"
+                " <SECTION ID=\"01000103\">\n"
+                "  <EMPTY>\n"
+                "  </EMPTY>\n"
+                "  <NODE NAME=\"x\" />\n"
+                " </SECTION>\n"
+                "</Corvid>\n");
+  EXPECT_EQ(WriteText(doc.get(), nullptr, true), "<?xml version=\"1.0\"?>\n");
+}
+
+TEST(XmlWriter, EscapesMarkupLineBreaksAndNonAsciiByMode) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  SetAttribute(doc.get(), root, u"V", u"<a&b>'\"\r\n\u00e9\u20ac\x01");
+  const std::string text = WriteText(doc.get(), root);
+  EXPECT_STREQ(strstr(text.c_str(), "V="), "V=\"&lt;a&amp;b&gt;&apos;&quot;&#x000D;&#x000A;\xC3\xA9\xE2\x82\xAC\x01\" />\n");
+  std::string ascii = WriteText(doc.get(), root, true);
+  EXPECT_NE(ascii.find("&#x000A;&#x00E9;&#x20AC;&#x0001;\""), std::string::npos) << ascii;
+}
+
+TEST(XmlWriter, CountingFixedAndBufferModesReportWhatDidNotFit) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  SetAttribute(doc.get(), root, u"A", u"value");
+  const std::string full = WriteText(doc.get(), root);
+
+  doc->writer.growable = false;
+  EXPECT_EQ(WriteDocument(doc.get(), root, nullptr, 0), 0);  // counting
+  EXPECT_TRUE(doc->writer.overflow);
+  EXPECT_EQ(doc->writer.count, full.size());
+
+  char small[10];
+  EXPECT_EQ(WriteDocument(doc.get(), root, small, sizeof small), 0);
+  EXPECT_TRUE(doc->writer.overflow);
+  EXPECT_EQ(doc->writer.position, sizeof small);
+  EXPECT_EQ(doc->writer.count, full.size());
+
+  std::string exact(full.size() + 1, '\xEE');
+  std::size_t size = exact.size();
+  EXPECT_EQ(WriteToBuffer(doc.get(), root, exact.data(), &size), 0);
+  EXPECT_EQ(size, full.size() + 1);
+  EXPECT_STREQ(exact.c_str(), full.c_str());
+  size = full.size();  // one byte short: the terminator does not fit
+  EXPECT_EQ(WriteToBuffer(doc.get(), root, exact.data(), &size), 2);
+  EXPECT_EQ(size, full.size() + 1);
+  EXPECT_EQ(exact[full.size() - 1], 0);
+}
+
+TEST(XmlWriter, DeepTreesAreWrittenAndReleasedWithoutRecursion) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* node = GetRoot(doc.get());
+  const int depth = 5000;
+  for (int i = 0; i < depth; ++i) node = AddElement(doc.get(), node, u"N");
+  ASSERT_NE(node, nullptr);
+  doc->writer.growable = false;
+  EXPECT_EQ(WriteDocument(doc.get(), GetRoot(doc.get()), nullptr, 0), 0);
+  // Each level i writes 2i spaces and "<N>\n" + "</N>\n".
+  std::size_t expected = sizeof kDecl - 1 + 9 + 10;
+  for (std::size_t i = 1; i <= depth; ++i) expected += 2 * i + 4 + 5;
+  EXPECT_EQ(doc->writer.count, expected);
+  DeleteNode(doc.get(), GetRoot(doc.get())->firstChild);
+  EXPECT_EQ(GetRoot(doc.get())->firstChild, nullptr);
+}
+
+}  // namespace
