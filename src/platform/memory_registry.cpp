@@ -1,0 +1,177 @@
+#include "platform/memory_registry.h"
+
+#include <cstring>
+
+#include "common/text.h"
+
+namespace parental::platform {
+namespace {
+
+constexpr std::size_t kMaxKeyName = 255;
+
+char16_t FoldLower(char16_t c) {
+  char16_t upper = common::FoldCase(c);
+  if (upper != c) return c;  // already lower case
+  // c is upper case or caseless: find the lower-case letter that folds to it.
+  char16_t lower = c >= 0x400 && c <= 0x40F ? char16_t(c + 0x50) : char16_t(c + 0x20);
+  return lower != c && common::FoldCase(lower) == c ? lower : c;
+}
+
+struct NameOrder {
+  bool operator()(const std::u16string& a, const std::u16string& b) const {
+    std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      char16_t x = FoldLower(a[i]), y = FoldLower(b[i]);
+      if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+  }
+};
+
+struct Value {
+  std::uint32_t type;
+  std::vector<std::uint8_t> data;
+};
+
+// The "\"-separated names of a path. As in the Win32 registry, a path must not start
+// with "\" and further empty names are skipped.
+bool SplitPath(std::u16string_view path, std::vector<std::u16string>* names) {
+  if (!path.empty() && path[0] == u'\\') return false;
+  while (!path.empty()) {
+    std::size_t end = path.find(u'\\');
+    std::u16string_view name = path.substr(0, end);
+    if (name.size() > kMaxKeyName) return false;
+    if (!name.empty()) names->emplace_back(name);
+    if (end == std::u16string_view::npos) break;
+    path.remove_prefix(end + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+struct MemoryRegistry::Key {
+  std::map<std::u16string, std::shared_ptr<Key>, NameOrder> subkeys;
+  std::map<std::u16string, Value, NameOrder> values;
+  bool deleted = false;
+};
+
+struct MemoryRegistry::Handle {
+  std::shared_ptr<Key> key;
+  bool write;
+  bool root;
+};
+
+MemoryRegistry::MemoryRegistry() {
+  for (auto& root : roots_) {
+    root = std::make_shared<Key>();
+    NewHandle(root, true);
+    handles_.rbegin()->second->root = true;
+  }
+}
+
+MemoryRegistry::~MemoryRegistry() = default;
+
+RegKey MemoryRegistry::NewHandle(const std::shared_ptr<Key>& key, bool write) {
+  auto handle = std::make_unique<Handle>(Handle{key, write, false});
+  RegKey id = reinterpret_cast<RegKey>(handle.get());
+  handles_[id] = std::move(handle);
+  return id;
+}
+
+MemoryRegistry::Key* MemoryRegistry::KeyOf(RegKey key, bool write) const {
+  auto it = handles_.find(key);
+  if (it == handles_.end() || it->second->key->deleted || (write && !it->second->write)) return nullptr;
+  return it->second->key.get();
+}
+
+RegKey MemoryRegistry::Root(RegRoot root) {
+  const std::shared_ptr<Key>& key = roots_[static_cast<int>(root)];
+  for (auto& [id, handle] : handles_)
+    if (handle->root && handle->key == key) return id;
+  return 0;
+}
+
+RegKey MemoryRegistry::Open(RegKey parent, std::u16string_view path, bool write) {
+  std::vector<std::u16string> names;
+  if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
+  std::shared_ptr<Key> key = handles_.at(parent)->key;
+  for (const std::u16string& name : names) {
+    auto it = key->subkeys.find(name);
+    if (it == key->subkeys.end()) return 0;
+    key = it->second;
+  }
+  return NewHandle(key, write);
+}
+
+RegKey MemoryRegistry::Create(RegKey parent, std::u16string_view path) {
+  std::vector<std::u16string> names;
+  if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
+  std::shared_ptr<Key> key = handles_.at(parent)->key;
+  for (const std::u16string& name : names) {
+    std::shared_ptr<Key>& sub = key->subkeys[name];
+    if (!sub) sub = std::make_shared<Key>();
+    key = sub;
+  }
+  return NewHandle(key, true);
+}
+
+void MemoryRegistry::Close(RegKey key) {
+  auto it = handles_.find(key);
+  if (it != handles_.end() && !it->second->root) handles_.erase(it);
+}
+
+bool MemoryRegistry::QueryValue(RegKey key, std::u16string_view name, std::uint32_t* type, void* data,
+                                std::uint32_t* size) {
+  Key* k = KeyOf(key, false);
+  if (!k || (data && !size)) return false;
+  auto it = k->values.find(std::u16string(name));
+  if (it == k->values.end()) return false;
+  const Value& v = it->second;
+  if (type) *type = v.type;
+  if (!size) return true;
+  const auto needed = static_cast<std::uint32_t>(v.data.size());
+  if (data && *size < needed) {
+    *size = needed;
+    return false;
+  }
+  if (data && needed) std::memcpy(data, v.data.data(), needed);
+  *size = needed;
+  return true;
+}
+
+bool MemoryRegistry::SetValue(RegKey key, std::u16string_view name, std::uint32_t type, const void* data,
+                              std::uint32_t size) {
+  Key* k = KeyOf(key, true);
+  if (!k || (size && !data)) return false;
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  k->values[std::u16string(name)] = Value{type, std::vector<std::uint8_t>(bytes, bytes + size)};
+  return true;
+}
+
+bool MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char16_t* name, std::size_t capacity) {
+  Key* k = KeyOf(key, false);
+  if (!k || index >= k->subkeys.size()) return false;
+  auto it = k->subkeys.begin();
+  std::advance(it, index);
+  if (it->first.size() + 1 > capacity) return false;
+  return common::CopyText(name, capacity, it->first);
+}
+
+bool MemoryRegistry::DeleteKey(RegKey parent, std::u16string_view path) {
+  std::vector<std::u16string> names;
+  if (!KeyOf(parent, false) || !SplitPath(path, &names) || names.empty()) return false;
+  std::shared_ptr<Key> key = handles_.at(parent)->key;
+  for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+    auto it = key->subkeys.find(names[i]);
+    if (it == key->subkeys.end()) return false;
+    key = it->second;
+  }
+  auto it = key->subkeys.find(names.back());
+  if (it == key->subkeys.end() || !it->second->subkeys.empty()) return false;
+  it->second->deleted = true;  // handles still open on it fail from now on
+  key->subkeys.erase(it);
+  return true;
+}
+
+}  // namespace parental::platform
