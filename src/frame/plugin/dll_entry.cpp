@@ -1,0 +1,28 @@
+// Entry points of corvuiParental.dll: the library's one application object, DllMain and
+// the single export SetIOCtlExtProc.
+#include <windows.h>
+
+#include "frame/plugin/parental_app.h"
+#include "frame/protocol/process.h"
+
+namespace {
+parental::corvui::CParentalApp g_app;
+
+CPluginTemplate* CreatePlugin() { return g_app.CreatePlugin(); }
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+    g_app.Attach(instance);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    g_app.Detach(reserved != nullptr);
+  }
+  return TRUE;
+}
+
+extern "C" void SetIOCtlExtProc(IoctlLink* link) {
+  if (!link) return;
+  g_app.EnsureInitialized();
+  StartPlugin(link, &CreatePlugin);
+}

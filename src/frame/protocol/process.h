@@ -1,0 +1,47 @@
+#pragma once
+// Process-wide state of the loaded plug-in and the routines that register objects with
+// the host and send requests through the main template.
+#include <cstdint>
+
+#include "frame/protocol/host_services.h"
+#include "frame/protocol/name_table.h"
+#include "frame/protocol/records.h"
+
+class CIOCtlProcTemplate;
+class CPluginTemplate;
+
+using RegisterHook = void (*)(CIOCtlProcTemplate* object);
+using MainRequestRoutine = std::int32_t (*)(std::uint32_t param, std::uint32_t code, void* arg);
+
+struct ProcessState {
+  IoctlLink hostLink{};                     // copied by SetIOCtlExtProc
+  RegisterHook registerHook = nullptr;      // set while objects may register
+  MainRequestRoutine mainRequest = nullptr; // set while a main template exists
+  CPluginTemplate* mainTemplate = nullptr;
+  NameTable names;
+  IHostMetrics* metrics = nullptr;  // services received with kRequestServices
+  IHostSettings* settings = nullptr;
+  IHostImages* images = nullptr;
+};
+
+ProcessState& Process();
+
+// Sends kCodeRegister with {id, template procedure, object} through the host link.
+void RegisterObject(CIOCtlProcTemplate* object);
+
+// SendRequest on the main template; -1 without one.
+std::int32_t SendMainRequest(std::uint32_t param, std::uint32_t code, void* arg);
+
+// A request marked "main": through the main-request routine, -1 when none is set.
+std::int32_t MainRequest(std::uint32_t code, void* arg);
+
+// The work of SetIOCtlExtProc: copy the link, let `create` make the plug-in object, load
+// the name table. Null link: nothing happens. No exception leaves it.
+void StartPlugin(const IoctlLink* link, CPluginTemplate* (*create)());
+
+// Keeps the services of an answer to kRequestServices: metrics and settings, and the
+// images too when `withImages` is set. A second settings service is chained to the first.
+void StoreHostServices(IHostServices* services, bool withImages);
+
+// Translates a symbolic name through the host's name table.
+bool LookupName(std::u16string_view name, char16_t result[kNameCapacity]);

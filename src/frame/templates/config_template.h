@@ -1,0 +1,26 @@
+#pragma once
+// Base of the configuration objects: the host asks them for their setup pages, whether
+// they changed, and to load and save.
+#include <cstdint>
+
+#include "frame/templates/config_view.h"
+#include "frame/templates/ioctl_template.h"
+
+class CConfigTemplate : public CIOCtlProcTemplate {
+ public:
+  using CIOCtlProcTemplate::CIOCtlProcTemplate;
+
+  virtual void Reserved5() {}
+  // "${PluginID}=%08X|${ProfileName}=@My profile" for this object's id, kept in one
+  // process-wide string that each call overwrites.
+  virtual const char16_t* GetVariables();
+  virtual bool IsModified() { return false; }
+  virtual void Load(const char16_t* variables) {}
+  virtual void Reserved9() {}
+  virtual bool Save() { return true; }
+  virtual void Reserved11() {}
+  virtual IConfigView* GetView(std::uint32_t index) { return nullptr; }
+
+  // Hands every view this object, then tells the host (kRequestPublishViews).
+  void PublishViews();
+};

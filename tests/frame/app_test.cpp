@@ -1,0 +1,64 @@
+// The application: the language library takes precedence over the plug-in's own strings,
+// which serve without it; help goes to the host; the software probes parse their texts.
+#include <gtest/gtest.h>
+
+#include "frame/app/plugin_app.h"
+#include "frame/app/probes.h"
+#include "frame/templates/plugin_template.h"
+#include "test_host.h"
+
+namespace {
+
+class App : public CPluginAppTemplate {
+ public:
+  explicit App(const wchar_t* language) : CPluginAppTemplate(language) {
+    Attach(GetModuleHandleW(nullptr));  // this test program carries the plug-in's strings
+    EnsureInitialized();
+  }
+  ~App() override { Detach(false); }
+  CPluginTemplate* CreatePlugin() override { return nullptr; }
+};
+
+TEST(Application, LanguageLibraryTakesPrecedence) {
+  App app(L"frame_test_lang.dll");
+  ASSERT_NE(app.LanguageModule(), nullptr);
+  EXPECT_EQ(app.LoadText(2001), u"Kinderschutz");
+  EXPECT_EQ(app.LoadText(2002), u"Parental control setup");  // missing there: own string
+  EXPECT_EQ(app.LoadText(1999), u"");
+  EXPECT_EQ(app.FindResourceModule(RT_STRING, MAKEINTRESOURCEW(2001 / 16 + 1)), app.LanguageModule());
+}
+
+TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
+  App app(L"no_such_language.dll");
+  EXPECT_EQ(app.LanguageModule(), nullptr);
+  EXPECT_EQ(app.LoadText(2001), u"Parental control");
+  EXPECT_EQ(app.LoadText(2017), u"Are you sure you want to delete the account \"%s\\%s\" with assigned role \"%s\"?");
+  EXPECT_EQ(app.LoadText(2027),
+            u"<TABPOS=\"316\"><H4>%s (<A ID=\"%d\">%s</A>)</H4>\t<A ID=\"%d\">%s</A>\n<A ID=\"%d\">Setup...</A>");
+}
+
+TEST(Application, HelpGoesToTheHost) {
+  TestHost host;
+  HelpRecord help{};
+  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
+    if (code == kRequestHelp) help = *static_cast<HelpRecord*>(arg);
+    return kDone;
+  };
+  auto* main = new CPluginTemplate;
+  App app(nullptr);
+  app.WinHelp(393837, 15);
+  EXPECT_EQ(+help.data, 393837u);
+  EXPECT_EQ(+help.command, 15u);
+  main->Release();
+}
+
+TEST(Probes, VersionTexts) {
+  EXPECT_EQ(ParseWordVersion(L"Word.Application.11"), 11);
+  EXPECT_EQ(ParseWordVersion(L"Excel.Application.11"), 0);
+  EXPECT_EQ(ParseLeadingVersion(L"6.0.2900.5512"), 6);
+  EXPECT_EQ(ParseLeadingVersion(L"x6"), 0);
+  EXPECT_GE(GetInternetExplorerVersion(), 0);
+  EXPECT_EQ(GetWordVersion(), 0);  // no Word in the test prefix
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The plug-in object's life with an in-process host: what registers, what creation asks
+// for, which notices it answers, and that destruction unregisters everything.
+#include <gtest/gtest.h>
+
+#include "frame/plugin/parental_plugin.h"
+#include "test_host.h"
+
+namespace {
+
+using parental::corvui::CParentalPlugin;
+
+class Services : public IHostServices {
+ public:
+  const StatusTable* GetStatusTable() override { return nullptr; }
+  IHostMetrics* GetMetrics() override { return nullptr; }
+  IHostSettings* GetSettings() override { return nullptr; }
+  IHostImages* GetImages() override { return nullptr; }
+};
+
+std::int32_t Send(CIOCtlProcTemplate* object, std::uint32_t code, void* arg = nullptr) {
+  return TemplateProcedure(object, 0, code, arg);
+}
+
+TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
+  TestHost host;
+  Services services;
+  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
+    if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
+    return kDone;
+  };
+  auto* plugin = new CParentalPlugin;
+  // The plug-in object, its page and its two configuration objects.
+  ASSERT_EQ(host.registrations.size(), 4u);
+  CIOCtlProcTemplate* main = plugin;
+  EXPECT_EQ(+host.registrations[0].context, AddressOf(main));
+  EXPECT_EQ(Process().mainTemplate, plugin);
+  EXPECT_TRUE(plugin->PrivateConfig() && plugin->SharedConfig());
+
+  EXPECT_EQ(Send(main, kCodeCreate), kDone);
+  EXPECT_EQ(host.Count(kRequestServices), 2u);
+  EXPECT_EQ(plugin->PrivateConfig()->Variables(), u"${PluginID}=01000D00|${ProfileName}=@My profile");
+  EXPECT_EQ(Send(&plugin->Page(), kCodeCreate), kDone);
+  EXPECT_EQ(host.Count(kRequestPublishPanels), 2u);
+  EXPECT_EQ(Send(plugin->PrivateConfig(), kCodeCreate), kDone);
+  EXPECT_EQ(host.Count(kRequestPublishViews), 0u);  // the private one offers no pages
+  EXPECT_EQ(Send(plugin->SharedConfig(), kCodeCreate), kDone);
+  EXPECT_EQ(host.Count(kRequestPublishViews), 1u);
+
+  EXPECT_EQ(Send(main, kNoticeConfigChanged), kDone);
+  EXPECT_EQ(Send(main, kNoticeConfigChangedToo), kDone);
+  PlugCallRecord call{kInnerUiFirst, 0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(Send(main, kRequestPlugCall, &call), kFailed);  // the plug-in takes no plug calls
+  EXPECT_EQ(Send(&plugin->Page(), 0x1234), kDone);
+
+  main->Release();
+  EXPECT_EQ(host.unregistrations.size(), 4u);
+  EXPECT_EQ(Process().mainTemplate, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#pragma once
+// An in-process host for protocol tests: it is the host link of the process, attaches every
+// object that registers, logs every request and answers through a replaceable function.
+#include <functional>
+#include <vector>
+
+#include "frame/protocol/process.h"
+#include "frame/templates/ioctl_template.h"
+
+class TestHost {
+ public:
+  struct Request {
+    std::uint32_t param;
+    std::uint32_t code;
+    void* arg;
+  };
+  using Answer = std::function<std::int32_t(std::uint32_t param, std::uint32_t code, void* arg)>;
+
+  TestHost() {
+    Process().hostLink = Link();
+    Process().registerHook = &RegisterObject;
+  }
+  ~TestHost() {
+    Process().hostLink = IoctlLink{};
+    Process().registerHook = nullptr;
+    Process().names.Clear();
+  }
+
+  IoctlLink Link() { return IoctlLink{PLUGIN_ID, AddressOf(&Proc), AddressOf(this)}; }
+
+  std::size_t Count(std::uint32_t code) const {
+    std::size_t n = 0;
+    for (const Request& r : requests) n += r.code == code;
+    return n;
+  }
+
+  bool attach = true;                     // attach objects as they register
+  Answer answer;                          // answers requests other than registration
+  std::vector<Request> requests;          // every request, in order
+  std::vector<IoctlLink> registrations;   // the records of kCodeRegister
+  std::vector<IoctlLink> unregistrations; // the records of kCodeDetach
+
+ private:
+  static std::int32_t Proc(void* context, std::uint32_t param, std::uint32_t code, void* arg) {
+    auto* host = static_cast<TestHost*>(context);
+    host->requests.push_back({param, code, arg});
+    if (code == kCodeRegister) {
+      IoctlLink record = *static_cast<IoctlLink*>(arg);
+      host->registrations.push_back(record);
+      IoctlLink link = host->Link();
+      if (host->attach) ProcOf(record)(FromAddress<void>(record.context), 0, kCodeAttach, &link);
+      return kDone;
+    }
+    if (code == kCodeDetach) {
+      host->unregistrations.push_back(*static_cast<IoctlLink*>(arg));
+      return kDone;
+    }
+    return host->answer ? host->answer(param, code, arg) : kFailed;
+  }
+};
