@@ -1,5 +1,8 @@
 #include "store/base64.h"
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -40,8 +43,9 @@ bool Base64Decode(std::u16string_view text, void* buffer, std::size_t* size) {
     *size = needed;
     return false;
   }
-  auto* out = static_cast<std::uint8_t*>(buffer);
-  std::size_t n = 0;
+  // Decode completely before touching the caller's buffer: a bad text leaves it as it was.
+  std::vector<std::uint8_t> out;
+  out.reserve(needed + 2);
   for (std::size_t i = 0; i < text.size(); i += 4) {
     const bool last = i + 4 == text.size();
     std::uint32_t v = 0;
@@ -53,10 +57,11 @@ bool Base64Decode(std::u16string_view text, void* buffer, std::size_t* size) {
       }
       v = v << 6 | std::uint32_t(s);
     }
-    out[n++] = std::uint8_t(v >> 16);
-    if (n < needed) out[n++] = std::uint8_t(v >> 8);
-    if (n < needed) out[n++] = std::uint8_t(v);
+    out.push_back(std::uint8_t(v >> 16));
+    out.push_back(std::uint8_t(v >> 8));
+    out.push_back(std::uint8_t(v));
   }
+  if (needed) std::memcpy(buffer, out.data(), needed);
   *size = needed;
   return true;
 }

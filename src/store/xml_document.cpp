@@ -92,18 +92,6 @@ _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std:
   return node;
 }
 
-_XML_NODE* FirstChildElement(const _XML_NODE* node) {
-  _XML_NODE* c = node->firstChild;
-  while (c && c->kind != kXmlElement) c = c->nextSibling;
-  return c;
-}
-
-_XML_NODE* NextSiblingElement(const _XML_NODE* node) {
-  _XML_NODE* c = node->nextSibling;
-  while (c && c->kind != kXmlElement) c = c->nextSibling;
-  return c;
-}
-
 bool HasChildElements(const _XML_NODE* node) { return FirstChildElement(node) != nullptr; }
 
 bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out) {
@@ -161,8 +149,20 @@ int CloseDocument(XmlDocument* doc) {
   return 0;
 }
 
+_XML_NODE* FirstChildElement(const _XML_NODE* node) {
+  _XML_NODE* c = node ? node->firstChild : nullptr;
+  while (c && c->kind != kXmlElement) c = c->nextSibling;
+  return c;
+}
+
+_XML_NODE* NextSiblingElement(const _XML_NODE* node) {
+  _XML_NODE* c = node ? node->nextSibling : nullptr;
+  while (c && c->kind != kXmlElement) c = c->nextSibling;
+  return c;
+}
+
 _XML_NODE* GetRoot(const XmlDocument* doc) {
-  return doc ? xml::FirstChildElement(&doc->documentNode) : nullptr;
+  return doc ? FirstChildElement(&doc->documentNode) : nullptr;
 }
 
 _XML_NODE* CreateRoot(XmlDocument* doc) {
@@ -177,7 +177,7 @@ _XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view n
 
 _XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name) {
   if (!parent) return nullptr;
-  for (_XML_NODE* c = xml::FirstChildElement(parent); c; c = xml::NextSiblingElement(c))
+  for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
     if (xml::NameIs(c, name)) return c;
   return nullptr;
 }

@@ -85,6 +85,8 @@ _XML_NODE* GetRoot(const XmlDocument* doc);
 // Elements and attributes.
 _XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name);
 _XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name);
+_XML_NODE* FirstChildElement(const _XML_NODE* node);  // null when it has none
+_XML_NODE* NextSiblingElement(const _XML_NODE* node);
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value);  // 0, or 1 on failure
 // With a null buffer *size receives the characters needed (terminator included); with a

@@ -12,8 +12,6 @@ namespace xml {
 bool NameIs(const _XML_NODE* node, std::u16string_view name);
 _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name);
 bool HasChildElements(const _XML_NODE* node);
-_XML_NODE* FirstChildElement(const _XML_NODE* node);
-_XML_NODE* NextSiblingElement(const _XML_NODE* node);
 
 inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
   const std::uint8_t* base = doc->values.data;

@@ -96,7 +96,7 @@ _XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, const Segment& seg) {
 }
 
 _XML_NODE* Find(const XmlDocument* doc, const _XML_NODE* parent, const Segment& seg) {
-  for (_XML_NODE* c = xml::FirstChildElement(parent); c; c = xml::NextSiblingElement(c))
+  for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
     if (Matches(doc, c, seg)) return c;
   return nullptr;
 }

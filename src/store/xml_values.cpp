@@ -68,7 +68,7 @@ bool EncodeValue(std::uint32_t type, const void* data, std::size_t size, std::u1
 
 _XML_NODE* FindValueNode(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name) {
   if (!doc || !parent || name.size() > kMaxFoundName) return nullptr;
-  for (_XML_NODE* c = xml::FirstChildElement(parent); c; c = xml::NextSiblingElement(c)) {
+  for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c)) {
     if (!xml::NameIs(c, u"NODE")) continue;
     const _XML_NODE* attr = FindAttribute(c, u"NAME");
     if (attr && xml::ValueMatches(doc, attr, name, false)) return c;
@@ -169,13 +169,13 @@ bool EnumerateNodes(const XmlDocument* doc, const _XML_NODE* parent, std::uint64
                     char16_t name[kEnumNameCapacity], std::uint32_t* type, _XML_NODE** node) {
   if (!doc || !parent || !cursor || *cursor == ~std::uint64_t(0)) return false;
   _XML_NODE* c = *cursor ? reinterpret_cast<_XML_NODE*>(std::uintptr_t(*cursor))
-                         : xml::FirstChildElement(parent);
-  while (c && !xml::NameIs(c, u"NODE")) c = xml::NextSiblingElement(c);
+                         : FirstChildElement(parent);
+  while (c && !xml::NameIs(c, u"NODE")) c = NextSiblingElement(c);
   if (!c) {
     *cursor = ~std::uint64_t(0);
     return false;
   }
-  _XML_NODE* next = xml::NextSiblingElement(c);
+  _XML_NODE* next = NextSiblingElement(c);
   *cursor = next ? std::uint64_t(reinterpret_cast<std::uintptr_t>(next)) : ~std::uint64_t(0);
   if (name) {
     std::u16string value;

@@ -101,7 +101,7 @@ void WriteTree(const XmlDocument* doc, const _XML_NODE* top, Output& out) {
   int depth = 0;
   for (;;) {
     OpenTag(doc, node, depth, out);
-    const _XML_NODE* child = xml::FirstChildElement(node);
+    const _XML_NODE* child = FirstChildElement(node);
     if (child) {
       node = child;
       ++depth;
@@ -111,7 +111,7 @@ void WriteTree(const XmlDocument* doc, const _XML_NODE* top, Output& out) {
     // Close finished elements until one has a further sibling.
     for (;;) {
       if (node == top) return;
-      const _XML_NODE* next = xml::NextSiblingElement(node);
+      const _XML_NODE* next = NextSiblingElement(node);
       if (next) {
         node = next;
         break;
