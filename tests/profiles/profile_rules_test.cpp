@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "frame/profiles/variables.h"
-#include "profiles_fixture.h"
+#include "support/registry_fixture.h"
 
 using namespace parental::profiles;
 

@@ -3,7 +3,7 @@
 
 #include "frame/profiles/settings_table.h"
 #include "platform/registry_values.h"
-#include "profiles_fixture.h"
+#include "support/registry_fixture.h"
 
 using namespace parental::profiles;
 
