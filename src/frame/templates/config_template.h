@@ -6,6 +6,8 @@
 #include "frame/templates/config_view.h"
 #include "frame/templates/ioctl_template.h"
 
+struct XmlDocument;
+
 class CConfigTemplate : public CIOCtlProcTemplate {
  public:
   using CIOCtlProcTemplate::CIOCtlProcTemplate;
@@ -23,4 +25,7 @@ class CConfigTemplate : public CIOCtlProcTemplate {
 
   // Hands every view this object, then tells the host (kRequestPublishViews).
   void PublishViews();
+  // Submits the document's text as the configuration of section targetId (kRequestSubmit
+  // with inner code kInnerSubmitXml). True when the host took it: result 0, inner result 0.
+  bool Submit(std::uint32_t targetId, XmlDocument* document);
 };
