@@ -9,21 +9,13 @@ namespace {
 
 using parental::corvui::CParentalPlugin;
 
-class Services : public IHostServices {
- public:
-  const StatusTable* GetStatusTable() override { return nullptr; }
-  IHostMetrics* GetMetrics() override { return nullptr; }
-  IHostSettings* GetSettings() override { return nullptr; }
-  IHostImages* GetImages() override { return nullptr; }
-};
-
 std::int32_t Send(CIOCtlProcTemplate* object, std::uint32_t code, void* arg = nullptr) {
   return TemplateProcedure(object, 0, code, arg);
 }
 
 TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
   TestHost host;
-  Services services;
+  StubServices services;
   host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
     if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
     return kDone;

@@ -88,19 +88,10 @@ class Settings : public IHostSettings {
   IHostSettings* chained = nullptr;
 };
 
-class Services : public IHostServices {
- public:
-  const StatusTable* GetStatusTable() override { return nullptr; }
-  IHostMetrics* GetMetrics() override { return nullptr; }
-  IHostSettings* GetSettings() override { return settings; }
-  IHostImages* GetImages() override { return nullptr; }
-  IHostSettings* settings = nullptr;
-};
-
 TEST(Plug, CreationKeepsTheHostServicesAndChainsANewSettingsService) {
   TestHost host;
   Settings first, second;
-  Services services;
+  StubServices services;
   services.settings = &first;
   host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
     if (code != kRequestServices) return kFailed;

@@ -7,6 +7,16 @@
 #include "frame/protocol/process.h"
 #include "frame/templates/ioctl_template.h"
 
+// Host services with only a settings service (which may be null).
+class StubServices : public IHostServices {
+ public:
+  const StatusTable* GetStatusTable() override { return nullptr; }
+  IHostMetrics* GetMetrics() override { return nullptr; }
+  IHostSettings* GetSettings() override { return settings; }
+  IHostImages* GetImages() override { return nullptr; }
+  IHostSettings* settings = nullptr;
+};
+
 class TestHost {
  public:
   struct Request {

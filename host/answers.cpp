@@ -1,0 +1,246 @@
+// The reference host's answers to the requests of the plug-in's objects.
+#include <cstdio>
+#include <cstring>
+
+#include "common/text.h"
+#include "config/config_apply.h"
+#include "config/xml_reader.h"
+#include "platform/registry_store.h"
+#include "reference_host.h"
+
+namespace host {
+
+namespace {
+
+using parental::common::CopyText;
+using parental::common::ToUtf8;
+
+constexpr std::uint32_t kEncryptedTrafficModule = 0x2020002;
+constexpr std::uint32_t kParentalActive = 0x82020001;
+constexpr std::uint32_t kTextNotFound = 2;
+constexpr std::uint32_t kRejected = 13;  // inner result of a refused submission
+
+std::string Text(std::uint64_t address, std::size_t limit = 60) {
+  const auto* text = FromAddress<const char16_t>(address);
+  if (!text) return "(none)";
+  std::u16string_view view(text, parental::common::TextLength(text));
+  std::string utf8 = ToUtf8(view.substr(0, limit));
+  return "\"" + utf8 + (view.size() > limit ? "...\"" : "\"");
+}
+
+std::string Number(const char* name, std::uint64_t value) {
+  char text[64];
+  std::snprintf(text, sizeof(text), "%s=%llu", name, static_cast<unsigned long long>(value));
+  return text;
+}
+
+}  // namespace
+
+std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::uint32_t code,
+                                   void* arg, std::string& detail) {
+  if (!arg && code != kRequestRefresh) return kFailed;
+  switch (code) {
+    case kCodeDetach:
+      from.unregistered = true;
+      from.created = false;
+      detail = "released: " + from.role;
+      return kDone;
+    case kRequestNameTable:
+      from.role = "plug-in object";
+      return AnswerNameTable(arg);
+    case kRequestServices:
+      *static_cast<IHostServices**>(arg) = &services_;
+      return kDone;
+    case kRequestText:
+      return AnswerText(arg, detail);
+    case kRequestPlugCall:
+      return AnswerPlugCall(param, arg, detail);
+    case kRequestSubmit:
+      return AnswerSubmission(param, arg, detail);
+    case kRequestPublishPanels: {
+      auto* record = static_cast<ObjectRecord*>(arg);
+      from.role = "status page";
+      detail = Number("value", record->value);
+      return kDone;
+    }
+    case kRequestPublishViews:
+      from.role = "configuration object with setup pages";
+      return kDone;
+    case kRequestConfirmAccess: {
+      static_cast<ConfirmAccessRecord*>(arg)->result = options_.refuseAccess ? 0 : 1;
+      detail = options_.refuseAccess ? "refused" : "allowed";
+      return kDone;
+    }
+    case kRequestMessageBox:
+    case kRequestShowDialog:
+      return AnswerDialog(code, arg, detail);
+    case kRequestHelp: {
+      auto* record = static_cast<HelpRecord*>(arg);
+      detail = Number("context", record->data) + " " + Number("command", record->command);
+      events_.push_back("help asked: " + detail);
+      return kDone;
+    }
+    case kRequestPanelState: {
+      auto* record = static_cast<PanelStateRecord*>(arg);
+      record->count = 2;
+      record->codes[0] = kParentalActive;
+      record->codes[1] = kEncryptedTrafficModule;
+      return kDone;
+    }
+    case kRequestHostValue: {
+      auto* record = static_cast<HostValueRecord*>(arg);
+      detail = "switch on module " + std::to_string(record->value);
+      events_.push_back(detail);
+      return kDone;
+    }
+    case kRequestStateMenu:
+      events_.push_back("state menu shown");
+      return kDone;
+    case kRequestRefresh:
+      return kDone;
+    case kRequestPanelWindow:
+      detail = "the host shows no panels yet";
+      return kFailed;
+    case kRequestBitmapGet:
+    case kRequestBitmapRelease:
+    case kRequestBitmapQueryA:
+    case kRequestBitmapQueryB:
+      return AnswerBitmap(code, arg, detail);
+    default:
+      detail = "not a request of this protocol";
+      return kFailed;
+  }
+}
+
+std::int32_t ReferenceHost::AnswerNameTable(void* arg) {
+  if (names_.empty()) {
+    for (const auto& [first, second] : data_.names) {
+      NameTableEntry entry{};
+      CopyText(entry.first, kNameCapacity, first);
+      CopyText(entry.second, kNameCapacity, second);
+      names_.push_back(entry);
+    }
+    namesHeader_ = NameTableHeader{names_.size(), AddressOf(names_.data())};
+  }
+  *static_cast<const NameTableHeader**>(arg) = &namesHeader_;
+  return kDone;
+}
+
+std::int32_t ReferenceHost::AnswerText(void* arg, std::string& detail) {
+  auto* record = static_cast<TextRequestRecord*>(arg);
+  detail = Number("string", record->stringId);
+  auto found = data_.texts.find(record->stringId);
+  if (found == data_.texts.end()) {
+    record->status = kTextNotFound;
+    detail += " unknown";
+    return 1;
+  }
+  const std::u16string& text = found->second;
+  if (!record->buffer || record->capacity < text.size() + 1) {
+    record->status = kTextBufferTooSmall;
+    record->capacity = std::uint32_t(text.size() + 1);
+    detail += " " + Number("needs", record->capacity);
+    return 1;
+  }
+  std::memcpy(FromAddress<char16_t>(record->buffer), text.c_str(), (text.size() + 1) * 2);
+  record->status = 0;
+  detail += " " + Text(record->buffer);
+  return 1;
+}
+
+std::int32_t ReferenceHost::AnswerPlugCall(std::uint32_t param, void* arg, std::string& detail) {
+  auto* record = static_cast<PlugCallRecord*>(arg);
+  detail = "inner " + std::to_string(record->innerCode);
+  if (param != PLUGIN_ID) return kFailed;
+  std::uint64_t returned = 0;
+  std::uint32_t result = engine_.Answer(record->innerCode, FromAddress<const void>(record->input),
+                                        record->inputSize, FromAddress<void>(record->output),
+                                        record->outputSize, &returned);
+  record->returnedSize = returned;
+  record->innerResult = result;
+  detail += " " + Number("result", result) + " " + Number("size", returned);
+  return kDone;
+}
+
+std::int32_t ReferenceHost::AnswerSubmission(std::uint32_t param, void* arg, std::string& detail) {
+  auto* record = static_cast<PlugCallRecord*>(arg);
+  record->returnedSize = 0;
+  record->innerResult = kRejected;
+  SubmissionHeader header{};
+  const char* input = FromAddress<const char>(record->input);
+  if (record->innerCode != kInnerSubmitXml || !input || record->inputSize < sizeof(header)) {
+    detail = "not a configuration document";
+    return kFailed;
+  }
+  std::memcpy(&header, input, sizeof(header));
+  if (header.headerSize != sizeof(header) || header.kind != 3 || header.textOffset != sizeof(header) ||
+      header.textLength == 0 || header.textLength != record->inputSize - sizeof(header) ||
+      input[sizeof(header) + header.textLength - 1] != 0) {
+    detail = "bad submission header";
+    return kFailed;
+  }
+  if (!StoreConfiguration(param, input + sizeof(header), header.textLength - 1, detail)) return kFailed;
+  record->innerResult = 0;
+  return kDone;
+}
+
+bool ReferenceHost::StoreConfiguration(std::uint32_t section, const char* text, std::size_t length,
+                                       std::string& detail) {
+  char id[16];
+  std::snprintf(id, sizeof(id), "%08X", section);
+  XmlElement document;
+  std::string error;
+  ApplyResult result;
+  if (!ParseXml(text, length, document, error)) {
+    result.error = error;
+  } else {
+    result = ApplyConfiguration(document, section, parental::platform::DefaultRegistry());
+  }
+  if (!result.applied) {
+    detail = "section " + std::string(id) + " refused: " + result.error;
+    events_.push_back("configuration of section " + std::string(id) + " refused: " + result.error);
+    return false;
+  }
+  detail = "section " + std::string(id) + " stored, " + std::to_string(result.writes) + " changes";
+  events_.push_back("configuration of section " + std::string(id) + " stored (" +
+                    std::to_string(result.writes) + " changes)");
+  ++pendingNotices_;
+  return true;
+}
+
+std::int32_t ReferenceHost::AnswerBitmap(std::uint32_t code, void* arg, std::string& detail) {
+  auto* record = static_cast<BitmapRecord*>(arg);
+  switch (code) {
+    case kRequestBitmapGet:
+      detail = Text(record->pointer);
+      record->handle = bitmaps_.Lend(FromAddress<const char16_t>(record->pointer));
+      return record->handle ? kDone : kFailed;
+    case kRequestBitmapRelease:
+      return bitmaps_.Return(record->handle) ? kDone : kFailed;
+    default:  // both queries: is it one of the host's bitmaps (all have alpha)
+      record->handle = bitmaps_.Knows(record->handle) ? 1 : 0;
+      return kDone;
+  }
+}
+
+std::int32_t ReferenceHost::AnswerDialog(std::uint32_t code, void* arg, std::string& detail) {
+  bool message = code == kRequestMessageBox;
+  std::deque<std::int64_t>& script = message ? options_.messageAnswers : options_.dialogAnswers;
+  std::int64_t answer = 2;  // Cancel unless scripted
+  if (!script.empty()) {
+    answer = script.front();
+    script.pop_front();
+  }
+  if (message) {
+    auto* record = static_cast<MessageBoxRecord*>(arg);
+    detail = Text(record->caption) + " " + Text(record->text);
+    record->result = std::uint64_t(answer);
+  } else {
+    static_cast<DialogViewRecord*>(arg)->result = std::uint64_t(answer);
+  }
+  detail += " answered " + std::to_string(answer);
+  events_.push_back(std::string(message ? "message box " : "dialog form ") + detail);
+  return kDone;
+}
+
+}  // namespace host

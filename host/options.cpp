@@ -1,0 +1,102 @@
+#include "options.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+#include "common/text.h"
+
+namespace host {
+
+const char kUsage[] =
+    "Usage: parental-host [options]\n"
+    "\n"
+    "Loads the parental-control plug-in, drives it as the security suite's host does\n"
+    "(registration, creation, requests, destruction, unloading), answers its requests\n"
+    "with a simulated filtering engine, stores the configuration it submits in the\n"
+    "registry, and reports what it registered and the stored configuration.\n"
+    "\n"
+    "Options:\n"
+    "  --plugin PATH        the plug-in library (default: corvuiParental.dll beside this program)\n"
+    "  --engine-data PATH   the engine's data file (default: engine-data.txt beside this program)\n"
+    "  --apply FILE         store the configuration document FILE as if the plug-in had\n"
+    "                       submitted it, then tell the plug-in that its configuration changed\n"
+    "  --section ID         the section --apply stores, hexadecimal (default 01000D00;\n"
+    "                       01000D01 holds the roles)\n"
+    "  --refuse-access      refuse the plug-in's requests to change settings, as when the\n"
+    "                       settings password is not given (default: allow)\n"
+    "  --answer KIND=VALUE  answer the next message box (KIND message) or dialog form (KIND\n"
+    "                       dialog) with VALUE (1 OK, 2 Cancel, 6 Yes, 7 No); repeatable.\n"
+    "                       Unscripted ones are answered with 2 (Cancel)\n"
+    "  --trace              print every request between host and plug-in with its result\n"
+    "  --no-report          do not print the report at the end\n"
+    "  --help               show this help\n"
+    "\n"
+    "Exit status: 0 when the plug-in ran and released every object it registered,\n"
+    "1 when it could not be run or left objects behind, 2 for a bad command line.\n";
+
+namespace {
+
+std::wstring BesideProgram(const wchar_t* name) {
+  wchar_t path[MAX_PATH];
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring directory(path, length < MAX_PATH ? length : 0);
+  directory.resize(directory.find_last_of(L'\\') + 1);
+  return directory + name;
+}
+
+bool ParseAnswer(const std::wstring& text, Options& options) {
+  std::size_t equals = text.find(L'=');
+  if (equals == std::wstring::npos || equals + 1 == text.size()) return false;
+  wchar_t* end = nullptr;
+  long long value = std::wcstoll(text.c_str() + equals + 1, &end, 10);
+  if (*end) return false;
+  std::wstring kind = text.substr(0, equals);
+  if (kind == L"message") options.messageAnswers.push_back(value);
+  else if (kind == L"dialog") options.dialogAnswers.push_back(value);
+  else return false;
+  return true;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    std::wstring arg = argv[i];
+    auto value = [&](std::wstring& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::wstring text;
+    bool ok = true;
+    if (arg == L"--help" || arg == L"-h") options.help = true;
+    else if (arg == L"--trace") options.trace = true;
+    else if (arg == L"--no-report") options.report = false;
+    else if (arg == L"--refuse-access") options.refuseAccess = true;
+    else if (arg == L"--plugin") ok = value(options.plugin);
+    else if (arg == L"--engine-data") ok = value(options.engineData);
+    else if (arg == L"--apply") ok = value(options.apply);
+    else if (arg == L"--answer") ok = value(text) && ParseAnswer(text, options);
+    else if (arg == L"--section") {
+      wchar_t* end = nullptr;
+      ok = value(text) && !text.empty();
+      unsigned long id = ok ? std::wcstoul(text.c_str(), &end, 16) : 0;
+      ok = ok && !*end && id <= 0xFFFFFFFFul;
+      options.section = std::uint32_t(id);
+    } else {
+      error = "unknown option " + parental::common::ToUtf8(parental::common::AsText(arg.c_str()));
+      return false;
+    }
+    if (!ok) {
+      error = "option " + parental::common::ToUtf8(parental::common::AsText(arg.c_str())) +
+              " needs a valid value";
+      return false;
+    }
+  }
+  if (options.plugin.empty()) options.plugin = BesideProgram(L"corvuiParental.dll");
+  if (options.engineData.empty()) options.engineData = BesideProgram(L"engine-data.txt");
+  return true;
+}
+
+}  // namespace host

@@ -1,0 +1,28 @@
+#pragma once
+// The reference host's command line.
+#include <cstdint>
+#include <deque>
+#include <string>
+
+namespace host {
+
+struct Options {
+  std::wstring plugin;      // the plug-in library
+  std::wstring engineData;  // the engine simulator's data file
+  std::wstring apply;       // a configuration document to store, or empty
+  std::uint32_t section = 0x01000D00;
+  bool refuseAccess = false;
+  bool trace = false;
+  bool report = true;
+  bool help = false;
+  std::deque<std::int64_t> messageAnswers;  // for message boxes, in order
+  std::deque<std::int64_t> dialogAnswers;   // for dialog forms, in order
+};
+
+// Fills options from the arguments; false with the reason in error for a bad command line.
+// Paths not given default to files beside the program.
+bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error);
+
+extern const char kUsage[];
+
+}  // namespace host

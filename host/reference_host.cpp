@@ -1,0 +1,133 @@
+#include "reference_host.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "common/text.h"
+
+namespace host {
+
+namespace {
+using SetIOCtlExtProcFn = void (*)(IoctlLink*);
+
+std::string Hex(std::uint64_t value) {
+  char text[24];
+  std::snprintf(text, sizeof(text), "0x%llX", static_cast<unsigned long long>(value));
+  return text;
+}
+}  // namespace
+
+ReferenceHost::ReferenceHost(const Options& options, const EngineData& engine)
+    : options_(options), engine_(engine), data_(engine), trace_(options.trace) {}
+
+std::int32_t ReferenceHost::HostLinkProc(void* context, std::uint32_t, std::uint32_t code, void* arg) {
+  auto* host = static_cast<ReferenceHost*>(context);
+  if (code == kCodeRegister) return host->Register(static_cast<const IoctlLink*>(arg));
+  host->trace_.ToHost(0, code, "through the host link", kFailed);
+  ++host->refused_;
+  return kFailed;
+}
+
+std::int32_t ReferenceHost::ObjectLinkProc(void* context, std::uint32_t param, std::uint32_t code,
+                                           void* arg) {
+  auto* object = static_cast<HostObject*>(context);
+  ReferenceHost& host = *object->host;
+  std::string detail;
+  std::int32_t result = host.Answer(*object, param, code, arg, detail);
+  ++(result == kFailed ? host.refused_ : host.answered_);
+  host.trace_.ToHost(object->number, code, detail, result);
+  return result;
+}
+
+HostObject* ReferenceHost::Find(std::uint64_t object) {
+  for (HostObject& entry : objects_) {
+    if (entry.registration.context == object && !entry.unregistered) return &entry;
+  }
+  return nullptr;
+}
+
+std::int32_t ReferenceHost::Register(const IoctlLink* record) {
+  if (!record || !record->proc || !record->context) return kFailed;
+  HostObject* entry = Find(record->context);
+  bool again = entry != nullptr;
+  if (!entry) {
+    objects_.push_back(HostObject{this, objects_.size() + 1, *record, {}});
+    entry = &objects_.back();
+    entry->link = IoctlLink{record->id, AddressOf(&ObjectLinkProc), AddressOf(entry)};
+    if (record->id == 0) entry->role = "bitmap store";
+  }
+  trace_.ToHost(entry->number, kCodeRegister, again ? "registered again" : "id " + Hex(record->id), kDone);
+  Send(*entry, kCodeAttach, &entry->link);
+  return kDone;
+}
+
+std::int32_t ReferenceHost::Send(HostObject& to, std::uint32_t code, void* arg) {
+  std::int32_t result = ProcOf(to.registration)(FromAddress<void>(to.registration.context), 0, code, arg);
+  trace_.ToPlugin(to.number, code, result);
+  return result;
+}
+
+void ReferenceHost::DeliverNotices() {
+  while (pendingNotices_) {
+    --pendingNotices_;
+    for (HostObject& object : objects_) {
+      if (object.created && !object.unregistered) Send(object, kNoticeConfigChanged, nullptr);
+    }
+  }
+}
+
+bool ReferenceHost::ApplyFile() {
+  std::ifstream file(options_.apply.c_str(), std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string detail;
+  if (!file.good() && !file.eof()) detail = "cannot read the file";
+  bool stored = detail.empty() && StoreConfiguration(options_.section, text.data(), text.size(), detail);
+  std::fprintf(stderr, "parental-host: %s %s\n", stored ? "stored" : "could not store", detail.c_str());
+  return stored;
+}
+
+int ReferenceHost::Run() {
+  HMODULE plugin = LoadLibraryW(options_.plugin.c_str());
+  if (!plugin) {
+    std::fprintf(stderr, "parental-host: cannot load the plug-in %s (error %lu)\n",
+                 parental::common::ToUtf8(parental::common::AsText(options_.plugin.c_str())).c_str(),
+                 GetLastError());
+    return 1;
+  }
+  auto start = reinterpret_cast<SetIOCtlExtProcFn>(
+      reinterpret_cast<void*>(GetProcAddress(plugin, "SetIOCtlExtProc")));
+  if (!start) {
+    std::fprintf(stderr, "parental-host: the library does not export SetIOCtlExtProc\n");
+    FreeLibrary(plugin);
+    return 1;
+  }
+  IoctlLink link{PLUGIN_ID, AddressOf(&HostLinkProc), AddressOf(this)};
+  trace_.Note("SetIOCtlExtProc");
+  start(&link);
+  DeliverNotices();
+
+  // Create every object, including those that register while others are created.
+  std::vector<HostObject*> created;
+  for (std::size_t i = 0; i < objects_.size(); ++i) {
+    HostObject& object = objects_[i];
+    if (object.unregistered || Send(object, kCodeCreate, nullptr) != kDone) continue;
+    object.created = true;
+    created.push_back(&object);
+    DeliverNotices();
+  }
+  bool applied = options_.apply.empty() || ApplyFile();
+  DeliverNotices();
+
+  for (auto it = created.rbegin(); it != created.rend(); ++it) {
+    if (!(*it)->unregistered && Send(**it, kCodeDestroy, nullptr) == kDone) (*it)->created = false;
+  }
+  trace_.Note("unloading the plug-in");
+  FreeLibrary(plugin);  // the plug-in releases its objects, which unregister
+
+  bool released = bitmaps_.Outstanding() == 0;
+  for (const HostObject& object : objects_) released = released && object.unregistered;
+  return released && applied ? 0 : 1;
+}
+
+}  // namespace host

@@ -1,0 +1,84 @@
+#pragma once
+// The reference host: loads the plug-in, keeps the table of the objects that register,
+// drives their life and answers every request they send.
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "bitmaps.h"
+#include "engine/engine.h"
+#include "frame/protocol/records.h"
+#include "options.h"
+#include "services.h"
+#include "trace.h"
+
+namespace host {
+
+class ReferenceHost;
+
+// One object that registered with the host.
+struct HostObject {
+  ReferenceHost* host;
+  std::size_t number;      // 1, 2, ... in order of registration
+  IoctlLink registration;  // {id, the object's procedure, the object}
+  IoctlLink link;          // the host's link given to the object
+  std::string role = "object (sent no request)";
+  bool created = false;
+  bool unregistered = false;
+};
+
+class ReferenceHost {
+ public:
+  ReferenceHost(const Options& options, const EngineData& engine);
+  ReferenceHost(const ReferenceHost&) = delete;
+  ReferenceHost& operator=(const ReferenceHost&) = delete;
+
+  // Loads the plug-in and runs it through its whole life; the program's exit status.
+  int Run();
+
+  const std::deque<HostObject>& Objects() const { return objects_; }
+  std::size_t Answered() const { return answered_; }
+  std::size_t Refused() const { return refused_; }
+  const std::vector<std::string>& Events() const { return events_; }
+
+ private:
+  static std::int32_t HostLinkProc(void* context, std::uint32_t param, std::uint32_t code, void* arg);
+  static std::int32_t ObjectLinkProc(void* context, std::uint32_t param, std::uint32_t code, void* arg);
+
+  std::int32_t Register(const IoctlLink* record);
+  std::int32_t Answer(HostObject& from, std::uint32_t param, std::uint32_t code, void* arg,
+                      std::string& detail);
+  std::int32_t Send(HostObject& to, std::uint32_t code, void* arg);
+  HostObject* Find(std::uint64_t object);
+
+  // Answers of the individual requests (answers.cpp).
+  std::int32_t AnswerNameTable(void* arg);
+  std::int32_t AnswerText(void* arg, std::string& detail);
+  std::int32_t AnswerPlugCall(std::uint32_t param, void* arg, std::string& detail);
+  std::int32_t AnswerSubmission(std::uint32_t param, void* arg, std::string& detail);
+  std::int32_t AnswerBitmap(std::uint32_t code, void* arg, std::string& detail);
+  std::int32_t AnswerDialog(std::uint32_t code, void* arg, std::string& detail);
+
+  // Stores a configuration text for a section and queues the change notice.
+  bool StoreConfiguration(std::uint32_t section, const char* text, std::size_t length,
+                          std::string& detail);
+  void DeliverNotices();
+  bool ApplyFile();
+
+  Options options_;
+  EngineSimulator engine_;
+  const EngineData& data_;
+  Trace trace_;
+  HostServices services_;
+  BitmapStore bitmaps_;
+  std::vector<NameTableEntry> names_;
+  NameTableHeader namesHeader_{};
+  std::deque<HostObject> objects_;
+  std::size_t pendingNotices_ = 0;
+  std::size_t answered_ = 0, refused_ = 0;
+  std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices
+};
+
+}  // namespace host

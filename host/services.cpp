@@ -1,0 +1,81 @@
+#include "services.h"
+
+#include "bitmaps.h"
+#include "common/text.h"
+
+namespace host {
+
+namespace {
+constexpr std::uint32_t kParentalModule = 0x2020001;
+constexpr std::uint32_t kStateEnabled = 4;
+}  // namespace
+
+HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
+  entries_[0].module = kParentalModule;
+  entries_[0].state = kStateEnabled;
+  table_.fallback.state = 1;  // disabled
+  settings_ = {
+      {u"gui.password.disabled", u"0"},  {u"gui.textmode.state", u"0"},
+      {u"gui.help.caption", u"Help"},    {u"gui.help.tooltip", u"Show help for this page"},
+      {u"gui.logo.clicked", u"Corvid"},
+  };
+}
+
+HostServices::~HostServices() {
+  for (auto& [flag, bitmap] : images_) DeleteObject(bitmap);
+}
+
+std::uint32_t HostServices::GetColor(std::uint32_t index) { return GetSysColor(int(index)); }
+std::uint64_t HostServices::GetFont(std::uint32_t) {
+  return reinterpret_cast<std::uintptr_t>(GetStockObject(DEFAULT_GUI_FONT));
+}
+std::uint64_t HostServices::GetCursor(std::uint32_t) {
+  return reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, IDC_HAND));
+}
+
+bool HostServices::GetMetrics(std::uint32_t kind, HostMetricsRecord* record) {
+  if (!record) return false;
+  *record = HostMetricsRecord{kind == 3 ? 480 : 560, kind == 3 ? 48 : 400, {}};
+  return true;
+}
+
+bool HostServices::QueryFlag(const char16_t* key, const char16_t* fallback) {
+  auto found = key ? settings_.find(key) : settings_.end();
+  if (found == settings_.end() && next_) return next_->QueryFlag(key, fallback);
+  std::u16string value = found != settings_.end() ? found->second : fallback ? fallback : u"";
+  return !value.empty() && value != u"0";
+}
+
+std::uint32_t HostServices::QueryNumber(const char16_t* key, std::uint32_t fallback) {
+  auto found = key ? settings_.find(key) : settings_.end();
+  if (found == settings_.end()) return next_ ? next_->QueryNumber(key, fallback) : fallback;
+  return std::uint32_t(std::wcstoul(parental::common::AsWide(found->second.c_str()), nullptr, 10));
+}
+
+bool HostServices::SetFlag(const char16_t* key, bool value) { return SetText(key, value ? u"1" : u"0"); }
+bool HostServices::SetNumber(const char16_t* key, std::uint32_t value) {
+  return SetText(key, parental::common::FormatDecimal(value).c_str());
+}
+
+const char16_t* HostServices::GetText(const char16_t* key) {
+  auto found = key ? settings_.find(key) : settings_.end();
+  if (found != settings_.end()) return found->second.c_str();
+  return next_ ? next_->GetText(key) : nullptr;
+}
+
+bool HostServices::SetText(const char16_t* key, const char16_t* value) {
+  if (!key || !value) return false;
+  settings_[key] = value;
+  return true;
+}
+
+bool HostServices::Remove(const char16_t* key) { return key && settings_.erase(key) > 0; }
+
+std::uint64_t HostServices::GetImage(std::uint32_t flag) {
+  if (flag == 0 || flag > 16 || (flag & (flag - 1))) return 0;  // 1, 2, 4, 8 and 16
+  HBITMAP& bitmap = images_[flag];
+  if (!bitmap) bitmap = MakeStripBitmap(1, 16, int(flag));
+  return reinterpret_cast<std::uintptr_t>(bitmap);
+}
+
+}  // namespace host

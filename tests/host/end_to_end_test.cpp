@@ -1,0 +1,137 @@
+// parental-host.exe with the real plug-in, as a user runs it: the trace of a whole life,
+// a configuration document stored in the registry mirror with the change notice, a
+// refused document, and the command line.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+const wchar_t kMirror[] = L"Software\\Corvid";
+
+struct HostRun {
+  DWORD status = ~0u;
+  std::string output;
+  std::size_t Count(const std::string& text) const {
+    std::size_t n = 0;
+    for (std::size_t at = output.find(text); at != std::string::npos; at = output.find(text, at + 1)) ++n;
+    return n;
+  }
+};
+
+HostRun RunHost(const std::wstring& arguments) {
+  HostRun run;
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  HANDLE read = nullptr, write = nullptr;
+  if (!CreatePipe(&read, &write, &inherit, 0)) return run;
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = write;
+  std::wstring command = L"\"" HOST_EXE L"\" " + arguments;
+  PROCESS_INFORMATION process{};
+  BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                &startup, &process);
+  CloseHandle(write);
+  char buffer[4096];
+  DWORD got = 0;
+  while (started && ReadFile(read, buffer, sizeof(buffer), &got, nullptr) && got) run.output.append(buffer, got);
+  CloseHandle(read);
+  if (!started) return run;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  GetExitCodeProcess(process.hProcess, &run.status);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return run;
+}
+
+std::wstring WriteTemp(const wchar_t* name, const std::string& text) {
+  wchar_t directory[MAX_PATH];
+  GetTempPathW(MAX_PATH, directory);
+  std::wstring path = std::wstring(directory) + name;
+  std::ofstream(path.c_str(), std::ios::binary) << text;
+  return path;
+}
+
+std::wstring ReadString(const wchar_t* key, const wchar_t* value) {
+  wchar_t text[256] = {};
+  DWORD size = sizeof(text);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+    return L"(missing)";
+  return text;
+}
+
+const char kRoles[] =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+    "<Corvid><SECTION ID=\"01000103\"><SETTINGS><PLUGINS><PLUGIN ID=\"01000D01\"><PROFILES>\n"
+    " <NODE NAME=\"Lab.kid\" TYPE=\"SUBNODE\">\n"
+    "  <NODE NAME=\"Categories\" VALUE=\"12:1|13:0\" TYPE=\"STRING\" />\n"
+    "  <NODE NAME=\"Exceptions\" TYPE=\"SUBNODE\">\n"
+    "   <NODE NAME=\"Exceptions\" TYPE=\"SUBNODE\" DELETE=\"0\">\n"
+    "    <NODE NAME=\"Url\" VALUE=\"http://example.com/\" TYPE=\"STRING\" />\n"
+    "    <NODE NAME=\"State\" VALUE=\"1\" TYPE=\"DWORD\" />\n"
+    "   </NODE>\n"
+    "  </NODE>\n"
+    " </NODE>\n"
+    "</PROFILES></PLUGIN></PLUGINS></SETTINGS></SECTION></Corvid>\n";
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
+  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
+};
+
+TEST_F(EndToEnd, ThePlugInLivesAndIsReleased) {
+  HostRun run = RunHost(L"--trace");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_EQ(run.Count(" register  id 0x1000D00 -> 0"), 4u) << run.output;
+  EXPECT_EQ(run.Count("0x00040001 name table -> 0"), 1u);
+  EXPECT_EQ(run.Count("0x000300E8 host services -> 0"), 2u);
+  EXPECT_EQ(run.Count("0x00030005 publish panels"), 2u);
+  EXPECT_EQ(run.Count("0x00030006 publish setup pages -> 0"), 1u);
+  EXPECT_EQ(run.Count("0x00000005 create -> 0"), 4u);
+  EXPECT_EQ(run.Count("0x00000006 destroy -> 0"), 4u);
+  EXPECT_EQ(run.Count(" unregister  released"), 4u);
+  EXPECT_NE(run.output.find("All 4 objects were released."), std::string::npos);
+  // Unloading comes after every destruction and before every release.
+  EXPECT_LT(run.output.rfind("destroy -> 0"), run.output.find("unloading the plug-in"));
+  EXPECT_LT(run.output.find("unloading the plug-in"), run.output.find("unregister"));
+}
+
+TEST_F(EndToEnd, AStoredDocumentReachesTheMirrorAndTheChangeIsAnnounced) {
+  std::wstring file = WriteTemp(L"parental-roles.xml", kRoles);
+  HostRun run = RunHost(L"--trace --section 01000D01 --apply \"" + file + L"\"");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_EQ(run.Count("0x01030009 configuration changed"), 4u) << run.output;
+  const wchar_t* node =
+      L"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\Lab.kid\\Exceptions\\Node_00000001";
+  EXPECT_EQ(ReadString(node, L"Url"), L"http://example.com/");
+  EXPECT_NE(run.output.find("Categories = \"12:1|13:0\""), std::string::npos);
+
+  std::wstring broken = WriteTemp(L"parental-broken.xml", std::string(kRoles).replace(10, 7, "vers1on"));
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror);
+  run = RunHost(L"--section 01000D01 --apply \"" + broken + L"\"");
+  EXPECT_EQ(run.status, 1u);
+  EXPECT_NE(run.output.find("could not store"), std::string::npos) << run.output;
+  EXPECT_EQ(ReadString(node, L"Url"), L"(missing)");
+  DeleteFileW(file.c_str());
+  DeleteFileW(broken.c_str());
+}
+
+TEST_F(EndToEnd, CommandLine) {
+  HostRun run = RunHost(L"--help");
+  EXPECT_EQ(run.status, 0u);
+  EXPECT_EQ(run.output.rfind("Usage: parental-host", 0), 0u);
+  run = RunHost(L"--frobnicate");
+  EXPECT_EQ(run.status, 2u);
+  EXPECT_NE(run.output.find("unknown option --frobnicate"), std::string::npos);
+  run = RunHost(L"--plugin Z:\\no\\such.dll");
+  EXPECT_EQ(run.status, 1u);
+  EXPECT_NE(run.output.find("cannot load the plug-in"), std::string::npos);
+}
+
+}  // namespace
