@@ -4,6 +4,7 @@
 
 #include "common/text.h"
 #include "config/config_apply.h"
+#include "config/submission.h"
 #include "config/xml_reader.h"
 #include "platform/registry_store.h"
 #include "reference_host.h"
@@ -166,20 +167,12 @@ std::int32_t ReferenceHost::AnswerSubmission(std::uint32_t param, void* arg, std
   auto* record = static_cast<PlugCallRecord*>(arg);
   record->returnedSize = 0;
   record->innerResult = kRejected;
-  SubmissionHeader header{};
-  const char* input = FromAddress<const char>(record->input);
-  if (record->innerCode != kInnerSubmitXml || !input || record->inputSize < sizeof(header)) {
-    detail = "not a configuration document";
+  const char* text = nullptr;
+  std::size_t length = 0;
+  if (!ReadSubmission(*record, &text, &length, detail) ||
+      !StoreConfiguration(param, text, length, detail)) {
     return kFailed;
   }
-  std::memcpy(&header, input, sizeof(header));
-  if (header.headerSize != sizeof(header) || header.kind != 3 || header.textOffset != sizeof(header) ||
-      header.textLength == 0 || header.textLength != record->inputSize - sizeof(header) ||
-      input[sizeof(header) + header.textLength - 1] != 0) {
-    detail = "bad submission header";
-    return kFailed;
-  }
-  if (!StoreConfiguration(param, input + sizeof(header), header.textLength - 1, detail)) return kFailed;
   record->innerResult = 0;
   return kDone;
 }

@@ -1,11 +1,9 @@
 // The application: the language library takes precedence over the plug-in's own strings,
-// which serve without it; help goes to the host; the software probes parse their texts.
+// which serve without it; the software probes parse their texts.
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
 #include "frame/app/probes.h"
-#include "frame/templates/plugin_template.h"
-#include "test_host.h"
 
 namespace {
 
@@ -35,21 +33,6 @@ TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
   EXPECT_EQ(app.LoadText(2017), u"Are you sure you want to delete the account \"%s\\%s\" with assigned role \"%s\"?");
   EXPECT_EQ(app.LoadText(2027),
             u"<TABPOS=\"316\"><H4>%s (<A ID=\"%d\">%s</A>)</H4>\t<A ID=\"%d\">%s</A>\n<A ID=\"%d\">Setup...</A>");
-}
-
-TEST(Application, HelpGoesToTheHost) {
-  TestHost host;
-  HelpRecord help{};
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    if (code == kRequestHelp) help = *static_cast<HelpRecord*>(arg);
-    return kDone;
-  };
-  auto* main = new CPluginTemplate;
-  App app(nullptr);
-  app.WinHelp(393837, 15);
-  EXPECT_EQ(+help.data, 393837u);
-  EXPECT_EQ(+help.command, 15u);
-  main->Release();
 }
 
 TEST(Probes, VersionTexts) {

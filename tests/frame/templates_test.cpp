@@ -1,10 +1,8 @@
-// Plugs, host services, the configuration template and the bitmap store against an
-// in-process host.
+// Plugs, host services and configuration submission against an in-process host.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "frame/templates/bitmap_store.h"
 #include "frame/templates/config_template.h"
 #include "frame/templates/plug.h"
 #include "store/xml_document.h"
@@ -111,45 +109,6 @@ TEST(Plug, CreationKeepsTheHostServicesAndChainsANewSettingsService) {
   Process().settings = nullptr;
 }
 
-class View : public IConfigView {
- public:
-  bool GetPageInfo(PageInfo*) override { return false; }
-  void SetConfig(CConfigTemplate* c) override { config = c; }
-  CConfigTemplate* GetConfig() override { return config; }
-  void* GetWindow() override { return nullptr; }
-  std::int32_t CreateView(void*, const char16_t*, bool, void*) override { return 0; }
-  void LoadData() override {}
-  bool Query6() override { return true; }
-  void SaveData() override {}
-  std::uint32_t GetHelpId() override { return 0; }
-  void Reserved9() override {}
-  bool Query10() override { return true; }
-  CConfigTemplate* config = nullptr;
-};
-
-class Config : public CConfigTemplate {
- public:
-  IConfigView* GetView(std::uint32_t index) override { return index < 2 ? &views[index] : nullptr; }
-  View views[2];
-};
-
-TEST(ConfigTemplate, PublishesItsViewsAndNamesItsVariables) {
-  TestHost host;
-  ObjectRecord published{};
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    if (code == kRequestPublishViews) published = *static_cast<ObjectRecord*>(arg);
-    return kDone;
-  };
-  auto* config = new Config;
-  config->PublishViews();
-  EXPECT_EQ(config->views[0].config, config);
-  EXPECT_EQ(config->views[1].config, config);
-  EXPECT_EQ(+published.value, 0u);
-  EXPECT_EQ(+published.object, AddressOf(static_cast<CIOCtlProcTemplate*>(config)));
-  EXPECT_EQ(std::u16string(config->GetVariables()), u"${PluginID}=01000D00|${ProfileName}=@My profile");
-  config->Release();
-}
-
 TEST(ConfigTemplate, SubmitsTheDocumentTextBehindItsHeader) {
   TestHost host;
   std::uint32_t target = 0, inner = 0;
@@ -171,7 +130,7 @@ TEST(ConfigTemplate, SubmitsTheDocumentTextBehindItsHeader) {
   _XML_NODE* root = CreateRoot(document);
   std::uint32_t enable = 1;
   ASSERT_TRUE(SetValue(document, root, u"Enable", kTypeDword, &enable, 4));
-  auto* config = new Config;
+  auto* config = new CConfigTemplate;
   EXPECT_TRUE(config->Submit(ROLES_SECTION_ID, document));
   EXPECT_EQ(target, ROLES_SECTION_ID);
   EXPECT_EQ(inner, kInnerSubmitXml);
@@ -187,33 +146,6 @@ TEST(ConfigTemplate, SubmitsTheDocumentTextBehindItsHeader) {
   EXPECT_FALSE(config->Submit(PLUGIN_ID, nullptr));
   config->Release();
   CloseDocument(document);
-}
-
-TEST(BitmapStore, AsksTheHostThroughItsLink) {
-  TestHost host;
-  BitmapRecord seen{};
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    auto* record = static_cast<BitmapRecord*>(arg);
-    seen = *record;
-    if (code == kRequestBitmapGet) record->handle = record->numbers[0] == 1 ? 0x55 : 0;
-    if (code == kRequestBitmapQueryA) record->handle = 1;
-    if (code == kRequestBitmapQueryB) record->handle = 0;
-    return record->numbers[0] == 2 ? kFailed : kDone;
-  };
-  auto* store = new CBitmapStoragePlugin;
-  EXPECT_EQ(+host.registrations.back().id, 0u);
-  const char16_t* name = u"state_icon_list";
-  EXPECT_EQ(store->GetBitmap(name, 1, 16, 16), 0x55u);
-  EXPECT_EQ(+seen.pointer, AddressOf(name));
-  EXPECT_EQ(store->GetBitmapById(2, 0, 0), 0u);
-  EXPECT_TRUE(store->QueryBitmapA(0x55));
-  EXPECT_FALSE(store->QueryBitmapB(0x55));
-  {
-    CSharedBitmap bitmap(0x55, store);
-  }
-  EXPECT_EQ(host.requests.back().code, kRequestBitmapRelease);
-  EXPECT_EQ(+seen.handle, 0x55u);
-  static_cast<CIOCtlProcTemplate*>(store)->Release();
 }
 
 }  // namespace
