@@ -21,10 +21,14 @@ std::string Hex(std::uint64_t value) {
 ReferenceHost::ReferenceHost(const Options& options, const EngineData& engine)
     : options_(options), engine_(engine), data_(engine), trace_(options.trace) {}
 
+// The host's procedures answer the plug-in; no exception of the host may reach it.
 std::int32_t ReferenceHost::HostLinkProc(void* context, std::uint32_t, std::uint32_t code, void* arg) {
   auto* host = static_cast<ReferenceHost*>(context);
-  if (code == kCodeRegister) return host->Register(static_cast<const IoctlLink*>(arg));
-  host->trace_.ToHost(0, code, "through the host link", kFailed);
+  try {
+    if (code == kCodeRegister) return host->Register(static_cast<const IoctlLink*>(arg));
+    host->trace_.ToHost(0, code, "through the host link", kFailed);
+  } catch (...) {
+  }
   ++host->refused_;
   return kFailed;
 }
@@ -34,9 +38,14 @@ std::int32_t ReferenceHost::ObjectLinkProc(void* context, std::uint32_t param, s
   auto* object = static_cast<HostObject*>(context);
   ReferenceHost& host = *object->host;
   std::string detail;
-  std::int32_t result = host.Answer(*object, param, code, arg, detail);
+  std::int32_t result = kFailed;
+  try {
+    result = host.Answer(*object, param, code, arg, detail);
+    host.trace_.ToHost(object->number, code, detail, result);
+  } catch (...) {
+    result = kFailed;
+  }
   ++(result == kFailed ? host.refused_ : host.answered_);
-  host.trace_.ToHost(object->number, code, detail, result);
   return result;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The reference host: loads the plug-in, keeps the table of the objects that register,
 // drives their life and answers every request they send.
-#include <windows.h>
-
 #include <deque>
 #include <string>
 #include <vector>
