@@ -42,6 +42,12 @@ std::int32_t CIOCtlProcTemplate::SendRequest(std::uint32_t param, std::uint32_t 
   }
 }
 
+IHostServices* CIOCtlProcTemplate::QueryHostServices() {
+  IHostServices* services = nullptr;  // only a non-null answer counts, whatever the result
+  SendRequest(0, kRequestServices, &services);
+  return services;
+}
+
 std::int32_t CIOCtlProcTemplate::Dispatch(std::uint32_t code, void* arg) {
   switch (code) {
     case kCodeAttach:

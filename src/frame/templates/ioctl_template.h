@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "frame/protocol/host_services.h"
 #include "frame/protocol/records.h"
 
 class CIOCtlProcTemplate {
@@ -22,6 +23,8 @@ class CIOCtlProcTemplate {
   void AddRef();
   // Calls the object's own link: proc(link.context, param, code, arg); -1 without a link.
   std::int32_t SendRequest(std::uint32_t param, std::uint32_t code, void* arg);
+  // The host's service interface (kRequestServices through the link); null on failure.
+  IHostServices* QueryHostServices();
 
   std::uint32_t TemplateId() const { return id_; }
   bool IsCreated() const { return created_ != 0; }

@@ -42,3 +42,12 @@ void CPanelTemplate::SetHostValue(std::uint64_t value) {
   HostValueRecord record{1, value};
   SendRequest(0, kRequestHostValue, &record);
 }
+
+void CPanelTemplate::ShowStateMenu(std::uint64_t point) {
+  StateMenuRecord record{sizeof(StateMenuRecord), 0x2020001, point};
+  SendRequest(0, kRequestStateMenu, &record);
+}
+
+bool CPanelTemplate::QueryPanelState(PanelStateRecord* record) {
+  return record && SendRequest(0, kRequestPanelState, record) == kDone;
+}

@@ -43,6 +43,10 @@ class CPanelTemplate : public CIOCtlProcTemplate {
   // while refreshes are blocked.
   void RequestRefresh();
   void SetHostValue(std::uint64_t value);  // kRequestHostValue
+  // Asks the host to show its state menu at a screen point (kRequestStateMenu).
+  void ShowStateMenu(std::uint64_t point);
+  // The host's module state codes (kRequestPanelState); false when it gives none.
+  bool QueryPanelState(PanelStateRecord* record);
 
   void SetPage(CPageTemplate* page) { page_ = page; }
   CPageTemplate* Page() const { return page_; }

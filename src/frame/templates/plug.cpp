@@ -73,9 +73,3 @@ std::uint32_t CUiPlug::OnPlugCall(std::uint32_t, std::uint32_t, std::uint32_t, s
                                   std::uint64_t*) {
   return kPlugNotSupported;
 }
-
-IHostServices* CUiPlug::QueryHostServices() {
-  IHostServices* services = nullptr;  // only a non-null answer counts, whatever the result
-  SendRequest(0, kRequestServices, &services);
-  return services;
-}

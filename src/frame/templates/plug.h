@@ -2,7 +2,6 @@
 // Plugs: the channel of plug calls between the plug-in and the host's filtering engine.
 #include <cstdint>
 
-#include "frame/protocol/host_services.h"
 #include "frame/templates/plugin_template.h"
 
 class CPlug;
@@ -55,7 +54,4 @@ class CUiPlug : public CPluginTemplate, public CPlug {
                                    std::uint64_t inputSize, void* output,
                                    std::uint64_t outputSize, std::uint64_t* returnedSize);
   virtual void OnUiEvent() {}
-
- protected:
-  IHostServices* QueryHostServices();  // kRequestServices through the link; null on failure
 };
