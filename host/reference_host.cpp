@@ -80,9 +80,13 @@ std::int32_t ReferenceHost::Send(HostObject& to, std::uint32_t code, void* arg) 
 void ReferenceHost::DeliverNotices() {
   while (pendingNotices_) {
     --pendingNotices_;
+    std::size_t told = 0;
     for (HostObject& object : objects_) {
-      if (object.created && !object.unregistered) Send(object, kNoticeConfigChanged, nullptr);
+      if (!object.created || object.unregistered) continue;
+      Send(object, kNoticeConfigChanged, nullptr);
+      ++told;
     }
+    events_.push_back("configuration-changed notice sent to " + std::to_string(told) + " objects");
   }
 }
 
@@ -92,7 +96,11 @@ bool ReferenceHost::ApplyFile() {
   std::string detail;
   if (!file.good() && !file.eof()) detail = "cannot read the file";
   bool stored = detail.empty() && StoreConfiguration(options_.section, text.data(), text.size(), detail);
-  std::fprintf(stderr, "parental-host: %s %s\n", stored ? "stored" : "could not store", detail.c_str());
+  if (!stored) {
+    std::fprintf(stderr, "parental-host: could not store %s: %s\n",
+                 parental::common::ToUtf8(parental::common::AsText(options_.apply.c_str())).c_str(),
+                 detail.c_str());
+  }
   return stored;
 }
 

@@ -65,20 +65,6 @@ std::wstring ReadString(const wchar_t* key, const wchar_t* value) {
   return text;
 }
 
-const char kRoles[] =
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<Corvid><SECTION ID=\"01000103\"><SETTINGS><PLUGINS><PLUGIN ID=\"01000D01\"><PROFILES>\n"
-    " <NODE NAME=\"Lab.kid\" TYPE=\"SUBNODE\">\n"
-    "  <NODE NAME=\"Categories\" VALUE=\"12:1|13:0\" TYPE=\"STRING\" />\n"
-    "  <NODE NAME=\"Exceptions\" TYPE=\"SUBNODE\">\n"
-    "   <NODE NAME=\"Exceptions\" TYPE=\"SUBNODE\" DELETE=\"0\">\n"
-    "    <NODE NAME=\"Url\" VALUE=\"http://example.com/\" TYPE=\"STRING\" />\n"
-    "    <NODE NAME=\"State\" VALUE=\"1\" TYPE=\"DWORD\" />\n"
-    "   </NODE>\n"
-    "  </NODE>\n"
-    " </NODE>\n"
-    "</PROFILES></PLUGIN></PLUGINS></SETTINGS></SECTION></Corvid>\n";
-
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
@@ -103,22 +89,24 @@ TEST_F(EndToEnd, ThePlugInLivesAndIsReleased) {
 }
 
 TEST_F(EndToEnd, AStoredDocumentReachesTheMirrorAndTheChangeIsAnnounced) {
-  std::wstring file = WriteTemp(L"parental-roles.xml", kRoles);
-  HostRun run = RunHost(L"--trace --section 01000D01 --apply \"" + file + L"\"");
+  HostRun run = RunHost(L"--trace --section 01000D01 --apply \"" EXAMPLES L"\\roles.xml\"");
   ASSERT_EQ(run.status, 0u) << run.output;
   EXPECT_EQ(run.Count("0x01030009 configuration changed"), 4u) << run.output;
   const wchar_t* node =
-      L"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\Lab.kid\\Exceptions\\Node_00000001";
-  EXPECT_EQ(ReadString(node, L"Url"), L"http://example.com/");
+      L"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\LAB.kid\\Exceptions\\Node_00000001";
+  EXPECT_EQ(ReadString(node, L"Url"), L"http://www.example.com/");
   EXPECT_NE(run.output.find("Categories = \"12:1|13:0\""), std::string::npos);
 
-  std::wstring broken = WriteTemp(L"parental-broken.xml", std::string(kRoles).replace(10, 7, "vers1on"));
+  run = RunHost(L"--apply \"" EXAMPLES L"\\general.xml\"");  // section 01000D00 by default
+  EXPECT_EQ(run.status, 0u);
+  EXPECT_NE(run.output.find("Register = 0x1 (DWORD)"), std::string::npos) << run.output;
+
+  std::wstring broken = WriteTemp(L"parental-broken.xml", "<Corvid><SECTION ID=\"01000103\"></Corvid>");
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror);
   run = RunHost(L"--section 01000D01 --apply \"" + broken + L"\"");
   EXPECT_EQ(run.status, 1u);
   EXPECT_NE(run.output.find("could not store"), std::string::npos) << run.output;
   EXPECT_EQ(ReadString(node, L"Url"), L"(missing)");
-  DeleteFileW(file.c_str());
   DeleteFileW(broken.c_str());
 }
 
