@@ -23,6 +23,9 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
 
 extern "C" void SetIOCtlExtProc(IoctlLink* link) {
   if (!link) return;
-  g_app.EnsureInitialized();
+  try {
+    g_app.EnsureInitialized();
+  } catch (...) {  // without its language library the plug-in uses its own resources
+  }
   StartPlugin(link, &CreatePlugin);
 }
