@@ -4,6 +4,7 @@
 
 #include "frame/app/plugin_app.h"
 #include "frame/app/probes.h"
+#include "frame/protocol/process.h"
 
 namespace {
 
@@ -33,6 +34,27 @@ TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
   EXPECT_EQ(app.LoadText(2017), u"Are you sure you want to delete the account \"%s\\%s\" with assigned role \"%s\"?");
   EXPECT_EQ(app.LoadText(2027),
             u"<TABPOS=\"316\"><H4>%s (<A ID=\"%d\">%s</A>)</H4>\t<A ID=\"%d\">%s</A>\n<A ID=\"%d\">Setup...</A>");
+}
+
+// The test program carries the plug-in's manifest: entries from the host load the common
+// controls of version 6.
+TEST(Application, HostEntriesRunInTheManifestsActivationContext) {
+  App app(nullptr);
+  ASSERT_NE(app.ActivationContext(), INVALID_HANDLE_VALUE);
+  auto commonControls = [] {  // the file a load of comctl32.dll finds in the current context
+    HMODULE comctl = LoadLibraryW(L"comctl32.dll");
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(comctl, path, MAX_PATH);
+    FreeLibrary(comctl);
+    return std::wstring(path);
+  };
+  std::wstring inside;
+  {
+    ModuleScope scope;
+    inside = commonControls();
+  }
+  EXPECT_NE(inside.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos);
+  EXPECT_EQ(commonControls().find(L"common-controls"), std::wstring::npos);  // left again
 }
 
 TEST(Probes, VersionTexts) {

@@ -6,7 +6,33 @@
 #include "frame/templates/plugin_template.h"
 
 namespace {
+
 CPluginAppTemplate* g_app = nullptr;
+
+std::uintptr_t ActivateModuleContext() {
+  ULONG_PTR cookie = 0;
+  HANDLE context = g_app ? g_app->ActivationContext() : INVALID_HANDLE_VALUE;
+  if (context == INVALID_HANDLE_VALUE || !ActivateActCtx(context, &cookie)) return 0;
+  return cookie;
+}
+
+void DeactivateModuleContext(std::uintptr_t cookie) {
+  if (cookie) DeactivateActCtx(0, cookie);
+}
+
+// The activation context of the manifest that a DLL carries as resource 2.
+HANDLE CreateModuleContext(HMODULE module) {
+  if (!module || !FindResourceW(module, MAKEINTRESOURCEW(2), MAKEINTRESOURCEW(24))) {
+    return INVALID_HANDLE_VALUE;
+  }
+  ACTCTXW context{};
+  context.cbSize = sizeof(context);
+  context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  context.hModule = module;
+  context.lpResourceName = MAKEINTRESOURCEW(2);
+  return CreateActCtxW(&context);
+}
+
 }  // namespace
 
 CPluginAppTemplate::CPluginAppTemplate(const wchar_t* languageLibrary)
@@ -16,12 +42,21 @@ CPluginAppTemplate::CPluginAppTemplate(const wchar_t* languageLibrary)
 
 CPluginAppTemplate::~CPluginAppTemplate() {
   if (!processEnding_ && Process().mainTemplate) Process().mainTemplate->Release();
-  if (g_app == this) g_app = nullptr;
+  if (activation_ != INVALID_HANDLE_VALUE) ReleaseActCtx(activation_);
+  if (g_app != this) return;
+  g_app = nullptr;
+  Process().enterModule = nullptr;
+  Process().leaveModule = nullptr;
 }
 
 CPluginAppTemplate* CPluginAppTemplate::Current() { return g_app; }
 
 BOOL CPluginAppTemplate::InitInstance() {
+  activation_ = CreateModuleContext(module_);
+  if (activation_ != INVALID_HANDLE_VALUE) {
+    Process().enterModule = &ActivateModuleContext;
+    Process().leaveModule = &DeactivateModuleContext;
+  }
   if (!languageLibrary_ || !*languageLibrary_) return TRUE;
   std::wstring name = languageLibrary_;
   wchar_t path[MAX_PATH];
@@ -56,6 +91,7 @@ void CPluginAppTemplate::Detach(bool processEnding) {
   if (language_ && !processEnding) FreeLibrary(language_);
   language_ = nullptr;
 }
+
 
 std::u16string CPluginAppTemplate::LoadText(UINT id) const {
   for (HMODULE module : {language_, module_}) {

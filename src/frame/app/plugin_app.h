@@ -16,7 +16,8 @@ class CPluginAppTemplate {
   CPluginAppTemplate& operator=(const CPluginAppTemplate&) = delete;
   virtual ~CPluginAppTemplate();  // releases the main template unless the process is ending
   // Loads the language library from this library's directory (or by name when the own
-  // module is unknown) as a data-only library.
+  // module is unknown) as a data-only library, and makes the activation context of the
+  // library's manifest (common controls version 6) current during every entry from the host.
   virtual BOOL InitInstance();
   virtual int ExitInstance();  // frees the name table
   virtual void WinHelp(std::uint64_t data, std::uint32_t command);  // the host's help
@@ -35,6 +36,7 @@ class CPluginAppTemplate {
 
   HMODULE OwnModule() const { return module_; }
   HMODULE LanguageModule() const { return language_; }
+  HANDLE ActivationContext() const { return activation_; }
   // A string of the language library, else of the library itself; empty when neither has it.
   std::u16string LoadText(UINT id) const;
   // The module holding a resource, language library first; null when neither has it.
@@ -44,6 +46,7 @@ class CPluginAppTemplate {
   const wchar_t* languageLibrary_;
   HMODULE module_ = nullptr;
   HMODULE language_ = nullptr;
+  HANDLE activation_ = INVALID_HANDLE_VALUE;  // from the manifest resource, if any
   bool initialized_ = false;
   bool processEnding_ = false;
 };

@@ -27,5 +27,6 @@ extern "C" void SetIOCtlExtProc(IoctlLink* link) {
     g_app.EnsureInitialized();
   } catch (...) {  // without its language library the plug-in uses its own resources
   }
+  ModuleScope scope;
   StartPlugin(link, &CreatePlugin);
 }

@@ -8,6 +8,14 @@ ProcessState& Process() {
   return state;
 }
 
+ModuleScope::ModuleScope() : leave_(Process().leaveModule) {
+  if (EnterModule enter = Process().enterModule) cookie_ = enter();
+}
+
+ModuleScope::~ModuleScope() {
+  if (leave_) leave_(cookie_);
+}
+
 void RegisterObject(CIOCtlProcTemplate* object) {
   const IoctlLink& host = Process().hostLink;
   if (!host.proc || !host.context || !object) return;

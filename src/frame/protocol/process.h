@@ -11,6 +11,8 @@ class CIOCtlProcTemplate;
 class CPluginTemplate;
 
 using RegisterHook = void (*)(CIOCtlProcTemplate* object);
+using EnterModule = std::uintptr_t (*)();      // makes the plug-in's resources current
+using LeaveModule = void (*)(std::uintptr_t);  // restores what EnterModule replaced
 using MainRequestRoutine = std::int32_t (*)(std::uint32_t param, std::uint32_t code, void* arg);
 
 struct ProcessState {
@@ -22,9 +24,24 @@ struct ProcessState {
   IHostMetrics* metrics = nullptr;  // services received with kRequestServices
   IHostSettings* settings = nullptr;
   IHostImages* images = nullptr;
+  EnterModule enterModule = nullptr;  // set by the application where the platform has it
+  LeaveModule leaveModule = nullptr;
 };
 
 ProcessState& Process();
+
+// Keeps the plug-in's module context current for the duration of an entry from the host.
+class ModuleScope {
+ public:
+  ModuleScope();
+  ~ModuleScope();
+  ModuleScope(const ModuleScope&) = delete;
+  ModuleScope& operator=(const ModuleScope&) = delete;
+
+ private:
+  LeaveModule leave_;
+  std::uintptr_t cookie_ = 0;
+};
 
 // Sends kCodeRegister with {id, template procedure, object} through the host link.
 void RegisterObject(CIOCtlProcTemplate* object);

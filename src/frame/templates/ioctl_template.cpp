@@ -85,6 +85,7 @@ std::int32_t CIOCtlProcTemplate::Dispatch(std::uint32_t code, void* arg) {
 std::int32_t TemplateProcedure(void* context, std::uint32_t, std::uint32_t code, void* arg) {
   if (!context) return kFailed;
   try {
+    ModuleScope scope;
     return static_cast<CIOCtlProcTemplate*>(context)->Dispatch(code, arg);
   } catch (...) {
     return kFailed;
