@@ -24,8 +24,7 @@ bool CopyText(char16_t* dst, std::size_t capacity, std::u16string_view src) {
   return n == src.size();
 }
 
-char16_t FoldCase(char16_t c) {
-  if (c < 0x80) return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c;
+char16_t FoldCaseBeyondAscii(char16_t c) {
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return char16_t(c - 0x20);  // Latin-1
   if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return char16_t(c - 0x20);  // Greek
   if (c >= 0x430 && c <= 0x44F) return char16_t(c - 0x20);                // Cyrillic

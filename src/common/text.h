@@ -20,7 +20,11 @@ std::size_t BoundedLength(const char16_t* text, std::size_t capacity);
 bool CopyText(char16_t* dst, std::size_t capacity, std::u16string_view src);
 
 // Simple case folding shared by both platforms: ASCII, Latin-1, Greek and Cyrillic letters.
-char16_t FoldCase(char16_t c);
+char16_t FoldCaseBeyondAscii(char16_t c);
+inline char16_t FoldCase(char16_t c) {
+  if (c < 0x80) return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c;
+  return FoldCaseBeyondAscii(c);
+}
 int CompareNoCase(std::u16string_view a, std::u16string_view b);
 inline bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;

@@ -22,7 +22,7 @@ int DigitValue(std::uint8_t b, int base) {
 
 }  // namespace
 
-bool ValueDecoder::Next(char16_t* c) {
+bool ValueDecoder::NextSlow(char16_t* c) {
   while (p_ < end_) {
     std::uint8_t b = *p_++;
     if (b == '\r' || b == '\n') continue;

@@ -5,6 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 
+// Whether a character (or a stored byte) stands for itself in every form: printable ASCII
+// that is neither markup nor the start of a reference.
+struct PlainTable {
+  bool plain[128];
+  constexpr PlainTable() : plain() {
+    for (int c = 0x20; c < 0x7F; ++c) plain[c] = c != '&' && c != '<' && c != '>' && c != '\'' && c != '"';
+  }
+};
+inline constexpr PlainTable kPlainTable;
+inline bool IsPlain(char16_t c) { return c < 128 && kPlainTable.plain[c]; }
+
 // Calls put(byte) for the bytes that stand for c. In ASCII mode every c below 32 or from
 // 127 upward becomes "&#xHHHH;"; otherwise the UTF-8 form of the 16-bit unit is used.
 template <typename Put>
@@ -43,10 +54,18 @@ class ValueDecoder {
  public:
   ValueDecoder(const std::uint8_t* begin, const std::uint8_t* end) : p_(begin), end_(end) {}
   // The next character; false at the end of the range or on failure (see Failed).
-  bool Next(char16_t* c);
+  bool Next(char16_t* c) {
+    if (p_ < end_ && *p_ >= 0x20 && *p_ < 0x80 && *p_ != '&') {  // the common case: itself
+      *c = *p_++;
+      return true;
+    }
+    return NextSlow(c);
+  }
   bool Failed() const { return failed_; }
+  const std::uint8_t* Position() const { return p_; }
 
  private:
+  bool NextSlow(char16_t* c);
   bool Reference(char16_t* c);
   bool Sequence(std::uint8_t lead, char16_t* c);
   bool Fail() { failed_ = true; return false; }

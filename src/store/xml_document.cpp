@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "common/text.h"
 #include "store/xml_nodes.h"
@@ -12,6 +13,53 @@ namespace {
 
 constexpr std::size_t kValueBufferStep = 4096;
 constexpr std::size_t kStoredNameLength = kXmlNameCapacity - 1;
+
+// FNV-1a over the folded characters after the leading zeros (the last one is kept).
+class KeyHash {
+ public:
+  void Add(char16_t c) {
+    if (leading_ && c == u'0') {
+      zeros_ = true;
+      return;
+    }
+    leading_ = false;
+    Mix(c);
+  }
+  std::uint32_t Done() {
+    if (leading_ && zeros_) Mix(u'0');  // a value of zeros keeps one
+    return h_;
+  }
+
+ private:
+  void Mix(char16_t c) { h_ = (h_ ^ FoldCase(c)) * 16777619u; }
+  std::uint32_t h_ = 2166136261u;
+  bool leading_ = true, zeros_ = false;
+};
+
+
+// The name's entry in the document's table, added when new; null when memory ran out.
+const char16_t* InternName(XmlNameTable& table, std::u16string_view name) {
+  if (name.size() > kStoredNameLength) name = name.substr(0, kStoredNameLength);
+  std::uint32_t h = 2166136261u;
+  for (char16_t c : name) h = (h ^ c) * 16777619u;
+  XmlNameTable::Entry*& bucket = table.buckets[h % XmlNameTable::kBuckets];
+  for (XmlNameTable::Entry* e = bucket; e; e = e->next)
+    if (e->length == name.size() && std::memcmp(e->text, name.data(), name.size() * sizeof(char16_t)) == 0)
+      return e->text;
+  auto* e = static_cast<XmlNameTable::Entry*>(std::malloc(sizeof(XmlNameTable::Entry)));
+  if (!e) return nullptr;
+  e->length = name.size();
+  parental::common::CopyText(e->text, kXmlNameCapacity, name);
+  e->next = bucket;
+  bucket = e;
+  return e->text;
+}
+
+void FreeNames(XmlNameTable& table) {
+  for (XmlNameTable::Entry*& bucket : table.buckets) {
+    while (bucket) std::free(std::exchange(bucket, bucket->next));
+  }
+}
 
 // Grows the value buffer to hold `more` further bytes: capacity stays a multiple of
 // 4096 and at least doubles, so appending many small values costs linear time.
@@ -36,11 +84,20 @@ bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
   std::size_t start = values.cursor;
   std::uint8_t* out = values.data;
   std::size_t n = start;
-  for (char16_t c : value) EscapeChar(c, false, [&](std::uint8_t b) { out[n++] = b; });
+  bool plain = true;
+  for (char16_t c : value) {
+    if (IsPlain(c)) {
+      out[n++] = std::uint8_t(c);
+    } else {
+      plain = false;
+      EscapeChar(c, false, [&](std::uint8_t b) { out[n++] = b; });
+    }
+  }
   values.cursor = values.count = n;
   attr->valueInBuffer = 1;
   attr->valueStart = start;
   attr->valueEnd = n;
+  attr->valueFlags = plain ? kValuePlain : 0;  // the key is made when a lookup first needs it
   return true;
 }
 
@@ -73,19 +130,21 @@ void ReleaseDescendants(XmlDocument* doc, _XML_NODE* node) {
 namespace xml {
 
 bool NameIs(const _XML_NODE* node, std::u16string_view name) {
-  if (name.size() > kStoredNameLength) name = name.substr(0, kStoredNameLength);
-  std::size_t i = 0;
-  for (; i < name.size(); ++i) {
-    if (!node->name[i] || FoldCase(node->name[i]) != FoldCase(name[i])) return false;
+  const std::size_t n = name.size() < kStoredNameLength ? name.size() : kStoredNameLength;
+  const char16_t* stored = node->name;
+  for (std::size_t i = 0; i < n; ++i) {
+    const char16_t a = stored[i], b = name[i];
+    if (a != b && (!a || FoldCase(a) != FoldCase(b))) return false;
   }
-  return node->name[i] == 0;
+  return stored[n] == 0;
 }
 
 _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name) {
-  _XML_NODE* node = doc->pool.Allocate();
+  const char16_t* interned = InternName(doc->names, name);
+  _XML_NODE* node = interned ? doc->pool.Allocate() : nullptr;
   if (!node) return nullptr;
   node->kind = kind;
-  parental::common::CopyText(node->name, kXmlNameCapacity, name);
+  node->name = interned;
   node->parent = parent;
   if (parent->lastChild) parent->lastChild->nextSibling = node; else parent->firstChild = node;
   parent->lastChild = node;
@@ -102,12 +161,30 @@ bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* 
   return !decoder.Failed();
 }
 
+std::uint32_t AttributeKey(const XmlDocument* doc, _XML_NODE* attr) {
+  if (!(attr->valueFlags & kValueKeyed)) {
+    KeyHash h;
+    ValueDecoder decoder = DecoderOf(doc, attr);
+    char16_t c;
+    while (decoder.Next(&c)) h.Add(c);
+    attr->valueKey = h.Done();  // an undecodable value gets a key too; it never matches
+    attr->valueFlags |= kValueKeyed;
+  }
+  return attr->valueKey;
+}
+
 std::u16string_view StripLeadingZeros(std::u16string_view digits) {
   while (digits.size() > 1 && digits[0] == u'0') digits.remove_prefix(1);
   return digits;
 }
 
 bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_view value, bool number) {
+  // Quick rejection: a last byte that is plain text and ends no reference is the last
+  // character. Names of siblings tend to differ at their end (numbers, user names).
+  if (attr->valueEnd > attr->valueStart && !value.empty()) {
+    const std::uint8_t last = doc->values.data[attr->valueEnd - 1];
+    if (last >= 0x20 && last < 0x7F && last != ';' && FoldCase(last) != FoldCase(value.back())) return false;
+  }
   ValueDecoder decoder = DecoderOf(doc, attr);
   char16_t c;
   bool more = decoder.Next(&c);
@@ -137,12 +214,14 @@ XmlDocument* CreateDocument() {
     return nullptr;
   }
   doc->values.capacity = kValueBufferStep;
+  doc->documentNode.name = u"";
   return doc;
 }
 
 int CloseDocument(XmlDocument* doc) {
   if (!doc) return 0;
   ReleaseDescendants(doc, &doc->documentNode);
+  FreeNames(doc->names);
   std::free(doc->values.data);
   std::free(doc->writer.owned);
   delete doc;
@@ -182,6 +261,13 @@ _XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name) {
   return nullptr;
 }
 
+
+std::uint32_t ValueKey(std::u16string_view value) {
+  KeyHash h;
+  for (char16_t c : value) h.Add(c);
+  return h.Done();
+}
+
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name) {
   if (!element) return nullptr;
   for (_XML_NODE* c = element->firstChild; c; c = c->nextSibling)
@@ -189,19 +275,25 @@ _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name) {
   return nullptr;
 }
 
+namespace xml {
+
+_XML_NODE* AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
+                           std::u16string_view value) {
+  _XML_NODE* attr = NewNode(doc, element, kXmlAttribute, name);
+  if (attr && !StoreValue(doc, attr, value)) {
+    DeleteNode(doc, attr);
+    return nullptr;
+  }
+  return attr;
+}
+
+}  // namespace xml
+
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value) {
   if (!doc || !element || element->kind != kXmlElement) return 1;
-  _XML_NODE* attr = FindAttribute(element, name);
-  bool created = false;
-  if (!attr) {
-    attr = xml::NewNode(doc, element, kXmlAttribute, name);
-    if (!attr) return 1;
-    created = true;
-  }
-  if (StoreValue(doc, attr, value)) return 0;
-  if (created) DeleteNode(doc, attr);
-  return 1;
+  if (_XML_NODE* attr = FindAttribute(element, name)) return StoreValue(doc, attr, value) ? 0 : 1;
+  return xml::AppendAttribute(doc, element, name, value) ? 0 : 1;
 }
 
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,

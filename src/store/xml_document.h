@@ -35,7 +35,7 @@ constexpr std::size_t kXmlNameCapacity = 50;  // 49 characters and the terminato
 
 struct _XML_NODE {
   std::uint32_t kind;                // kXmlElement or kXmlAttribute
-  char16_t name[kXmlNameCapacity];   // cut to 49 characters
+  const char16_t* name;              // cut to 49 characters; held in the document's name table
   std::uint32_t valueInBuffer;       // 1: the range below refers to the value buffer
   std::uint64_t valueStart;          // first byte of the encoded value
   std::uint64_t valueEnd;            // one past its last byte
@@ -43,6 +43,13 @@ struct _XML_NODE {
   _XML_NODE* nextSibling;
   _XML_NODE* parent;
   _XML_NODE* lastChild;              // so that appending costs the same for every child
+  // Attributes: what lookups and the writer learn from the value once, when it is stored.
+  std::uint32_t valueKey;            // with kValueKeyed: hash of the value as filters compare it
+  std::uint8_t valueFlags;           // kValuePlain, kValueKeyed
+};
+enum : std::uint8_t {
+  kValuePlain = 1,  // every stored byte stands for itself in the output
+  kValueKeyed = 2,  // valueKey is set (for values short enough to be looked up by)
 };
 
 // Byte buffer for the encoded attribute values; capacity grows in multiples of 4096.
@@ -66,6 +73,18 @@ struct XmlWriter {
   bool ascii;            // escape every character outside 32..126 as "&#xHHHH;"
 };
 
+// Every distinct node name of a document, stored once: a document holds a few names many
+// thousand times over.
+struct XmlNameTable {
+  struct Entry {
+    Entry* next;
+    std::size_t length;
+    char16_t text[kXmlNameCapacity];
+  };
+  static constexpr std::size_t kBuckets = 64;
+  Entry* buckets[kBuckets];
+};
+
 struct XmlDocument {
   void* file;  // unused: documents are never bound to a file
   XmlValueBuffer values;
@@ -73,6 +92,7 @@ struct XmlDocument {
   std::uint32_t saveOnClose;
   std::uint32_t scrambleOnSave;
   _XML_NODE documentNode;  // its first child is the root element
+  XmlNameTable names;
   CMemoryStoreTemplate<_XML_NODE, CMemoryStoreManager> pool;
 };
 
@@ -94,12 +114,24 @@ int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size);  // 0, or 1 on failure
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);
+// The hash that matching values share: case-folded, leading "0" characters left out.
+std::uint32_t ValueKey(std::u16string_view value);
 void DeleteChildren(XmlDocument* doc, _XML_NODE* node);
 void DeleteNode(XmlDocument* doc, _XML_NODE* node);
 
 // Paths: segments separated by "\", each a name with optional ";KEY=VALUE" filters.
 _XML_NODE* ResolvePath(XmlDocument* doc, _XML_NODE* start, std::u16string_view path,
                        XmlPathMode mode);
+
+// One path segment already taken apart: resolves the element `name` whose attributes match
+// every filter below parent, as ResolvePath resolves one segment.
+struct XmlFilter {
+  std::u16string_view key;
+  std::u16string_view value;
+  bool number;  // a "#" value: leading zeros do not count
+};
+_XML_NODE* ResolveSegment(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name,
+                          const XmlFilter* filters, std::size_t count, XmlPathMode mode);
 
 // Typed "NODE" values below a parent element.
 bool SetValue(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name,

@@ -12,6 +12,9 @@ namespace xml {
 bool NameIs(const _XML_NODE* node, std::u16string_view name);
 _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name);
 bool HasChildElements(const _XML_NODE* node);
+// A new attribute, without looking for one of that name first; null on failure.
+_XML_NODE* AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
+                           std::u16string_view value);
 
 inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
   const std::uint8_t* base = doc->values.data;
@@ -19,6 +22,8 @@ inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
 }
 // The decoded value; false when it cannot be decoded.
 bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out);
+// The attribute's ValueKey, made from the stored value on first use.
+std::uint32_t AttributeKey(const XmlDocument* doc, _XML_NODE* attr);
 // Case-insensitive comparison of a stored value; `number` ignores leading zeros of both.
 bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_view value, bool number);
 

@@ -1,22 +1,14 @@
-#include <vector>
-
+#include "common/text.h"
 #include "store/xml_document.h"
 #include "store/xml_nodes.h"
 
 namespace {
 
 constexpr std::size_t kMaxSegment = 511;
+constexpr std::size_t kMaxFilters = 16;  // far more than any path of the configuration uses
 
-struct Filter {
-  std::u16string_view key;
-  std::u16string_view value;
-  bool number;  // written "#digits": leading zeros do not count
-};
-
-struct Segment {
-  std::u16string_view name;
-  std::vector<Filter> filters;
-};
+using Filter = XmlFilter;
+using parental::common::EqualsNoCase;
 
 // Position of the "\" that ends the segment starting at `from`; a "\" between a pair
 // of double quotes does not separate.
@@ -31,63 +23,87 @@ std::size_t SegmentEnd(std::u16string_view path, std::size_t from) {
   return path.size();
 }
 
-// One filter value starting at `pos`; `pos` moves past it (to the ";" or the end).
-Filter ParseValue(std::u16string_view text, std::size_t& pos) {
-  Filter f{};
-  if (pos < text.size() && text[pos] == u'"') {
-    // Quotes count only when the closing one ends the value.
-    std::size_t close = text.find(u'"', pos + 1);
-    if (close != std::u16string_view::npos && (close + 1 == text.size() || text[close + 1] == u';')) {
-      f.value = text.substr(pos + 1, close - pos - 1);
-      pos = close + 1;
-      return f;
+// One segment: an element name and its filters, parsed once.
+class Segment {
+ public:
+  // False when the segment is empty, too long, has too many filters, or a filter lacks
+  // its key or "=".
+  bool Parse(std::u16string_view text) {
+    if (text.empty() || text.size() > kMaxSegment) return false;
+    std::size_t pos = Find(text, u';', 0);
+    name_ = text.substr(0, pos);
+    if (name_.empty()) return false;
+    count_ = 0;
+    while (pos < text.size()) {
+      ++pos;  // past ";"
+      std::size_t eq = pos;
+      while (eq < text.size() && text[eq] != u'=' && text[eq] != u';') ++eq;
+      if (eq == text.size() || text[eq] != u'=' || eq == pos || count_ == kMaxFilters) return false;
+      Filter& f = filters_[count_++];
+      f.key = text.substr(pos, eq - pos);
+      pos = ParseValue(text, eq + 1, &f);
     }
-  } else if (pos < text.size() && text[pos] == u'#') {
-    f.number = true;
-    ++pos;
+    return true;
   }
-  std::size_t end = text.find(u';', pos);
-  if (end == std::u16string_view::npos) end = text.size();
-  f.value = text.substr(pos, end - pos);
-  pos = end;
-  return f;
-}
 
-bool ParseSegment(std::u16string_view text, Segment* seg) {
-  if (text.empty() || text.size() > kMaxSegment) return false;
-  std::size_t pos = text.find(u';');
-  seg->name = text.substr(0, pos);
-  if (seg->name.empty()) return false;
-  while (pos != std::u16string_view::npos && pos < text.size()) {
-    ++pos;  // past ";"
-    std::size_t eq = text.find(u'=', pos);
-    std::size_t semi = text.find(u';', pos);
-    if (eq == std::u16string_view::npos || eq == pos || (semi != std::u16string_view::npos && semi < eq))
-      return false;  // a filter needs a key and "="
-    std::u16string_view key = text.substr(pos, eq - pos);
-    pos = eq + 1;
-    Filter f = ParseValue(text, pos);
-    f.key = key;
-    seg->filters.push_back(f);
+  std::u16string_view Name() const { return name_; }
+  const Filter* Filters() const { return filters_; }
+  std::size_t Count() const { return count_; }
+
+ private:
+  static std::size_t Find(std::u16string_view text, char16_t c, std::size_t from) {
+    while (from < text.size() && text[from] != c) ++from;
+    return from;
   }
-  return true;
-}
 
-bool Matches(const XmlDocument* doc, const _XML_NODE* element, const Segment& seg) {
-  if (!xml::NameIs(element, seg.name)) return false;
-  for (const Filter& f : seg.filters) {
-    const _XML_NODE* attr = FindAttribute(element, f.key);
+  // The value starting at pos; returns where it ends (at ";" or the end).
+  static std::size_t ParseValue(std::u16string_view text, std::size_t pos, Filter* f) {
+    f->number = false;
+    if (pos < text.size() && text[pos] == u'"') {
+      // Quotes count only when the closing one ends the value.
+      const std::size_t close = Find(text, u'"', pos + 1);
+      if (close < text.size() && (close + 1 == text.size() || text[close + 1] == u';')) {
+        f->value = text.substr(pos + 1, close - pos - 1);
+        return close + 1;
+      }
+    } else if (pos < text.size() && text[pos] == u'#') {
+      f->number = true;
+      ++pos;
+    }
+    const std::size_t end = Find(text, u';', pos);
+    f->value = text.substr(pos, end - pos);
+    return end;
+  }
+
+  std::u16string_view name_;
+  Filter filters_[kMaxFilters];
+  std::size_t count_ = 0;
+};
+
+bool Matches(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name, const Filter* filters,
+             const std::uint32_t* keys, std::size_t count) {
+  if (!xml::NameIs(element, name)) return false;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Filter& f = filters[i];
+    _XML_NODE* attr = FindAttribute(element, f.key);
+    if (!attr || xml::AttributeKey(doc, attr) != keys[i]) return false;  // most candidates end here
     std::u16string_view want = f.number ? xml::StripLeadingZeros(f.value) : f.value;
-    if (!attr || !xml::ValueMatches(doc, attr, want, f.number)) return false;
+    if (!xml::ValueMatches(doc, attr, want, f.number)) return false;
   }
   return true;
 }
 
-_XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, const Segment& seg) {
-  _XML_NODE* element = AddElement(doc, parent, seg.name);
+_XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name, const Filter* filters,
+                  std::size_t count) {
+  _XML_NODE* element = AddElement(doc, parent, name);
   if (!element) return nullptr;
-  for (const Filter& f : seg.filters) {
-    if (SetAttribute(doc, element, f.key, f.value) != 0) {
+  for (const Filter* f = filters; f != filters + count; ++f) {
+    // A new element has only the attributes set so far: look only when a key repeats.
+    bool repeated = false;
+    for (const Filter* g = filters; g != f && !repeated; ++g) repeated = EqualsNoCase(g->key, f->key);
+    const bool ok = repeated ? SetAttribute(doc, element, f->key, f->value) == 0
+                             : xml::AppendAttribute(doc, element, f->key, f->value) != nullptr;
+    if (!ok) {
       DeleteNode(doc, element);
       return nullptr;
     }
@@ -95,13 +111,23 @@ _XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, const Segment& seg) {
   return element;
 }
 
-_XML_NODE* Find(const XmlDocument* doc, const _XML_NODE* parent, const Segment& seg) {
-  for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
-    if (Matches(doc, c, seg)) return c;
-  return nullptr;
-}
-
 }  // namespace
+
+_XML_NODE* ResolveSegment(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name, const XmlFilter* filters,
+                          std::size_t count, XmlPathMode mode) {
+  if (!doc || !parent || parent->kind != kXmlElement || name.empty() || (count && !filters) ||
+      mode < kPathAppend || mode > kPathFindOrCreate)
+    return nullptr;
+  if (mode == kPathFind || mode == kPathFindOrCreate) {
+    std::uint32_t keys[kMaxFilters];
+    if (count > kMaxFilters) return nullptr;
+    for (std::size_t i = 0; i < count; ++i) keys[i] = ValueKey(filters[i].value);
+    for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
+      if (Matches(doc, c, name, filters, keys, count)) return c;
+  }
+  if (mode == kPathFind) return nullptr;
+  return Create(doc, parent, name, filters, count);
+}
 
 _XML_NODE* ResolvePath(XmlDocument* doc, _XML_NODE* start, std::u16string_view path, XmlPathMode mode) {
   if (!doc || mode < kPathAppend || mode > kPathFindOrCreate) return nullptr;
@@ -111,11 +137,9 @@ _XML_NODE* ResolvePath(XmlDocument* doc, _XML_NODE* start, std::u16string_view p
   do {
     std::size_t end = SegmentEnd(path, pos);
     Segment seg;
-    if (!ParseSegment(path.substr(pos, end - pos), &seg)) return nullptr;
-    _XML_NODE* next = mode == kPathAppend || mode == kPathAppendToo ? nullptr : Find(doc, node, seg);
-    if (!next && mode != kPathFind) next = Create(doc, node, seg);
-    if (!next) return nullptr;
-    node = next;
+    if (!seg.Parse(path.substr(pos, end - pos))) return nullptr;
+    node = ResolveSegment(doc, node, seg.Name(), seg.Filters(), seg.Count(), mode);
+    if (!node) return nullptr;
     pos = end + 1;
   } while (pos <= path.size());
   return node;

@@ -28,9 +28,40 @@ class Output {
     }
     w_.overflow = true;
   }
-  void Put(const char* s) { while (*s) Put(std::uint8_t(*s++)); }
-  void Indent(int depth) { for (int i = 0; i < depth; ++i) Put(' '); }
-  void Name(const char16_t* name) { for (; *name; ++name) Put(std::uint8_t(*name)); }
+  template <std::size_t N>
+  void Put(const char (&literal)[N]) { Put(reinterpret_cast<const std::uint8_t*>(literal), N - 1); }
+  void Put(const std::uint8_t* bytes, std::size_t n) {
+    if (n == 0) return;
+    if (w_.capacity - w_.position >= n) {
+      std::memcpy(w_.buffer + w_.position, bytes, n);
+      w_.position += n;
+      w_.count += n;
+    } else if (!w_.growable) {  // counting, or a fixed buffer that is full: keep what fits
+      const std::size_t fits = w_.capacity - w_.position;
+      if (fits) std::memcpy(w_.buffer + w_.position, bytes, fits);
+      w_.position += fits;
+      w_.count += n;
+      w_.overflow = true;
+    } else {
+      for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
+    }
+  }
+  void Indent(int depth) {
+    static const std::uint8_t kSpaces[64] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    for (; depth > 64; depth -= 64) Put(kSpaces, 64);
+    Put(kSpaces, std::size_t(depth));
+  }
+  // Names are ASCII: each unit is written as its low byte.
+  void Name(const char16_t* name) {
+    std::uint8_t bytes[kXmlNameCapacity];
+    std::size_t n = 0;
+    while (name[n] && n < kXmlNameCapacity) bytes[n] = std::uint8_t(name[n]), ++n;
+    Put(bytes, n);
+  }
   bool Error() const { return error_; }
   void SetError() { error_ = true; }
 
@@ -50,12 +81,26 @@ class Output {
   bool error_ = false;
 };
 
+// Copies runs of plain bytes as they are and decodes and escapes the rest.
 void WriteAttributeValue(const XmlDocument* doc, const _XML_NODE* attr, Output& out) {
-  ValueDecoder decoder = xml::DecoderOf(doc, attr);
+  const std::uint8_t* p = doc->values.data + attr->valueStart;
+  const std::uint8_t* end = doc->values.data + attr->valueEnd;
+  if (attr->valueFlags & kValuePlain) return out.Put(p, std::size_t(end - p));
   const bool ascii = doc->writer.ascii;
-  char16_t c;
-  while (decoder.Next(&c)) EscapeChar(c, ascii, [&](std::uint8_t b) { out.Put(b); });
-  if (decoder.Failed()) out.SetError();
+  while (p < end) {
+    const std::uint8_t* run = p;
+    while (p < end && IsPlain(*p)) ++p;
+    out.Put(run, std::size_t(p - run));
+    if (p == end) return;
+    ValueDecoder decoder(p, end);
+    char16_t c;
+    if (!decoder.Next(&c)) {
+      if (decoder.Failed()) out.SetError();
+      return;
+    }
+    EscapeChar(c, ascii, [&](std::uint8_t b) { out.Put(b); });
+    p = decoder.Position();
+  }
 }
 
 void OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output& out) {
@@ -72,9 +117,7 @@ void OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output
     WriteAttributeValue(doc, c, out);
     out.Put('"');
   }
-  if (xml::HasChildElements(element)) {
-    out.Put(">\n");
-  } else if (attributes) {
+  if (attributes && !xml::HasChildElements(element)) {
     out.Put(" />\n");
   } else {
     out.Put(">\n");
@@ -141,7 +184,11 @@ int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
   w.position = w.count = 0;
   w.overflow = false;
   Output out(w);
-  out.Put(w.ascii ? "<?xml version=\"1.0\"?>\n" : "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+  if (w.ascii) {
+    out.Put("<?xml version=\"1.0\"?>\n");
+  } else {
+    out.Put("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+  }
   if (node) WriteTree(doc, node, out);
   return out.Error() ? 1 : 0;
 }

@@ -205,8 +205,8 @@ bool DeleteProfile(ConfigHandle* h, const char16_t* requested, bool mark) {
     platform::ScopedKey writable(*h->registry, h->registry->Open(h->key, u"", true));
     return writable && platform::DeleteKeyTree(*h->registry, writable.get(), name);
   }
-  _XML_NODE* node = ResolvePath(h->document, h->node, u"NODE;TYPE=SUBNODE;NAME=" + std::u16string(name),
-                                kPathFindOrCreate);
+  const XmlFilter filters[] = {{u"TYPE", u"SUBNODE", false}, {u"NAME", name, false}};
+  _XML_NODE* node = ResolveSegment(h->document, h->node, u"NODE", filters, 2, kPathFindOrCreate);
   if (!node) return false;
   if (mark) return SetAttribute(h->document, node, kDeleteAttribute, u"1") == 0;
   // Drop the profile's values and lists; its own attributes keep naming it.
@@ -219,7 +219,8 @@ _XML_NODE* GetProfileNode(ConfigHandle* h, const char16_t* profile) {
   char16_t name[kProfileNameCapacity];
   ResolveProfileName(h, profile, name);
   const XmlPathMode mode = (h->flags & kHandleWritable) ? kPathFindOrCreate : kPathFind;
-  return ResolvePath(h->document, h->node, u"NODE;NAME=" + std::u16string(name) + u";TYPE=SUBNODE", mode);
+  const XmlFilter filters[] = {{u"NAME", name, false}, {u"TYPE", u"SUBNODE", false}};
+  return ResolveSegment(h->document, h->node, u"NODE", filters, 2, mode);
 }
 
 }  // namespace parental::profiles

@@ -36,11 +36,13 @@ T* ZeroedArray(std::size_t count) {
   return count ? static_cast<T*>(std::calloc(count, sizeof(T))) : nullptr;
 }
 
-// Resolves "NODE;NAME=<name>;TYPE=<type>" under the element and sets its "VALUE".
+// Resolves "NODE;NAME=<name>;TYPE=<type>" under the element and sets its "VALUE". In an
+// element that held no fields when the item began, nothing is there to find: the fields'
+// names differ, so each is appended.
 bool WriteField(XmlDocument* doc, _XML_NODE* element, const char16_t* name, const char16_t* type,
-                std::u16string_view value) {
-  std::u16string path = u"NODE;NAME=" + std::u16string(name) + u";TYPE=" + type;
-  _XML_NODE* node = ResolvePath(doc, element, path, kPathFindOrCreate);
+                std::u16string_view value, XmlPathMode mode) {
+  const XmlFilter filters[] = {{u"NAME", name, false}, {u"TYPE", type, false}};
+  _XML_NODE* node = ResolveSegment(doc, element, u"NODE", filters, 2, mode);
   return node && SetAttribute(doc, node, u"VALUE", value) == 0;
 }
 
@@ -245,25 +247,26 @@ bool CExportConfig::Assign(const CExportConfig& o) {
 
 bool CExportConfig::WriteItem(XmlDocument* doc, _XML_NODE* element) {
   if (!doc || !element || !IsValid()) return false;
+  const XmlPathMode mode = FirstChildElement(element) ? kPathFindOrCreate : kPathAppend;
   if (SetAttribute(doc, element, u"DELETE", deleted_ ? u"1" : u"0") != 0) return false;
   for (std::size_t i = 0; i < textCount_; ++i) {
     if (!ShouldWrite(kText, i) || !GetTextName(i)) continue;
     const char16_t* text = GetText(i);
-    if (!WriteField(doc, element, GetTextName(i), u"STRING", text ? text : u"")) return false;
+    if (!WriteField(doc, element, GetTextName(i), u"STRING", text ? text : u"", mode)) return false;
   }
   for (std::size_t i = 0; i < binaryCount_; ++i) {
     if (!ShouldWrite(kBinary, i) || !GetBinaryName(i)) continue;
     std::u16string value = Base64Encode(GetBinary(i), std::size_t(GetBinarySize(i)));
-    if (!WriteField(doc, element, GetBinaryName(i), u"BINARY", value)) return false;
+    if (!WriteField(doc, element, GetBinaryName(i), u"BINARY", value, mode)) return false;
   }
   for (std::size_t i = 0; i < numberCount_; ++i) {
     if (!ShouldWrite(kNumber, i) || !GetNumberName(i)) continue;
-    if (!WriteField(doc, element, GetNumberName(i), u"DWORD", parental::common::FormatHex(GetNumber(i))))
+    if (!WriteField(doc, element, GetNumberName(i), u"DWORD", parental::common::FormatHex(GetNumber(i)), mode))
       return false;
   }
   if (!hasIdentifier_) return true;
   const char16_t* id = GetIdentifier();
-  return id && WriteField(doc, element, kIdentifierName, u"STRING", id);
+  return id && WriteField(doc, element, kIdentifierName, u"STRING", id, mode);
 }
 
 bool CExportConfig::ReadItem(parental::platform::IRegistryStore& store, parental::platform::RegKey key) {

@@ -36,8 +36,8 @@ _XML_NODE* PrepareListNode(XmlDocument* document, std::uint32_t pluginId, const 
   _XML_NODE* profileNode = profiles::GetProfileNode(h, profile);
   profiles::ReleaseHandle(h);
   if (!profileNode) return nullptr;
-  _XML_NODE* list = ResolvePath(document, profileNode,
-                                u"NODE;NAME=" + std::u16string(listName) + u";TYPE=SUBNODE", kPathFindOrCreate);
+  const XmlFilter filters[] = {{u"NAME", listName, false}, {u"TYPE", u"SUBNODE", false}};
+  _XML_NODE* list = ResolveSegment(document, profileNode, u"NODE", filters, 2, kPathFindOrCreate);
   if (list) {
     while (_XML_NODE* item = FirstChildElement(list)) DeleteNode(document, item);
   }
@@ -47,7 +47,8 @@ _XML_NODE* PrepareListNode(XmlDocument* document, std::uint32_t pluginId, const 
 _XML_NODE* AppendItemNode(XmlDocument* document, _XML_NODE* list, const char16_t* listName, std::uint32_t number) {
   std::u16string name(listName);
   if (number) name += u"_" + common::FormatDecimal(number);
-  return ResolvePath(document, list, u"NODE;NAME=" + name + u";TYPE=SUBNODE", kPathAppend);
+  const XmlFilter filters[] = {{u"NAME", name, false}, {u"TYPE", u"SUBNODE", false}};
+  return ResolveSegment(document, list, u"NODE", filters, 2, kPathAppend);
 }
 
 bool IsItemKeyName(const char16_t* name) {
