@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "frame/templates/bitmap_store.h"
 #include "frame/templates/config_template.h"
 #include "frame/templates/plug.h"
 #include "store/xml_document.h"
@@ -146,6 +147,29 @@ TEST(ConfigTemplate, SubmitsTheDocumentTextBehindItsHeader) {
   EXPECT_FALSE(config->Submit(PLUGIN_ID, nullptr));
   config->Release();
   CloseDocument(document);
+}
+
+TEST(BitmapStore, LendsHostBitmapsThroughItsLink) {
+  TestHost host;
+  BitmapRecord seen{};
+  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
+    auto* record = static_cast<BitmapRecord*>(arg);
+    seen = *record;
+    record->handle = code == kRequestBitmapGet ? 0x55 : code == kRequestBitmapQueryA;
+    return record->numbers[0] == 2 ? kFailed : kDone;
+  };
+  auto* store = new CBitmapStoragePlugin;
+  EXPECT_EQ(+host.registrations.back().id, 0u);
+  const char16_t* name = u"state_icon_list";
+  EXPECT_EQ(store->GetBitmap(name, 1, 16, 16), 0x55u);
+  EXPECT_EQ(+seen.pointer, AddressOf(name));
+  EXPECT_EQ(store->GetBitmapById(2, 0, 0), 0u);  // a failed request lends nothing
+  EXPECT_TRUE(store->QueryBitmapA(0x55));
+  EXPECT_FALSE(store->QueryBitmapB(0x55));
+  { CSharedBitmap borrowed(0x55, store); }
+  EXPECT_EQ(host.requests.back().code, kRequestBitmapRelease);
+  EXPECT_EQ(+seen.handle, 0x55u);
+  static_cast<CIOCtlProcTemplate*>(store)->Release();
 }
 
 }  // namespace
