@@ -1,0 +1,238 @@
+#include "markup/document.h"
+
+#include <algorithm>
+#include <type_traits>
+
+#include "common/text.h"
+#include "markup/button.h"
+#include "markup/leaf_objects.h"
+#include "markup/table.h"
+#include "markup/text_object.h"
+
+using parental::common::CompareNoCase;
+
+namespace {
+
+// Containers nest by recursion; deeper mark-up is read as plain text.
+constexpr int kMaxDepth = 48;
+
+}  // namespace
+
+bool NoCaseLess::operator()(const std::u16string& a, const std::u16string& b) const {
+  return CompareNoCase(a, b) < 0;
+}
+
+CChDocument::CChDocument() : m_parser(CChParser::kAttributesUpper | CChParser::kTagsUpper) {
+  RegisterPrototype(u"test", std::make_unique<CTestLineObject>());
+  RegisterPrototype(u"image", std::make_unique<CImageLO>());
+  RegisterPrototype(u"p", std::make_unique<CTextLO>());
+  RegisterPrototype(u"table", std::make_unique<CTableLO>());
+  RegisterPrototype(u"line", std::make_unique<CLineLO>());
+  RegisterPrototype(u"button", std::make_unique<CButtonLO>());
+  RegisterPrototype(u"progress", std::make_unique<CProgressLO>());
+  RegisterPrototype(u"icon", std::make_unique<CIconLO>());
+  RegisterPrototype(u"path", std::make_unique<CPathLO>());
+  m_tags = {
+      {u"P", u"p", {}},
+      {u"IMG", u"image", {}},
+      {u"TABLE", u"table", {}},
+      {u"LINE", u"line", {}},
+      {u"BUTTON", u"button", {}},
+      {u"PROGRESS", u"progress", {}},
+      {u"PATH", u"path", {}},
+      {u"SHIELD", u"icon", {{u"TYPE", u"SHIELD"}}},
+      {u"APP", u"icon", {{u"MARGIN", u"0,5,0,0"}}},
+      {u"IT", u"icon", {{u"TYPE", u"INFOTIP"}, {u"MARGIN", u"0,5,3,5"}}},
+      {u"PIPE", u"icon", {{u"TYPE", u"PIPE"}, {u"MARGIN", u"0,5,0,5"}}},
+  };
+}
+
+CChDocument::~CChDocument() {
+  m_main.reset();
+  m_prototypes.clear();
+}
+
+template <class Map, class Provider>
+static auto Resolve(Map& map, const Provider& provider, std::u16string_view name) -> decltype(&map.begin()->second) {
+  std::u16string key(name);
+  auto found = map.find(key);
+  if (found != map.end()) return &found->second;
+  if (!provider) return nullptr;
+  auto answer = provider(name);
+  if (!answer) return nullptr;
+  if constexpr (std::is_pointer_v<decltype(answer)>) {
+    return &map.emplace(std::move(key), answer).first->second;
+  } else {
+    return &map.emplace(std::move(key), *answer).first->second;
+  }
+}
+
+const FontDesc* CChDocument::Font(std::u16string_view name) { return Resolve(m_fonts, fontProvider, name); }
+
+const Bitmap* CChDocument::BitmapNamed(std::u16string_view name) {
+  auto* slot = Resolve(m_bitmaps, bitmapProvider, name);
+  return slot ? *slot : nullptr;
+}
+
+const Skin* CChDocument::SkinNamed(std::u16string_view name) {
+  auto* slot = Resolve(m_skins, skinProvider, name);
+  return slot ? *slot : nullptr;
+}
+
+std::u16string CChDocument::ClassText(std::u16string_view name) const {
+  return classResolver ? classResolver(name) : std::u16string();
+}
+
+void CChDocument::RegisterPrototype(const std::u16string& type, std::unique_ptr<CLineObject> prototype) {
+  m_prototypes[type] = std::move(prototype);
+}
+
+const CChDocument::TagEntry* CChDocument::FindTag(std::u16string_view name) const {
+  for (const auto& entry : m_tags) {
+    if (parental::common::EqualsNoCase(entry.tag, name)) return &entry;
+  }
+  return nullptr;
+}
+
+std::unique_ptr<CLineObject> CChDocument::CreateEmpty(std::u16string_view type, const CLineObject* parent) {
+  auto found = m_prototypes.find(std::u16string(type));
+  if (found == m_prototypes.end()) return nullptr;
+  auto object = found->second->Clone();
+  object->Attach(this, parent);
+  return object;
+}
+
+std::unique_ptr<CLineObject> CChDocument::CreateObject(std::u16string_view type, const Attributes& defaults,
+                                                       const CChParser& parser, int& tagIndex,
+                                                       const CLineObject* parent, bool& more) {
+  more = true;
+  if (m_depth >= kMaxDepth) return nullptr;
+  auto object = CreateEmpty(type, parent);
+  if (!object) return nullptr;
+  object->SetSource(&parser, tagIndex);
+  for (const auto& [name, value] : defaults) object->SetAttribute(name, value);
+  object->ApplyTagAttributes();
+  ++m_depth;
+  const int start = tagIndex;
+  more = object->Parse(parser, tagIndex, *this);
+  tagIndex = std::max(tagIndex, start);
+  --m_depth;
+  return object;
+}
+
+void CChDocument::RegisterId(const std::u16string& id, CLineObject* object) { m_ids[id] = object; }
+
+CLineObject* CChDocument::FindObject(const std::u16string& id) const {
+  auto found = m_ids.find(id);
+  return found == m_ids.end() ? nullptr : found->second;
+}
+
+void CChDocument::SetAnimated(CLineObject* object, bool animated) {
+  auto found = std::find(m_animated.begin(), m_animated.end(), object);
+  if (animated && found == m_animated.end()) m_animated.push_back(object);
+  if (!animated && found != m_animated.end()) m_animated.erase(found);
+}
+
+void CChDocument::Forget(CLineObject* object) {
+  auto id = m_ids.find(object->Identifier());
+  if (id != m_ids.end() && id->second == object) m_ids.erase(id);
+  SetAnimated(object, false);
+  if (focus.object == object) focus = {nullptr, -1, focus.shown};
+  if (hover.object == object) hover = HoverState{};
+}
+
+void CChDocument::Invalidate(const Rect& area) const {
+  if (invalidator) invalidator(area);
+}
+
+void CChDocument::SetText(std::u16string_view text) {
+  m_main.reset();
+  std::u16string wrapped = u"<p>";
+  wrapped.append(text).append(u"</p>");
+  m_parser.Parse(wrapped);
+  int index = 0;
+  bool more = true;
+  m_depth = 0;
+  m_main = CreateObject(u"p", {}, m_parser, index, nullptr, more);
+  if (m_main) m_main->SetAttribute(u"ID", u"_main_");
+  hover = HoverState{};
+  focus = {nullptr, -1, focus.shown};
+  m_tick = 0;
+}
+
+// The main object's margins and padding are kept clear of the client area's edges.
+Size CChDocument::Layout(IDrawContext& dc, int width, int height) {
+  if (!m_main) return {};
+  const Sides& m = m_main->Margins();
+  const Sides& p = m_main->Padding();
+  const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
+  const int x = m.left + p.left, y = m.top + p.top;
+  const int budgetWidth = m_main->WidthBudget(width), budgetHeight = m_main->HeightBudget(height);
+  Size size = m_main->Measure(dc, x, y, x + budgetWidth - hs, y + budgetHeight - vs);
+  return {size.cx + hs, size.cy + vs};
+}
+
+void CChDocument::Draw(IDrawContext& dc) {
+  if (m_main && m_main->Visible()) m_main->Draw(dc);
+}
+
+HitInfo CChDocument::HitTest(int x, int y) {
+  HitInfo hit;
+  if (m_main && m_main->Visible() && m_main->GetRect().Contains(x, y)) m_main->ObjectAt(x, y, hit);
+  return hit;
+}
+
+void CChDocument::Tick() {
+  const auto animated = m_animated;  // an object may leave the list while ticking
+  for (CLineObject* object : animated) {
+    if (std::find(m_animated.begin(), m_animated.end(), object) != m_animated.end()) object->OnTick(m_tick);
+  }
+  ++m_tick;
+}
+
+bool CChDocument::MoveFocus(bool backward) {
+  if (!m_main) return false;
+  const FocusState before = focus;
+  if (m_main->MoveFocus(before.object == nullptr, backward)) {
+    if (before.object) before.object->InvalidateLink(before.link);
+    if (focus.object) focus.object->InvalidateLink(focus.link);
+    return true;
+  }
+  focus = {nullptr, -1, focus.shown};
+  if (before.object) before.object->InvalidateLink(before.link);
+  return false;
+}
+
+bool CChDocument::UpdateHover(int x, int y) {
+  HitInfo hit = HitTest(x, y);
+  if (hit.object == hover.object && hit.link == hover.link) return false;
+  if (hover.object) {
+    hover.object->OnMouseLeave();
+    hover.object->InvalidateLink(hover.link);
+  }
+  hover.object = hit.object;
+  hover.link = hit.object ? hit.link : -1;
+  if (hover.object) hover.object->InvalidateLink(hover.link);
+  return true;
+}
+
+void CChDocument::PointerDown(int x, int y) {
+  UpdateHover(x, y);
+  if (!hover.object || hover.link < 0) return;
+  hover.pressed = true;
+  hover.object->OnPress(x, y, true);
+}
+
+void CChDocument::PointerUp(int x, int y) {
+  if (!hover.object || hover.link < 0 || !hover.pressed) return;
+  CLineObject* object = hover.object;
+  const int link = hover.link;
+  hover.pressed = false;
+  object->OnPress(x, y, false);
+  Activate(object, link);
+}
+
+bool CChDocument::Activate(CLineObject* object, int link) {
+  object->OnActivate(link);
+  return clickHandler && clickHandler(object, link);
+}

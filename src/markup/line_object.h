@@ -1,0 +1,128 @@
+#pragma once
+// CLineObject: the base of every layout object. It holds the common attributes, the
+// rectangle assigned by the parent's layout, and the virtual operations in slot order.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "markup/draw_context.h"
+
+class CChDocument;
+class CChParser;
+class CLineObject;
+
+// What a hit test found at a point.
+struct HitInfo {
+  CLineObject* object = nullptr;
+  int link = -1;
+  std::u16string tooltip;
+  Rect tipRect;
+  bool hand = false;
+};
+
+class CLineObject {
+ public:
+  enum Flags : std::uint32_t {
+    kEnabled = 1,
+    kHidden = 2,
+    kFocusable = 4,
+    kAnimated = 8,
+    kWidthPercent = 16,
+    kHeightPercent = 32,
+    kTable = 256,
+    kWidthAuto = 512,
+    kHeightAuto = 1024,
+    kClickable = 2048,
+  };
+  enum Kind : std::int32_t { kNone = 0, kText = 1, kImage = 3, kButton = 4, kProgress = 5, kTableKind = 6, kLine = 9 };
+
+  CLineObject() = default;
+  CLineObject& operator=(const CLineObject&) = delete;
+
+  // Slots 0 to 19.
+  virtual ~CLineObject();
+  virtual bool Parse(const CChParser& parser, int& tagIndex, CChDocument& document) { return true; }
+  virtual std::u16string ToolTipText(int link) const { return {}; }
+  virtual CLineObject* ObjectAt(int x, int y, HitInfo& hit);
+  virtual void SetSpecificAttribute(std::u16string_view name, std::u16string_view value) {}
+  virtual void OnPress(int x, int y, bool down) {}
+  virtual void OnActivate(int link) {}
+  virtual Size Measure(IDrawContext& dc, int x, int y, int right, int bottom);
+  virtual void Draw(IDrawContext& dc) { DrawBackground(dc); }
+  virtual void MoveTo(int x, int y);
+  virtual bool MoveFocus(bool enter, bool backward);
+  virtual void OnTick(unsigned tick) {}
+  virtual void InvalidateLink(int link);
+  virtual void OnMouseLeave() {}
+  virtual void ApplyTagAttributes();
+  virtual std::u16string GetAttributeValue(std::u16string_view name) const { return {}; }
+  virtual std::unique_ptr<CLineObject> Clone() const = 0;
+  virtual CLineObject* LinkAt(int& link);
+  virtual bool NthFocusable(int& count, CLineObject*& object, int& link);
+  virtual const char16_t* GetTypeName() const = 0;
+
+  // Common attributes (names compared without case); others go to the kind.
+  void SetAttribute(std::u16string_view name, std::u16string_view value);
+  // Joins the document; the parent (if any) hands down its font and text colour.
+  void Attach(CChDocument* document, const CLineObject* parent);
+  void SetSource(const CChParser* parser, int tagIndex);
+
+  bool Has(std::uint32_t flag) const { return (m_flags & flag) != 0; }
+  bool Visible() const { return !Has(kHidden); }
+  bool CanFocus() const { return Has(kFocusable) && Visible() && Has(kEnabled); }
+  Kind GetKind() const { return m_kind; }
+  const Rect& GetRect() const { return m_rect; }
+  const Sides& Margins() const { return m_margins; }
+  const Sides& Padding() const { return m_padding; }
+  const std::u16string& Identifier() const { return m_id; }
+  int Width() const { return m_width; }
+  int Height() const { return m_height; }
+  int FocusedLink() const { return m_focusedLink; }
+  // The width or height an object asks for out of `available`: fixed pixels, or its
+  // percentage (automatic sizes count as 100 percent).
+  int WidthBudget(int available) const;
+  int HeightBudget(int available) const;
+  bool WidthFixed() const { return !Has(kWidthPercent | kWidthAuto); }
+  bool HeightFixed() const { return !Has(kHeightPercent | kHeightAuto); }
+  std::uint8_t Alignment() const { return m_alignment; }
+
+ protected:
+  CLineObject(const CLineObject& other);
+
+  // Clones: a new object of the same kind with the prototype's settings.
+  template <class T>
+  std::unique_ptr<CLineObject> CloneAs() const {
+    return std::unique_ptr<CLineObject>(new T(static_cast<const T&>(*this)));
+  }
+  void DrawBackground(IDrawContext& dc) const;
+  void DrawFocusFrame(IDrawContext& dc) const;  // when focused and the focus mark is shown
+  const FontDesc& Font() const;
+  Colour TextColour() const;
+  bool IsFocused() const;
+  bool IsHovered() const;
+
+  std::u16string m_name;  // the following text of the tag
+  std::u16string m_id;
+  const Bitmap* m_background = nullptr;
+  const Bitmap* m_hoverBackground = nullptr;
+  Colour m_backgroundColour = kTransparent;
+  Colour m_hoverBackgroundColour = kTransparent;
+  Sides m_backgroundPosition;
+  std::uint8_t m_backgroundStretch = 0;
+  std::uint8_t m_backgroundAlignment = 0;
+  std::uint8_t m_backgroundRepeat = 0;
+  Rect m_rect;
+  Sides m_margins;
+  Sides m_padding;
+  int m_width = 100, m_height = 100;
+  std::uint8_t m_alignment = 0;
+  int m_focusedLink = -1;
+  std::uint32_t m_flags = kEnabled | kWidthPercent | kHeightPercent;
+  const CChParser* m_parser = nullptr;
+  int m_tagIndex = -1;
+  Kind m_kind = kNone;
+  const FontDesc* m_font = nullptr;  // null: the document's default font
+  Colour m_textColour = kTransparent;  // transparent: the document's default colour
+  CChDocument* m_document = nullptr;
+};

@@ -1,0 +1,165 @@
+#include "markup/parser.h"
+
+#include "common/text.h"
+
+namespace {
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+char16_t Lower(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return char16_t(c + 0x20);
+  return c;
+}
+
+std::u16string Convert(std::u16string_view text, unsigned options, unsigned upper, unsigned lower) {
+  std::u16string out(text);
+  if (options & upper) {
+    for (auto& c : out) c = parental::common::FoldCase(c);
+  } else if (options & lower) {
+    for (auto& c : out) c = Lower(c);
+  }
+  return out;
+}
+
+}  // namespace
+
+void CChParser::Clear() {
+  m_text.clear();
+  m_tags.clear();
+  m_spans.clear();
+  m_open.clear();
+}
+
+bool CChParser::Parse(std::u16string_view text) {
+  Clear();
+  m_text.assign(text);
+  std::int32_t pos = 0, lastClose = -1;
+  for (;;) {
+    auto lt = m_text.find(u'<', pos);
+    if (lt == std::u16string::npos) break;
+    auto open = static_cast<std::int32_t>(lt);
+    if (!m_tags.empty()) {
+      m_tags.back().textStart = lastClose + 1;
+      m_tags.back().textLength = open - (lastClose + 1);
+    }
+    auto gt = m_text.find(u'>', lt);
+    if (gt == std::u16string::npos) break;
+    auto close = static_cast<std::int32_t>(gt);
+    ReadTag(open + 1, close);
+    m_tags.back().textStart = close + 1;
+    lastClose = close;
+    pos = close;
+  }
+  const std::int32_t last = static_cast<std::int32_t>(m_tags.size()) - 1;
+  for (auto index : m_open) m_tags[index].endIndex = last;
+  m_open.clear();
+  return true;
+}
+
+void CChParser::ReadTag(std::int32_t s, std::int32_t e) {
+  TAG tag;
+  const auto index = static_cast<std::int32_t>(m_tags.size());
+  std::int32_t nameEnd = s;
+  while (nameEnd < e && m_text[nameEnd] != u' ') ++nameEnd;
+  tag.nameStart = s;
+  if (s < e && m_text[s] == u'/') {
+    tag.closing = 1;
+    tag.nameStart = s + 1;
+  }
+  tag.nameLength = nameEnd - tag.nameStart;
+  if (e > s && m_text[e - 1] == u'/') tag.selfClosing = 1;
+  if (nameEnd < e) {
+    tag.attributesStart = nameEnd;
+    tag.attributesLength = e - nameEnd - tag.selfClosing;
+  } else if (tag.selfClosing && tag.nameLength > 0) {
+    --tag.nameLength;  // <BR/> is named BR
+  }
+  tag.endIndex = index;
+  tag.firstAttribute = static_cast<std::int32_t>(m_spans.size());
+  if (tag.attributesStart) ScanAttributes(tag, tag.attributesStart, tag.attributesStart + tag.attributesLength);
+  m_tags.push_back(tag);
+
+  if (tag.closing) {
+    if (!m_open.empty()) {
+      m_tags[m_open.back()].endIndex = index;
+      m_open.pop_back();
+    }
+  } else if (!tag.selfClosing) {
+    if (m_open.size() == m_open.capacity()) m_open.reserve(m_open.size() + 10);
+    m_open.push_back(index);
+  }
+}
+
+// Alternates a name step (up to '=') and a value step (between double quotes) until
+// the end of the attribute area; spans whose name is blank are not kept.
+void CChParser::ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end) {
+  while (p < end) {
+    AttributeSpan span;
+    std::int32_t nameStart = p + 1, nameEnd = nameStart;
+    while (nameEnd < end && m_text[nameEnd] != u'=') ++nameEnd;
+    p = nameEnd;
+    while (nameStart < nameEnd && IsBlank(m_text[nameStart])) ++nameStart;
+    std::int32_t trimmedEnd = nameEnd;
+    while (trimmedEnd > nameStart && IsBlank(m_text[trimmedEnd - 1])) --trimmedEnd;
+    span.nameStart = nameStart;
+    span.nameLength = trimmedEnd - nameStart;
+    std::int32_t quote = p;
+    while (quote < end && m_text[quote] != u'"') ++quote;
+    if (quote < end) {
+      std::int32_t valueEnd = quote + 1;
+      while (valueEnd < end && m_text[valueEnd] != u'"') ++valueEnd;
+      span.valueStart = quote + 1;
+      span.valueLength = valueEnd - span.valueStart;
+      p = valueEnd;
+    } else {
+      span.valueStart = end;
+      p = end;
+    }
+    if (span.nameLength > 0) {
+      m_spans.push_back(span);
+      ++tag.attributeCount;
+    }
+  }
+}
+
+const CChParser::TAG* CChParser::Tag(int index) const {
+  if (index < 0 || index >= TagCount()) return nullptr;
+  return &m_tags[index];
+}
+
+std::u16string_view CChParser::Span(std::int32_t start, std::int32_t length) const {
+  return std::u16string_view(m_text).substr(start, length);
+}
+
+std::u16string_view CChParser::RawTagName(int index) const {
+  const TAG* tag = Tag(index);
+  return tag ? Span(tag->nameStart, tag->nameLength) : std::u16string_view();
+}
+
+std::u16string CChParser::TagName(int index) const {
+  return Convert(RawTagName(index), m_case, kTagsUpper, kTagsLower);
+}
+
+bool CChParser::GetTagValue(int index, std::u16string& value) const {
+  auto name = RawTagName(index);
+  auto first = name.find(u'"');
+  if (first == std::u16string_view::npos) return false;
+  auto second = name.find(u'"', first + 1);
+  if (second == std::u16string_view::npos) return false;
+  value.assign(name.substr(first + 1, second - first - 1));
+  return true;
+}
+
+bool CChParser::GetTagAttribute(int index, int number, std::u16string& name, std::u16string& value) const {
+  const TAG* tag = Tag(index);
+  if (!tag || number < 0 || number >= tag->attributeCount) return false;
+  const AttributeSpan& span = m_spans[tag->firstAttribute + number];
+  name = Convert(Span(span.nameStart, span.nameLength), m_case, kAttributesUpper, kAttributesLower);
+  value.assign(Span(span.valueStart, span.valueLength));
+  return true;
+}
+
+std::u16string_view CChParser::FollowingText(int index) const {
+  const TAG* tag = Tag(index);
+  return tag ? Span(tag->textStart, tag->textLength) : std::u16string_view();
+}

@@ -1,0 +1,310 @@
+#include "markup/table.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+#include "markup/document.h"
+
+using parental::common::EqualsNoCase;
+
+namespace {
+
+// Focus, hit tests and counting walk the children in order (row-major for tables).
+template <class Children>
+bool StepFocus(const Children& children, int& current, bool enter, bool backward) {
+  const int count = static_cast<int>(children.size());
+  if (!enter && current >= 0 && current < count && children[current]->MoveFocus(false, backward)) return true;
+  const int step = backward ? -1 : 1;
+  for (int i = enter ? (backward ? count - 1 : 0) : current + step; i >= 0 && i < count; i += step) {
+    if (children[i]->MoveFocus(true, backward)) {
+      current = i;
+      return true;
+    }
+  }
+  current = -1;
+  return false;
+}
+
+template <class Children>
+CLineObject* FocusedChildLink(const Children& children, int current, int& link) {
+  if (current < 0 || current >= static_cast<int>(children.size())) return nullptr;
+  return children[current]->LinkAt(link);
+}
+
+template <class Children>
+bool CountFocusable(const Children& children, int& count, CLineObject*& object, int& link) {
+  for (const auto& child : children) {
+    if (child->NthFocusable(count, object, link)) return true;
+  }
+  return false;
+}
+
+template <class Children>
+CLineObject* ChildAt(const Children& children, int x, int y, HitInfo& hit) {
+  for (const auto& child : children) {
+    if (child->GetRect().Contains(x, y)) return child->ObjectAt(x, y, hit);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// Cell.
+
+CLineObject* CCellLO::ObjectAt(int x, int y, HitInfo& hit) {
+  if (m_content && m_content->Visible() && m_content->GetRect().Contains(x, y)) return m_content->ObjectAt(x, y, hit);
+  hit.object = this;
+  return this;
+}
+
+void CCellLO::Draw(IDrawContext& dc) {
+  DrawBackground(dc);
+  if (m_content && m_content->Visible()) m_content->Draw(dc);
+}
+
+void CCellLO::MoveTo(int x, int y) {
+  if (m_content) {
+    const Rect& inner = m_content->GetRect();
+    m_content->MoveTo(inner.left + x - m_rect.left, inner.top + y - m_rect.top);
+  }
+  CLineObject::MoveTo(x, y);
+}
+
+bool CCellLO::MoveFocus(bool enter, bool backward) {
+  return m_content && m_content->MoveFocus(enter, backward);
+}
+
+CLineObject* CCellLO::LinkAt(int& link) { return m_content ? m_content->LinkAt(link) : nullptr; }
+
+bool CCellLO::NthFocusable(int& count, CLineObject*& object, int& link) {
+  return m_content && m_content->NthFocusable(count, object, link);
+}
+
+Size CCellLO::MeasureContent(IDrawContext& dc, int width, int height) {
+  if (!m_content || !m_content->Visible()) return {};
+  const int x = m_rect.left + m_margins.left + m_padding.left, y = m_rect.top + m_margins.top + m_padding.top;
+  return m_content->Measure(dc, x, y, x + std::max(0, width), y + std::max(0, height));
+}
+
+// The content at the cell's top left, or where its ALIGN bits put it.
+void CCellLO::Place(IDrawContext& dc, const Rect& cell) {
+  m_rect = cell;
+  if (!m_content || !m_content->Visible()) return;
+  const Rect inner{cell.left + m_margins.left + m_padding.left, cell.top + m_margins.top + m_padding.top,
+                   cell.right - m_margins.right - m_padding.right, cell.bottom - m_margins.bottom - m_padding.bottom};
+  const Rect& content = m_content->GetRect();
+  int x = inner.left, y = inner.top;
+  const auto align = m_content->Alignment();
+  if ((align & 3) == 3) x += (inner.Width() - content.Width()) / 2;
+  else if (align & 2) x = inner.right - content.Width();
+  if ((align & 12) == 12) y += (inner.Height() - content.Height()) / 2;
+  else if (align & 4) y = inner.bottom - content.Height();
+  m_content->MoveTo(x, y);
+}
+
+// Row.
+
+CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) {
+  if (CLineObject* cell = ChildAt(m_cells, x, y, hit)) return cell;
+  hit.object = this;
+  return this;
+}
+
+void CRowLO::Draw(IDrawContext& dc) {
+  DrawBackground(dc);
+  for (auto& cell : m_cells) cell->Draw(dc);
+}
+
+void CRowLO::MoveTo(int x, int y) {
+  for (auto& cell : m_cells) cell->MoveTo(cell->GetRect().left + x - m_rect.left, cell->GetRect().top + y - m_rect.top);
+  CLineObject::MoveTo(x, y);
+}
+
+bool CRowLO::MoveFocus(bool enter, bool backward) { return StepFocus(m_cells, m_focusedCell, enter, backward); }
+CLineObject* CRowLO::LinkAt(int& link) { return FocusedChildLink(m_cells, m_focusedCell, link); }
+bool CRowLO::NthFocusable(int& count, CLineObject*& object, int& link) {
+  return CountFocusable(m_cells, count, object, link);
+}
+
+// Grid.
+
+void CChTable::Register(Track& track, const CLineObject& cell, bool width) {
+  const bool automatic = cell.Has(width ? CLineObject::kWidthAuto : CLineObject::kHeightAuto);
+  const bool percent = cell.Has(width ? CLineObject::kWidthPercent : CLineObject::kHeightPercent);
+  const int size = width ? cell.Width() : cell.Height();
+  if (automatic) {
+    track.automatic = 1;
+  } else if (percent) {
+    if (track.percentFlag) track.percent = std::min(track.percent, static_cast<std::uint8_t>(size));
+  } else {
+    track.minimum = std::max(track.minimum, size);
+    track.percentFlag = 0;
+  }
+}
+
+CChTable::Track& CChTable::Column(std::size_t index) {
+  if (index >= m_columns.size()) m_columns.resize(index + 1);
+  return m_columns[index];
+}
+
+void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
+  for (std::size_t c = 0; c < m_columns.size(); ++c) {
+    Track& column = m_columns[c];
+    if (!column.automatic) continue;
+    int widest = 0;
+    for (auto& row : m_rows) {
+      if (c >= row->Cells().size()) continue;
+      CCellLO& cell = *row->Cells()[c];
+      const int hs = cell.Margins().Horizontal() + cell.Padding().Horizontal();
+      const int vs = cell.Margins().Vertical() + cell.Padding().Vertical();
+      widest = std::max(widest, cell.MeasureContent(dc, available - hs, heightBudget - vs).cx + hs + 2);
+    }
+    column.minimum = widest;
+  }
+  long long fixed = 0, percents = 0;
+  for (Track& column : m_columns) {
+    if (!column.percentFlag || column.automatic) {
+      column.size = column.minimum;
+      fixed += column.minimum;
+    } else {
+      percents += column.percent;
+    }
+  }
+  // Percents are shares of what the fixed columns leave, relative to their sum.
+  if (percents == 0) return;
+  const double share = static_cast<double>(available - fixed) / static_cast<double>(percents);
+  for (Track& column : m_columns) {
+    if (column.percentFlag && !column.automatic) column.size = std::max(0, static_cast<int>(column.percent * share));
+  }
+}
+
+int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget) {
+  int top = y;
+  for (std::size_t r = 0; r < m_rows.size(); ++r) {
+    CRowLO& row = *m_rows[r];
+    const Sides& rm = row.Margins();
+    const Sides& rp = row.Padding();
+    const int cellTop = top + rm.top + rp.top;
+    int cellX = x + rm.left + rp.left, height = 0;
+    std::vector<Rect> cells;
+    for (std::size_t c = 0; c < row.Cells().size(); ++c) {
+      CCellLO& cell = *row.Cells()[c];
+      const int width = c < m_columns.size() ? m_columns[c].size : 0;
+      cell.Place(dc, {cellX, cellTop, cellX + width, cellTop});
+      const int hs = cell.Margins().Horizontal() + cell.Padding().Horizontal();
+      const int vs = cell.Margins().Vertical() + cell.Padding().Vertical();
+      const Size content = cell.MeasureContent(dc, width - hs, heightBudget - vs);
+      int cellHeight = content.cy + vs;
+      if (cell.HeightFixed()) cellHeight = std::max(cellHeight, cell.Height());
+      height = std::max(height, cellHeight);
+      cells.push_back({cellX, cellTop, cellX + width, cellTop});
+      cellX += width;
+    }
+    const int rowHeight = std::max(height + rm.Vertical() + rp.Vertical(), m_rowTracks[r].minimum);
+    const int inner = rowHeight - rm.Vertical() - rp.Vertical();
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      cells[c].bottom = cellTop + inner;
+      row.Cells()[c]->Place(dc, cells[c]);
+    }
+    row.SetRect({x, top, x + available, top + rowHeight});
+    top = ClampCoordinate(static_cast<long long>(top) + rowHeight);
+  }
+  return top - y;
+}
+
+// Table.
+
+bool CTableLO::Parse(const CChParser& parser, int& tagIndex, CChDocument& document) {
+  m_rows.clear();
+  m_rowTracks.clear();
+  m_columns.clear();
+  const auto* tag = parser.Tag(tagIndex);
+  if (!tag || tag->selfClosing || tag->endIndex <= tagIndex) return true;
+  const int last = tag->endIndex - 1;
+  for (int i = tagIndex + 1; i <= last; ++i) {
+    if (parser.Tag(i)->closing) continue;
+    const auto name = parser.RawTagName(i);
+    if (EqualsNoCase(name, u"TR")) {
+      auto row = std::make_unique<CRowLO>();
+      row->Attach(&document, this);
+      row->SetSource(&parser, i);
+      row->ApplyTagAttributes();
+      m_rowTracks.emplace_back();
+      Register(m_rowTracks.back(), *row, false);
+      m_rows.push_back(std::move(row));
+    } else if (EqualsNoCase(name, u"TD")) {
+      AddCell(parser, i, last, document);
+    }
+  }
+  tagIndex = tag->endIndex - 1;
+  return false;
+}
+
+void CTableLO::AddCell(const CChParser& parser, int& index, int last, CChDocument& document) {
+  if (m_rows.empty()) {  // a cell before any row opens one
+    m_rows.push_back(std::make_unique<CRowLO>());
+    m_rows.back()->Attach(&document, this);
+    m_rowTracks.emplace_back();
+  }
+  CRowLO& row = *m_rows.back();
+  auto cell = std::make_unique<CCellLO>();
+  cell->Attach(&document, &row);
+  cell->SetSource(&parser, index);
+  cell->ApplyTagAttributes();
+  Register(Column(row.Cells().size()), *cell, true);
+  Register(m_rowTracks.back(), *cell, false);
+
+  const auto* td = parser.Tag(index);
+  std::unique_ptr<CLineObject> content;
+  const int first = index + 1;
+  if (!td->selfClosing && td->endIndex > first && first <= last && !parser.Tag(first)->closing) {
+    const auto name = parser.RawTagName(first);
+    std::u16string type;
+    int at = first;
+    bool more = true;
+    if (name.size() >= 6 && EqualsNoCase(name.substr(0, 6), u"OBJECT")) {
+      if (parser.GetTagValue(first, type)) content = document.CreateObject(type, {}, parser, at, cell.get(), more);
+    } else if (const auto* entry = document.FindTag(name)) {
+      content = document.CreateObject(entry->type, entry->defaults, parser, at, cell.get(), more);
+    }
+  }
+  if (!content) content = document.CreateEmpty(u"p", cell.get());
+  cell->SetContent(std::move(content));
+  row.Cells().push_back(std::move(cell));
+  index = std::max(index, std::min(td->endIndex, last));
+}
+
+CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) {
+  if (CLineObject* row = ChildAt(m_rows, x, y, hit)) return row;
+  hit.object = this;
+  return this;
+}
+
+Size CTableLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
+  const int available = std::max(0, right - x);
+  SizeColumns(dc, available, bottom - y);
+  const int height = PlaceRows(dc, x, y, available, bottom - y);
+  m_rect = {x, y, x + available, y + height};
+  return {available, height};
+}
+
+void CTableLO::Draw(IDrawContext& dc) {
+  DrawBackground(dc);
+  for (auto& row : m_rows) row->Draw(dc);
+}
+
+void CTableLO::MoveTo(int x, int y) {
+  for (auto& row : m_rows) row->MoveTo(row->GetRect().left + x - m_rect.left, row->GetRect().top + y - m_rect.top);
+  CLineObject::MoveTo(x, y);
+}
+
+bool CTableLO::MoveFocus(bool enter, bool backward) {
+  if (enter && !CanFocus()) return false;
+  return StepFocus(m_rows, m_focusedRow, enter, backward);
+}
+
+CLineObject* CTableLO::LinkAt(int& link) { return FocusedChildLink(m_rows, m_focusedRow, link); }
+
+bool CTableLO::NthFocusable(int& count, CLineObject*& object, int& link) {
+  return CanFocus() && CountFocusable(m_rows, count, object, link);
+}

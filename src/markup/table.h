@@ -1,0 +1,113 @@
+#pragma once
+// Tables: CTableLO (type "table") is a layout object whose grid logic lives in its
+// second base CChTable; rows are CRowLO objects, cells CCellLO objects, and each cell
+// holds exactly one content object (which may be another table).
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "markup/line_object.h"
+
+class CCellLO : public CLineObject {
+ public:
+  CCellLO() = default;
+  CLineObject* ObjectAt(int x, int y, HitInfo& hit) override;
+  void Draw(IDrawContext& dc) override;
+  void MoveTo(int x, int y) override;
+  bool MoveFocus(bool enter, bool backward) override;
+  std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CCellLO>(); }
+  CLineObject* LinkAt(int& link) override;
+  bool NthFocusable(int& count, CLineObject*& object, int& link) override;
+  const char16_t* GetTypeName() const override { return u"Cell"; }
+
+  // Lays the content out in the cell's rectangle less margins and padding.
+  void Place(IDrawContext& dc, const Rect& cell);
+  // The content's size for a width and height budget (inside margins and padding).
+  Size MeasureContent(IDrawContext& dc, int width, int height);
+  void SetContent(std::unique_ptr<CLineObject> content) { m_content = std::move(content); }
+  CLineObject* Content() const { return m_content.get(); }
+
+ private:
+  friend class CLineObject;
+  CCellLO(const CCellLO& other) : CLineObject(other) {}  // settings only, no content
+
+  std::unique_ptr<CLineObject> m_content;
+};
+
+class CRowLO : public CLineObject {
+ public:
+  CRowLO() = default;
+  CLineObject* ObjectAt(int x, int y, HitInfo& hit) override;
+  void Draw(IDrawContext& dc) override;
+  void MoveTo(int x, int y) override;
+  bool MoveFocus(bool enter, bool backward) override;
+  std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CRowLO>(); }
+  CLineObject* LinkAt(int& link) override;
+  bool NthFocusable(int& count, CLineObject*& object, int& link) override;
+  const char16_t* GetTypeName() const override { return u"Row"; }
+
+  std::vector<std::unique_ptr<CCellLO>>& Cells() { return m_cells; }
+  const std::vector<std::unique_ptr<CCellLO>>& Cells() const { return m_cells; }
+  void SetRect(const Rect& rect) { m_rect = rect; }
+
+ private:
+  friend class CLineObject;
+  CRowLO(const CRowLO& other) : CLineObject(other) {}  // settings only, no cells
+
+  std::vector<std::unique_ptr<CCellLO>> m_cells;
+  int m_focusedCell = -1;
+};
+
+class CChTable {
+ public:
+  struct Track {
+    std::int32_t size = 0;
+    std::int32_t minimum = 0;
+    std::int32_t percentFlag = 1;
+    std::int32_t automatic = 0;
+    std::uint8_t percent = 100;
+  };
+
+  const std::vector<std::unique_ptr<CRowLO>>& Rows() const { return m_rows; }
+  const std::vector<Track>& Columns() const { return m_columns; }
+  const std::vector<Track>& RowTracks() const { return m_rowTracks; }
+
+ protected:
+  // Registers a cell's width with its column (and its height with its row).
+  static void Register(Track& track, const CLineObject& cell, bool width);
+  Track& Column(std::size_t index);
+  // Column sizes for the available width A (heightBudget serves percent heights).
+  void SizeColumns(IDrawContext& dc, int available, int heightBudget);
+  // Stacks the rows from (x, y) in width A; answers the table's height.
+  int PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget);
+
+  std::vector<std::unique_ptr<CRowLO>> m_rows;
+  std::vector<Track> m_rowTracks;
+  std::vector<Track> m_columns;
+};
+
+class CTableLO : public CLineObject, public CChTable {
+ public:
+  CTableLO() {
+    m_kind = kTableKind;
+    m_flags |= kFocusable | kTable;
+  }
+
+  bool Parse(const CChParser& parser, int& tagIndex, CChDocument& document) override;
+  CLineObject* ObjectAt(int x, int y, HitInfo& hit) override;
+  Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
+  void Draw(IDrawContext& dc) override;
+  void MoveTo(int x, int y) override;
+  bool MoveFocus(bool enter, bool backward) override;
+  std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CTableLO>(); }
+  CLineObject* LinkAt(int& link) override;
+  bool NthFocusable(int& count, CLineObject*& object, int& link) override;
+  const char16_t* GetTypeName() const override { return u"Table"; }
+
+ private:
+  friend class CLineObject;
+  CTableLO(const CTableLO& other) : CLineObject(other) {}  // settings only, no rows
+
+  void AddCell(const CChParser& parser, int& index, int last, CChDocument& document);
+  int m_focusedRow = -1;
+};

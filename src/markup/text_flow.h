@@ -1,0 +1,54 @@
+#pragma once
+// The text flow: walks the tags of one text object's range, keeps the style stacks
+// and depth counters, and builds the object's runs, links and embedded objects.
+#include <string>
+#include <vector>
+
+#include "markup/text_core.h"
+
+class CChDocument;
+class CChParser;
+
+class CTextFlow {
+ public:
+  // `owner` is the text object: it receives LINK-STYLE and is the parent of embedded objects.
+  CTextFlow(CChCore& core, const CChParser& parser, CChDocument& document, CLineObject& owner,
+            const CChCore::Style& defaults);
+  // Interprets the tags first..last (inclusive), each followed by its text.
+  void Walk(int first, int last);
+
+ private:
+  template <class T>
+  struct Stack {
+    std::vector<T> entries;
+    void Push(const T& value) { entries.push_back(value); }
+    void Pop() {
+      if (entries.size() > 1) entries.pop_back();  // the bottom entry stays
+    }
+    const T& Top() const { return entries.back(); }
+  };
+
+  // Applies tag `index`; answers false when an embedded container consumed its own text.
+  bool Apply(int& index);
+  bool Opening(int& index, std::u16string_view name);
+  void Closing(int index, std::u16string_view name);
+  void StartLink(int index);
+  void EmbedObject(std::u16string_view type, const std::vector<std::pair<std::u16string, std::u16string>>& defaults,
+                   int& index, bool& more);
+  void UpdateStyle();
+
+  CChCore& m_core;
+  const CChParser& m_parser;
+  CChDocument& m_document;
+  CLineObject& m_owner;
+  Stack<Colour> m_colours;
+  Stack<const FontDesc*> m_fonts;
+  Stack<std::uint32_t> m_tabs;
+  Stack<int> m_linePositions;
+  Stack<std::uint8_t> m_alignments;
+  Stack<int> m_links;
+  int m_bold = 0, m_italic = 0, m_underline = 0;
+};
+
+// Replaces &lt; &gt; &quot; &apos; and &amp;, in this order.
+std::u16string DecodeEntities(std::u16string_view text);
