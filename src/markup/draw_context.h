@@ -9,7 +9,7 @@
 #include "markup/geometry.h"
 
 // Style bits of a text run.
-enum : unsigned { kBold = 1, kItalic = 2, kUnderline = 4 };
+constexpr unsigned kBold = 1, kItalic = 2, kUnderline = 4;
 
 struct FontDesc {
   std::u16string face = u"Tahoma";
@@ -43,13 +43,8 @@ struct ButtonState {
 enum class Glyph { CheckMark, RadioDot, DropArrow };
 
 // DrawTextW formats used by the objects (same values as the platform's).
-enum : unsigned {
-  kTextWordBreak = 0x10,
-  kTextSingleLine = 0x20,
-  kTextBottom = 0x08,
-  kTextCalcRect = 0x400,
-  kTextPathEllipsis = 0x4000,
-};
+constexpr unsigned kTextBottom = 0x08, kTextWordBreak = 0x10, kTextSingleLine = 0x20, kTextCalcRect = 0x400,
+                   kTextPathEllipsis = 0x4000;
 
 class IDrawContext {
  public:
