@@ -131,6 +131,15 @@ int CLineObject::HeightBudget(int available) const {
   return ClampCoordinate(static_cast<long long>(available) * std::max(m_height, 0) / 100);
 }
 
+Size CLineObject::MeasureBox(IDrawContext& dc, int x, int y, int availableWidth, int availableHeight) {
+  const int hs = m_margins.Horizontal() + m_padding.Horizontal(), vs = m_margins.Vertical() + m_padding.Vertical();
+  const int width = std::max(0, WidthBudget(availableWidth) - hs);
+  const int height = std::max(0, HeightBudget(availableHeight) - vs);
+  const int left = x + m_margins.left + m_padding.left, top = y + m_margins.top + m_padding.top;
+  const Size size = Measure(dc, left, top, left + width, top + height);
+  return {size.cx + hs, size.cy + vs};
+}
+
 CLineObject* CLineObject::ObjectAt(int x, int y, HitInfo& hit) {
   hit.object = this;
   if (Has(kClickable) || CanFocus()) {

@@ -82,6 +82,9 @@ class CLineObject {
   // The width or height an object asks for out of `available`: fixed pixels, or its
   // percentage (automatic sizes count as 100 percent).
   int WidthBudget(int available) const;
+  // Measures the object in its own size out of the space available at (x, y), inside
+  // its margins and padding; answers its box, margins and padding included.
+  Size MeasureBox(IDrawContext& dc, int x, int y, int availableWidth, int availableHeight);
   int HeightBudget(int available) const;
   bool WidthFixed() const { return !Has(kWidthPercent | kWidthAuto); }
   bool HeightFixed() const { return !Has(kHeightPercent | kHeightAuto); }

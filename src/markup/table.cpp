@@ -83,7 +83,7 @@ bool CCellLO::NthFocusable(int& count, CLineObject*& object, int& link) {
 Size CCellLO::MeasureContent(IDrawContext& dc, int width, int height) {
   if (!m_content || !m_content->Visible()) return {};
   const int x = m_rect.left + m_margins.left + m_padding.left, y = m_rect.top + m_margins.top + m_padding.top;
-  return m_content->Measure(dc, x, y, x + std::max(0, width), y + std::max(0, height));
+  return m_content->MeasureBox(dc, x, y, std::max(0, width), std::max(0, height));
 }
 
 // The content at the cell's top left, or where its ALIGN bits put it.
@@ -93,13 +93,17 @@ void CCellLO::Place(IDrawContext& dc, const Rect& cell) {
   const Rect inner{cell.left + m_margins.left + m_padding.left, cell.top + m_margins.top + m_padding.top,
                    cell.right - m_margins.right - m_padding.right, cell.bottom - m_margins.bottom - m_padding.bottom};
   const Rect& content = m_content->GetRect();
+  const Sides& m = m_content->Margins();
+  const Sides& p = m_content->Padding();
+  const int boxWidth = content.Width() + m.Horizontal() + p.Horizontal();
+  const int boxHeight = content.Height() + m.Vertical() + p.Vertical();
   int x = inner.left, y = inner.top;
   const auto align = m_content->Alignment();
-  if ((align & 3) == 3) x += (inner.Width() - content.Width()) / 2;
-  else if (align & 2) x = inner.right - content.Width();
-  if ((align & 12) == 12) y += (inner.Height() - content.Height()) / 2;
-  else if (align & 4) y = inner.bottom - content.Height();
-  m_content->MoveTo(x, y);
+  if ((align & 3) == 3) x += (inner.Width() - boxWidth) / 2;
+  else if (align & 2) x = inner.right - boxWidth;
+  if ((align & 12) == 12) y += (inner.Height() - boxHeight) / 2;
+  else if (align & 4) y = inner.bottom - boxHeight;
+  m_content->MoveTo(x + m.left + p.left, y + m.top + p.top);
 }
 
 // Row.

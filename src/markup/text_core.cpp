@@ -183,18 +183,9 @@ class CChCore::Breaker {
     if (length > 0) Place(start, length, nullptr, size);
   }
 
-  // Measured in its own width (or its percentage of what is left on the line) less
-  // margins and padding; the box with them goes on the line, or on the next one.
-  Size MeasureBox(CLineObject* object) {
-    const Sides& m = object->Margins();
-    const Sides& p = object->Padding();
-    const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
-    const int width = std::max(0, object->WidthBudget(m_width - m_pen) - hs);
-    const int height = std::max(0, object->HeightBudget(m_heightBudget) - vs);
-    const int x = m_pen + m.left + p.left, y = m.top + p.top;
-    Size size = object->Measure(m_dc, x, y, x + width, y + height);
-    return {size.cx + hs, size.cy + vs};
-  }
+  // Measured in its own width (or its percentage of what is left on the line); the box
+  // with margins and padding goes on the line, or on the next one.
+  Size MeasureBox(CLineObject* object) { return object->MeasureBox(m_dc, m_pen, 0, m_width - m_pen, m_heightBudget); }
 
   void Object(CLineObject* object) {
     Size box = MeasureBox(object);
@@ -282,14 +273,22 @@ void CChCore::ComputeLinkRects() {
   }
 }
 
+// Consecutive text of one run on one line is drawn in one call.
 void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int focusedLink, bool showFocus,
                    const FontDesc& defaultFont) const {
   const FontDesc* selected = nullptr;
   unsigned selectedStyle = ~0u;
-  for (const Fragment& f : m_fragments) {
+  for (std::size_t i = 0; i < m_fragments.size(); ++i) {
+    const Fragment& f = m_fragments[i];
     if (f.object) {
       f.object->Draw(dc);
+      selected = nullptr;  // the object may have selected its own font
       continue;
+    }
+    std::int32_t length = f.length;
+    while (i + 1 < m_fragments.size() && !m_fragments[i + 1].object && m_fragments[i + 1].run == f.run &&
+           m_fragments[i + 1].line == f.line && m_fragments[i + 1].start == f.start + length) {
+      length += m_fragments[++i].length;
     }
     const Style& style = m_runs[f.run].style;
     const FontDesc* font = style.font ? style.font : &defaultFont;
@@ -306,7 +305,7 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
       selectedStyle = bits;
     }
     dc.SetTextColour(colour);
-    dc.PaintText(f.rect.left, f.rect.top, std::u16string_view(m_text).substr(f.start, f.length), nullptr);
+    dc.PaintText(f.rect.left, f.rect.top, std::u16string_view(m_text).substr(f.start, length), nullptr);
   }
   const Link* focused = showFocus ? LinkEntry(focusedLink) : nullptr;
   if (focused && !focused->object) {

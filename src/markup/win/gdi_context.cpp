@@ -1,0 +1,267 @@
+#include "markup/win/gdi_context.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+#include <usp10.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <algorithm>
+
+#include "common/text.h"
+
+using parental::common::AsWide;
+
+namespace {
+
+// A system function that older systems lack, resolved on first use: module, then function.
+template <class Function>
+Function Resolve(const wchar_t* module, const char* name) {
+  HMODULE library = GetModuleHandleW(module);
+  if (!library) library = LoadLibraryW(module);
+  return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
+RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+const wchar_t* Wide(std::u16string_view text) { return AsWide(text.data()); }
+
+}  // namespace
+
+CGdiContext::CGdiContext(HDC dc) : m_dc(dc), m_originalFont(GetCurrentObject(dc, OBJ_FONT)) {
+  static const WORD pattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+  if (HBITMAP bits = CreateBitmap(8, 8, 1, 1, pattern)) {
+    m_pattern = CreatePatternBrush(bits);
+    DeleteObject(bits);
+  }
+  SetBkMode(m_dc, TRANSPARENT);
+  SetTextAlign(m_dc, TA_LEFT | TA_TOP);
+}
+
+CGdiContext::~CGdiContext() {
+  SelectObject(m_dc, m_originalFont);
+  for (auto& [key, font] : m_fonts) DeleteObject(font);
+  for (auto& [key, icon] : m_icons) DestroyIcon(icon);
+  if (m_pattern) DeleteObject(m_pattern);
+}
+
+void CGdiContext::SelectFont(const FontDesc& font, unsigned style) {
+  const int weight = (style & kBold) ? std::max(font.weight, 700) : font.weight;
+  FontKey key{font.face, font.height, weight, font.italic || (style & kItalic), font.underline || (style & kUnderline)};
+  HFONT& handle = m_fonts[key];
+  if (!handle) {
+    std::u16string face = font.face;
+    handle = CreateFontW(font.height, 0, 0, 0, weight, std::get<3>(key), std::get<4>(key), FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, AsWide(face.c_str()));
+  }
+  if (handle) SelectObject(m_dc, handle);
+}
+
+Size CGdiContext::TextExtent(std::u16string_view text) {
+  SIZE size{0, 0};
+  if (text.empty()) {
+    TEXTMETRICW metrics;
+    GetTextMetricsW(m_dc, &metrics);
+    return {0, metrics.tmHeight};
+  }
+  GetTextExtentPoint32W(m_dc, Wide(text), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+int CGdiContext::FitCount(std::u16string_view text, int maxWidth) {
+  int fit = 0;
+  SIZE size;
+  if (!GetTextExtentExPointW(m_dc, Wide(text), static_cast<int>(text.size()), std::max(0, maxWidth), &fit, nullptr, &size)) {
+    return 0;
+  }
+  return fit;
+}
+
+Size CGdiContext::MeasureText(std::u16string_view text, int width, unsigned format) {
+  RECT rect{0, 0, std::max(1, width), 0};
+  DrawTextW(m_dc, Wide(text), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Uniscribe's analysis; without usp10 every blank, tab and line feed counts as white space.
+std::vector<bool> CGdiContext::WhiteSpace(std::u16string_view text) {
+  using ItemizeFn = HRESULT(WINAPI*)(const WCHAR*, int, int, const SCRIPT_CONTROL*, const SCRIPT_STATE*, SCRIPT_ITEM*, int*);
+  using BreakFn = HRESULT(WINAPI*)(const WCHAR*, int, const SCRIPT_ANALYSIS*, SCRIPT_LOGATTR*);
+  static const auto itemize = Resolve<ItemizeFn>(L"usp10.dll", "ScriptItemize");
+  static const auto breaks = Resolve<BreakFn>(L"usp10.dll", "ScriptBreak");
+  std::vector<bool> white(text.size());
+  const int length = static_cast<int>(text.size());
+  std::vector<SCRIPT_ITEM> items(16);
+  int count = 0;
+  HRESULT result = E_FAIL;
+  if (itemize && breaks && length > 0) {
+    while ((result = itemize(Wide(text), length, static_cast<int>(items.size()) - 1, nullptr, nullptr, items.data(),
+                             &count)) == E_OUTOFMEMORY && items.size() < (1u << 20)) {
+      items.resize(items.size() * 2);
+    }
+  }
+  if (FAILED(result)) {
+    for (int i = 0; i < length; ++i) white[i] = text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r';
+    return white;
+  }
+  std::vector<SCRIPT_LOGATTR> attributes;
+  for (int item = 0; item < count; ++item) {
+    const int start = items[item].iCharPos, end = items[item + 1].iCharPos;
+    attributes.resize(end - start);
+    if (end > start && SUCCEEDED(breaks(Wide(text.substr(start)), end - start, &items[item].a, attributes.data()))) {
+      for (int i = start; i < end; ++i) white[i] = attributes[i - start].fWhiteSpace;
+    }
+  }
+  return white;
+}
+
+void CGdiContext::PaintText(int x, int y, std::u16string_view text, const Rect* clip) {
+  RECT rect = clip ? ToRect(*clip) : RECT{};
+  ExtTextOutW(m_dc, x, y, clip ? ETO_CLIPPED : 0, clip ? &rect : nullptr, Wide(text), static_cast<UINT>(text.size()),
+              nullptr);
+}
+
+void CGdiContext::PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) {
+  RECT area = ToRect(rect);
+  std::u16string copy(text);  // DrawTextW may write the shortened path into its buffer
+  DrawTextW(m_dc, AsWide(copy.data()), static_cast<int>(copy.size()), &area, format);
+}
+
+void CGdiContext::FillSolid(const Rect& rect, Colour colour) {
+  RECT area = ToRect(rect);
+  const COLORREF previous = SetBkColor(m_dc, colour);
+  ExtTextOutW(m_dc, 0, 0, ETO_OPAQUE, &area, L"", 0, nullptr);
+  SetBkColor(m_dc, previous);
+}
+
+void CGdiContext::FrameSolid(const Rect& rect, Colour colour) {
+  RECT area = ToRect(rect);
+  HBRUSH brush = CreateSolidBrush(colour);
+  FrameRect(m_dc, &area, brush);
+  DeleteObject(brush);
+}
+
+void CGdiContext::FocusFrame(const Rect& rect) {
+  if (!m_pattern) return;
+  RECT area = ToRect(rect);
+  const COLORREF text = SetTextColor(m_dc, RGB(0, 0, 0)), back = SetBkColor(m_dc, RGB(255, 255, 255));
+  FrameRect(m_dc, &area, m_pattern);
+  SetTextColor(m_dc, text);
+  SetBkColor(m_dc, back);
+}
+
+void CGdiContext::PaintBitmap(const Bitmap& bitmap, const Rect& source, const Rect& target) {
+  using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+  static const auto alphaBlend = Resolve<AlphaBlendFn>(L"msimg32.dll", "AlphaBlend");
+  if (!bitmap.native || source.Empty() || target.Empty()) return;
+  HDC memory = CreateCompatibleDC(m_dc);
+  HGDIOBJ old = SelectObject(memory, static_cast<HBITMAP>(bitmap.native));
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  if (alphaBlend) {
+    alphaBlend(m_dc, target.left, target.top, target.Width(), target.Height(), memory, source.left, source.top,
+               source.Width(), source.Height(), blend);
+  }
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+bool CGdiContext::PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect) {
+  using OpenFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
+  using CloseFn = HRESULT(WINAPI*)(HTHEME);
+  using DrawFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+  static const auto open = Resolve<OpenFn>(L"uxtheme.dll", "OpenThemeData");
+  static const auto close = Resolve<CloseFn>(L"uxtheme.dll", "CloseThemeData");
+  static const auto draw = Resolve<DrawFn>(L"uxtheme.dll", "DrawThemeBackground");
+  if (!open || !close || !draw) return false;
+  HTHEME theme = open(nullptr, themeClass);
+  if (!theme) return false;
+  RECT area = ToRect(rect);
+  const bool drawn = SUCCEEDED(draw(theme, m_dc, part, state, &area, nullptr));
+  close(theme);
+  return drawn;
+}
+
+// The themed part when a theme is active, the classic frame control otherwise.
+void CGdiContext::PaintButton(ButtonLook look, ButtonState state, const Rect& rect) {
+  const int base = state.disabled ? 4 : state.pressed ? 3 : state.hot ? 2 : 1;
+  const bool box = look == ButtonLook::CheckBox || look == ButtonLook::RadioButton;
+  const int part = look == ButtonLook::CheckBox ? BP_CHECKBOX : look == ButtonLook::RadioButton ? BP_RADIOBUTTON : BP_PUSHBUTTON;
+  if (PaintThemePart(L"BUTTON", part, box && state.checked ? base + 4 : base, rect)) {
+    if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - 17, rect.top, rect.right, rect.bottom}, 0);
+    return;
+  }
+  UINT kind = look == ButtonLook::CheckBox ? DFCS_BUTTONCHECK : look == ButtonLook::RadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH;
+  if (box && state.checked) kind |= DFCS_CHECKED;
+  if (state.pressed) kind |= DFCS_PUSHED;
+  if (state.disabled) kind |= DFCS_INACTIVE;
+  RECT area = ToRect(rect);
+  DrawFrameControl(m_dc, &area, DFC_BUTTON, kind);
+  if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - 17, rect.top, rect.right, rect.bottom}, 0);
+}
+
+void CGdiContext::PaintProgress(const Rect& rect, int percent) {
+  Rect fill = rect;
+  fill.right = rect.left + rect.Width() * percent / 100;
+  if (PaintThemePart(L"PROGRESS", PP_BAR, 0, rect)) {
+    if (!fill.Empty()) PaintThemePart(L"PROGRESS", PP_CHUNK, 0, fill);
+    return;
+  }
+  RECT area = ToRect(rect);
+  DrawEdge(m_dc, &area, EDGE_SUNKEN, BF_RECT);
+  if (!fill.Empty()) FillSolid({fill.left + 2, fill.top + 2, std::max(fill.left + 2, fill.right - 2), fill.bottom - 2}, GetSysColor(COLOR_HIGHLIGHT));
+}
+
+void CGdiContext::PaintGlyph(Glyph glyph, const Rect& rect, Colour colour) {
+  HPEN pen = CreatePen(PS_SOLID, 2, colour);
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ oldPen = SelectObject(m_dc, pen), oldBrush = SelectObject(m_dc, brush);
+  const int w = rect.Width(), h = rect.Height();
+  if (glyph == Glyph::CheckMark) {
+    const POINT mark[] = {{rect.left + w * 2 / 10, rect.top + h / 2},
+                          {rect.left + w * 4 / 10, rect.top + h * 7 / 10},
+                          {rect.left + w * 8 / 10, rect.top + h * 3 / 10}};
+    Polyline(m_dc, mark, 3);
+  } else if (glyph == Glyph::RadioDot) {
+    Ellipse(m_dc, rect.left + w / 4, rect.top + h / 4, rect.right - w / 4, rect.bottom - h / 4);
+  } else {
+    const int cx = rect.left + w / 2, cy = rect.top + h / 2;
+    const POINT arrow[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
+    SelectObject(m_dc, GetStockObject(NULL_PEN));
+    Polygon(m_dc, arrow, 3);
+  }
+  SelectObject(m_dc, oldPen);
+  SelectObject(m_dc, oldBrush);
+  DeleteObject(pen);
+  DeleteObject(brush);
+}
+
+Colour CGdiContext::Shade(Colour colour, int luminanceChange) {
+  WORD hue = 0, luminance = 0, saturation = 0;
+  ColorRGBToHLS(colour, &hue, &luminance, &saturation);
+  const int shaded = std::clamp(static_cast<int>(luminance) + luminanceChange / 10, 0, 240);
+  return ColorHLSToRGB(hue, static_cast<WORD>(shaded), saturation);
+}
+
+const void* CGdiContext::ShellIcon(int stockId, std::u16string_view file) {
+  HICON& icon = m_icons[{stockId, std::u16string(file)}];
+  if (icon) return icon;
+  if (!file.empty()) {
+    SHFILEINFOW info{};
+    std::u16string path(file);
+    if (SHGetFileInfoW(AsWide(path.c_str()), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON)) icon = info.hIcon;
+  } else {
+    using StockFn = HRESULT(WINAPI*)(int, UINT, SHSTOCKICONINFO*);
+    static const auto stock = Resolve<StockFn>(L"shell32.dll", "SHGetStockIconInfo");
+    SHSTOCKICONINFO info{};
+    info.cbSize = sizeof info;
+    if (stock && SUCCEEDED(stock(stockId, SHGSI_ICON | SHGSI_SMALLICON, &info))) icon = info.hIcon;
+  }
+  return icon;
+}
+
+Size CGdiContext::SmallIconSize() { return {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}; }
+
+void CGdiContext::PaintIcon(const void* icon, int x, int y) {
+  const Size size = SmallIconSize();
+  DrawIconEx(m_dc, x, y, static_cast<HICON>(const_cast<void*>(icon)), size.cx, size.cy, 0, nullptr, DI_NORMAL);
+}

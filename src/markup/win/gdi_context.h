@@ -1,0 +1,51 @@
+#pragma once
+// IDrawContext over a GDI device context: fonts, text extents, DrawTextW and
+// ExtTextOutW, AlphaBlend, theme parts through UxTheme and Uniscribe word breaks
+// (both resolved at run time, with the documented fallbacks), small shell icons.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "markup/draw_context.h"
+
+class CGdiContext : public IDrawContext {
+ public:
+  explicit CGdiContext(HDC dc);
+  ~CGdiContext() override;
+  CGdiContext(const CGdiContext&) = delete;
+  CGdiContext& operator=(const CGdiContext&) = delete;
+
+  void SelectFont(const FontDesc& font, unsigned style) override;
+  Size TextExtent(std::u16string_view text) override;
+  int FitCount(std::u16string_view text, int maxWidth) override;
+  Size MeasureText(std::u16string_view text, int width, unsigned format) override;
+  std::vector<bool> WhiteSpace(std::u16string_view text) override;
+
+  void SetTextColour(Colour colour) override { ::SetTextColor(m_dc, colour); }
+  void PaintText(int x, int y, std::u16string_view text, const Rect* clip) override;
+  void PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) override;
+  void FillSolid(const Rect& rect, Colour colour) override;
+  void FrameSolid(const Rect& rect, Colour colour) override;
+  void FocusFrame(const Rect& rect) override;
+  void PaintBitmap(const Bitmap& bitmap, const Rect& source, const Rect& target) override;
+  void PaintButton(ButtonLook look, ButtonState state, const Rect& rect) override;
+  void PaintProgress(const Rect& rect, int percent) override;
+  void PaintGlyph(Glyph glyph, const Rect& rect, Colour colour) override;
+  Colour Shade(Colour colour, int luminanceChange) override;
+
+  const void* ShellIcon(int stockId, std::u16string_view file) override;
+  Size SmallIconSize() override;
+  void PaintIcon(const void* icon, int x, int y) override;
+
+ private:
+  using FontKey = std::tuple<std::u16string, int, int, bool, bool>;
+  bool PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect);
+
+  HDC m_dc;
+  HGDIOBJ m_originalFont;
+  HBRUSH m_pattern = nullptr;
+  std::map<FontKey, HFONT> m_fonts;
+  std::map<std::pair<int, std::u16string>, HICON> m_icons;
+};
