@@ -142,6 +142,7 @@ TEST(XmlValues, DecoderReadsReferencesAndRejectsMalformedRanges) {
     std::memcpy(values.data + values.count, raw, n);
     attr->valueStart = values.count;
     attr->valueEnd = values.count + n;
+    attr->valueFlags = 0;  // nothing is known of raw bytes
     values.cursor = values.count += n;
     char16_t buf[64];
     std::size_t size = 64;
