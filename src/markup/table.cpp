@@ -39,12 +39,21 @@ bool CountFocusable(const Children& children, int& count, CLineObject*& object, 
   return false;
 }
 
+// The object under the point inside the child that holds it, or `self`.
 template <class Children>
-CLineObject* ChildAt(const Children& children, int x, int y, HitInfo& hit) {
+CLineObject* ChildAt(CLineObject& self, const Children& children, int x, int y, HitInfo& hit) {
   for (const auto& child : children) {
-    if (child->GetRect().Contains(x, y)) return child->ObjectAt(x, y, hit);
+    if (!child->GetRect().Contains(x, y)) continue;
+    if (CLineObject* found = child->ObjectAt(x, y, hit)) return found;
+    break;
   }
-  return nullptr;
+  hit.object = &self;
+  return &self;
+}
+
+template <class Children>
+void MoveChildren(const Children& children, int dx, int dy) {
+  for (const auto& child : children) child->MoveTo(child->GetRect().left + dx, child->GetRect().top + dy);
 }
 
 }  // namespace
@@ -80,14 +89,16 @@ bool CCellLO::NthFocusable(int& count, CLineObject*& object, int& link) {
   return m_content && m_content->NthFocusable(count, object, link);
 }
 
-Size CCellLO::MeasureContent(IDrawContext& dc, int width, int height) {
-  if (!m_content || !m_content->Visible()) return {};
-  const int x = m_rect.left + m_margins.left + m_padding.left, y = m_rect.top + m_margins.top + m_padding.top;
-  return m_content->MeasureBox(dc, x, y, std::max(0, width), std::max(0, height));
+Size CCellLO::MeasureContent(IDrawContext& dc, int x, int y, int width, int height) {
+  const int hs = m_margins.Horizontal() + m_padding.Horizontal(), vs = m_margins.Vertical() + m_padding.Vertical();
+  if (!m_content || !m_content->Visible()) return {hs, vs};
+  const Size box = m_content->MeasureBox(dc, x + m_margins.left + m_padding.left, y + m_margins.top + m_padding.top,
+                                         std::max(0, width - hs), std::max(0, height - vs));
+  return {box.cx + hs, box.cy + vs};
 }
 
 // The content at the cell's top left, or where its ALIGN bits put it.
-void CCellLO::Place(IDrawContext& dc, const Rect& cell) {
+void CCellLO::Place(const Rect& cell) {
   m_rect = cell;
   if (!m_content || !m_content->Visible()) return;
   const Rect inner{cell.left + m_margins.left + m_padding.left, cell.top + m_margins.top + m_padding.top,
@@ -108,11 +119,7 @@ void CCellLO::Place(IDrawContext& dc, const Rect& cell) {
 
 // Row.
 
-CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) {
-  if (CLineObject* cell = ChildAt(m_cells, x, y, hit)) return cell;
-  hit.object = this;
-  return this;
-}
+CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, m_cells, x, y, hit); }
 
 void CRowLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
@@ -120,7 +127,7 @@ void CRowLO::Draw(IDrawContext& dc) {
 }
 
 void CRowLO::MoveTo(int x, int y) {
-  for (auto& cell : m_cells) cell->MoveTo(cell->GetRect().left + x - m_rect.left, cell->GetRect().top + y - m_rect.top);
+  MoveChildren(m_cells, x - m_rect.left, y - m_rect.top);
   CLineObject::MoveTo(x, y);
 }
 
@@ -159,9 +166,8 @@ void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
     for (auto& row : m_rows) {
       if (c >= row->Cells().size()) continue;
       CCellLO& cell = *row->Cells()[c];
-      const int hs = cell.Margins().Horizontal() + cell.Padding().Horizontal();
-      const int vs = cell.Margins().Vertical() + cell.Padding().Vertical();
-      widest = std::max(widest, cell.MeasureContent(dc, available - hs, heightBudget - vs).cx + hs + 2);
+      const Rect& at = cell.GetRect();
+      widest = std::max(widest, cell.MeasureContent(dc, at.left, at.top, available, heightBudget).cx + 2);
     }
     column.minimum = widest;
   }
@@ -194,11 +200,7 @@ int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heigh
     for (std::size_t c = 0; c < row.Cells().size(); ++c) {
       CCellLO& cell = *row.Cells()[c];
       const int width = c < m_columns.size() ? m_columns[c].size : 0;
-      cell.Place(dc, {cellX, cellTop, cellX + width, cellTop});
-      const int hs = cell.Margins().Horizontal() + cell.Padding().Horizontal();
-      const int vs = cell.Margins().Vertical() + cell.Padding().Vertical();
-      const Size content = cell.MeasureContent(dc, width - hs, heightBudget - vs);
-      int cellHeight = content.cy + vs;
+      int cellHeight = cell.MeasureContent(dc, cellX, cellTop, width, heightBudget).cy;
       if (cell.HeightFixed()) cellHeight = std::max(cellHeight, cell.Height());
       height = std::max(height, cellHeight);
       cells.push_back({cellX, cellTop, cellX + width, cellTop});
@@ -208,7 +210,7 @@ int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heigh
     const int inner = rowHeight - rm.Vertical() - rp.Vertical();
     for (std::size_t c = 0; c < cells.size(); ++c) {
       cells[c].bottom = cellTop + inner;
-      row.Cells()[c]->Place(dc, cells[c]);
+      row.Cells()[c]->Place(cells[c]);
     }
     row.SetRect({x, top, x + available, top + rowHeight});
     top = ClampCoordinate(static_cast<long long>(top) + rowHeight);
@@ -278,11 +280,7 @@ void CTableLO::AddCell(const CChParser& parser, int& index, int last, CChDocumen
   index = std::max(index, std::min(td->endIndex, last));
 }
 
-CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) {
-  if (CLineObject* row = ChildAt(m_rows, x, y, hit)) return row;
-  hit.object = this;
-  return this;
-}
+CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, m_rows, x, y, hit); }
 
 Size CTableLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const int available = std::max(0, right - x);
@@ -298,7 +296,7 @@ void CTableLO::Draw(IDrawContext& dc) {
 }
 
 void CTableLO::MoveTo(int x, int y) {
-  for (auto& row : m_rows) row->MoveTo(row->GetRect().left + x - m_rect.left, row->GetRect().top + y - m_rect.top);
+  MoveChildren(m_rows, x - m_rect.left, y - m_rect.top);
   CLineObject::MoveTo(x, y);
 }
 

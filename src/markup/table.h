@@ -20,10 +20,11 @@ class CCellLO : public CLineObject {
   bool NthFocusable(int& count, CLineObject*& object, int& link) override;
   const char16_t* GetTypeName() const override { return u"Cell"; }
 
-  // Lays the content out in the cell's rectangle less margins and padding.
-  void Place(IDrawContext& dc, const Rect& cell);
-  // The content's size for a width and height budget (inside margins and padding).
-  Size MeasureContent(IDrawContext& dc, int width, int height);
+  // Lays the content out in a cell at (x, y) with a width and height budget; answers
+  // the size the cell needs, its own margins and padding included.
+  Size MeasureContent(IDrawContext& dc, int x, int y, int width, int height);
+  // Takes its final rectangle and moves the content laid out there into place.
+  void Place(const Rect& cell);
   void SetContent(std::unique_ptr<CLineObject> content) { m_content = std::move(content); }
   CLineObject* Content() const { return m_content.get(); }
 
