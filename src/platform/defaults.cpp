@@ -1,12 +1,15 @@
 // The platform services of this process: the Win32 ones on Windows, plain ones elsewhere.
 #include <random>
 
+#include "common/text.h"
+#include "platform/ansi_code_page.h"
 #include "platform/guid_source.h"
 #include "platform/registry_store.h"
 
 #ifdef _WIN32
 #include <objbase.h>
 
+#include "platform/win32_ansi_code_page.h"
 #include "platform/win32_registry.h"
 #else
 #include "platform/memory_registry.h"
@@ -24,6 +27,7 @@ class PlatformGuidSource : public IGuidSource {
   }
 };
 using PlatformRegistry = Win32Registry;
+using PlatformCodePage = Win32AnsiCodePage;
 #else
 // Random version-4 GUIDs.
 class PlatformGuidSource : public IGuidSource {
@@ -43,11 +47,24 @@ class PlatformGuidSource : public IGuidSource {
   std::mt19937_64 engine_{std::random_device{}()};
 };
 using PlatformRegistry = MemoryRegistry;
+using PlatformCodePage = Windows1252CodePage;
 #endif
 
 IGuidSource* g_guidSource = nullptr;
+IAnsiCodePage* g_codePage = nullptr;
 
 }  // namespace
+
+std::u16string FormatGuid(const Guid& g) {
+  using common::FormatHex;
+  std::u16string text = FormatHex(g.data1, 8, false) + u"-" + FormatHex(g.data2, 4, false) + u"-" +
+                        FormatHex(g.data3, 4, false) + u"-";
+  for (int i = 0; i < 8; ++i) {
+    if (i == 2) text += u"-";
+    text += FormatHex(g.data4[i], 2, false);
+  }
+  return text;
+}
 
 IGuidSource& DefaultGuidSource() {
   static PlatformGuidSource platform;
@@ -60,5 +77,12 @@ IRegistryStore& DefaultRegistry() {
   static PlatformRegistry registry;
   return registry;
 }
+
+IAnsiCodePage& DefaultAnsiCodePage() {
+  static PlatformCodePage platform;
+  return g_codePage ? *g_codePage : platform;
+}
+
+void SetDefaultAnsiCodePage(IAnsiCodePage* codePage) { g_codePage = codePage; }
 
 }  // namespace parental::platform

@@ -1,6 +1,7 @@
 #pragma once
 // Where new GUIDs come from: CoCreateGuid on Windows, a random source elsewhere.
 #include <cstdint>
+#include <string>
 
 namespace parental::platform {
 
@@ -16,6 +17,10 @@ class IGuidSource {
   virtual ~IGuidSource() = default;
   virtual bool NewGuid(Guid* guid) = 0;
 };
+
+// The text form of exported item ids: "%08x-%04x-%04x-%02x%02x-%02x%02x%02x%02x%02x%02x",
+// lower case, 36 characters, no braces.
+std::u16string FormatGuid(const Guid& guid);
 
 // The source of this process; tests may put another one in its place.
 IGuidSource& DefaultGuidSource();

@@ -154,13 +154,7 @@ CExportConfig::FieldKind CExportConfig::GetFieldKind(std::size_t index) const {
 char16_t* CExportConfig::CreateIdentifier() const {
   parental::platform::Guid g;
   if (!parental::platform::DefaultGuidSource().NewGuid(&g)) return nullptr;
-  using parental::common::FormatHex;
-  std::u16string text = FormatHex(g.data1, 8, false) + u"-" + FormatHex(g.data2, 4, false) + u"-" +
-                        FormatHex(g.data3, 4, false) + u"-";
-  for (int i = 0; i < 8; ++i) {
-    if (i == 2) text += u"-";
-    text += FormatHex(g.data4[i], 2, false);
-  }
+  const std::u16string text = parental::platform::FormatGuid(g);
   return text.size() == kIdentifierLength ? DuplicateText(text.c_str()) : nullptr;
 }
 
