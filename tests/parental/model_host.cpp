@@ -1,0 +1,98 @@
+#include "model_host.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "common/text.h"
+#include "config/config_apply.h"
+#include "config/submission.h"
+#include "frame/protocol/process.h"
+#ifdef _WIN32
+#include "config/xml_reader.h"
+#else
+#include <pugixml.hpp>
+#endif
+
+namespace {
+
+ModelHost* g_host = nullptr;
+
+// Texts by string id, as the reference host serves them: too small a buffer gets status
+// 7009 and the capacity needed.
+std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
+  if (code != kRequestText || !g_host) return kFailed;
+  auto* record = static_cast<TextRequestRecord*>(arg);
+  auto found = g_host->data.texts.find(record->stringId);
+  if (found == g_host->data.texts.end()) {
+    record->status = 2;
+  } else if (record->capacity < found->second.size() + 1) {
+    record->status = kTextBufferTooSmall;
+    record->capacity = std::uint32_t(found->second.size() + 1);
+  } else {
+    parental::common::CopyText(FromAddress<char16_t>(record->buffer), record->capacity, found->second);
+    record->status = 0;
+  }
+  return 1;
+}
+
+#ifndef _WIN32
+void Convert(const pugi::xml_node& node, host::XmlElement& element) {
+  using parental::common::FromUtf8;
+  element.name = FromUtf8(node.name());
+  for (const pugi::xml_attribute& a : node.attributes())
+    element.attributes.emplace_back(FromUtf8(a.name()), FromUtf8(a.value()));
+  for (const pugi::xml_node& child : node.children())
+    if (child.type() == pugi::node_element) Convert(child, element.children.emplace_back());
+}
+#endif
+
+}  // namespace
+
+ModelHost::ModelHost() {
+  std::ifstream file(ENGINE_DATA_FILE, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()), error;
+  host::ParseEngineData(text, data, error);
+  simulator_ = new host::EngineSimulator(data);
+  engine.answer = [this](std::uint32_t code, const void* input, std::uint64_t inputSize, void* output,
+                         std::uint64_t outputSize, std::uint64_t* returned) {
+    return simulator_->Answer(code, input, inputSize, output, outputSize, returned);
+  };
+  host_.answer = [this](std::uint32_t param, std::uint32_t code, void* arg) {
+    return code == kRequestSubmit ? Submission(param, arg) : kDone;
+  };
+  g_host = this;
+  Process().mainRequest = &MainRequest;
+}
+
+ModelHost::~ModelHost() {
+  Process().mainRequest = nullptr;
+  g_host = nullptr;
+  delete simulator_;
+}
+
+bool ModelHost::ParseXml(const std::string& text, host::XmlElement& root) {
+#ifdef _WIN32
+  std::string error;
+  return host::ParseXml(text.data(), text.size(), root, error);
+#else
+  pugi::xml_document document;
+  if (!document.load_buffer(text.data(), text.size())) return false;
+  Convert(document.document_element(), root);
+  return true;
+#endif
+}
+
+std::int32_t ModelHost::Submission(std::uint32_t section, void* arg) {
+  auto* record = static_cast<PlugCallRecord*>(arg);
+  const char* text = nullptr;
+  std::size_t length = 0;
+  std::string error;
+  host::XmlElement root;
+  if (refuseSubmissions || !host::ReadSubmission(*record, &text, &length, error) ||
+      !ParseXml(std::string(text, length), root) || !host::ApplyConfiguration(root, section, registry).applied)
+    return kFailed;
+  submittedSections.push_back(section);
+  submittedTexts.emplace_back(text, length);
+  record->innerResult = 0;
+  return kDone;
+}

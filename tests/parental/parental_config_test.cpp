@@ -1,0 +1,152 @@
+// The configuration object against an in-memory registry mirror: what Load builds, what
+// IsModified sees, what Save submits, and that a saved and reloaded model is the same.
+#include <gtest/gtest.h>
+
+#include "common/text.h"
+#include "model_host.h"
+#include "parental/category_text.h"
+#include "parental/parental_config.h"
+#include "parental/substitute_accounts.h"
+#include "support/counting_guids.h"
+
+namespace {
+
+using namespace parental::corvui;
+using parental::common::ToUtf8;
+
+// Everything the model holds, as text: roles with parent, categories and exceptions in
+// priority order, then accounts with their roles.
+std::string Dump(CParentalConfig& config) {
+  std::string out;
+  for (const auto& [key, cell] : config.Roles().Roles()) {
+    out += ToUtf8(key) + " <" + (cell.role->Parent() ? ToUtf8(cell.role->Parent()->Name()) : "") + "> " +
+           ToUtf8(FormatCategories(cell.role->Categories()));
+    for (const auto& e : cell.role->Exceptions()) out += " [" + e.url + (e.state ? " allow]" : " block]");
+    out += "\n";
+  }
+  for (const auto& [sid, entry] : config.Accounts().Accounts())
+    out += ToUtf8(sid) + " in " + ToUtf8(entry.roleKey) + " " + std::to_string(entry.account->enabled) + " " +
+           std::to_string(entry.account->birthYear) + "\n";
+  return out;
+}
+
+class ParentalConfigTest : public ::testing::Test {
+ protected:
+  CParentalConfig& Config(bool reload = true) {
+    config.reset(new CParentalConfig(&host.engine, true, host.registry, service));
+    if (reload) config->Load(config->GetVariables());
+    return *config;
+  }
+  std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  }
+  // A family: two children's roles below a shared one, accounts and exceptions.
+  void MakeFamily(CParentalConfig& c) {
+    CConfigManagerRole& roles = c.Roles();
+    ASSERT_TRUE(roles.CreateRole(u"Family", u"", {}));
+    roles.SetCategory(u"Family", 8, false);
+    ASSERT_TRUE(roles.CreateAccountRole(u"anna", u"PC", u"Family", roles.GetPredefinedRoles(0)->at(u"@Teen").role));
+    ASSERT_TRUE(roles.CreateAccountRole(u"ben", u"PC", u"Family", {}));
+    roles.SetCategory(u"PC.ben", 40000, true);
+    for (const char* url : {"http://www.games.example/", "chat.example/x", "video.example"})
+      ASSERT_TRUE(roles.AddException(u"PC.ben", url, 1, nullptr));
+    c.Accounts().AddAccount(u"S-1-5-21-7-1001", u"PC.anna", 1, 2010);
+    c.Accounts().AddAccount(u"S-1-5-21-7-1002", u"PC.ben", 0, 2014);
+  }
+
+  ModelHost host;
+  CountingGuids guids;
+  SubstituteAccounts service;
+  std::unique_ptr<CParentalConfig> config;
+};
+
+TEST_F(ParentalConfigTest, AnEmptyMirrorLoadsOnlyTheDefaultRoleAndSavesNoProfile) {
+  CParentalConfig& c = Config();
+  EXPECT_TRUE(c.Roles().Roles().empty());
+  EXPECT_EQ(c.Roles().DefaultRole()->Name(), u"@default");
+  EXPECT_FALSE(c.IsModified());
+  EXPECT_TRUE(c.Save());
+  ASSERT_EQ(host.submittedSections, std::vector<std::uint32_t>{ROLES_SECTION_ID});
+  EXPECT_EQ(Count(host.submittedTexts[0], "<NODE"), 0u) << host.submittedTexts[0];
+}
+
+TEST_F(ParentalConfigTest, WhatIsSavedLoadsBackTheSame) {
+  MakeFamily(Config());
+  EXPECT_TRUE(config->IsModified());
+  ASSERT_TRUE(config->Save());
+  EXPECT_FALSE(config->IsModified());
+  const std::string saved = Dump(*config);
+  EXPECT_EQ(Dump(Config()), saved);
+  EXPECT_EQ(Count(saved, "\n"), 5u) << saved;
+  EXPECT_NE(saved.find("PC.ben <Family> -25536:1 [games.example/ allow] [chat.example/x allow]"), std::string::npos)
+      << saved;
+  EXPECT_FALSE(config->IsModified());
+
+  // Unchanged: the roles section is submitted without any profile in it.
+  host.submittedTexts.clear();
+  ASSERT_TRUE(config->Save());
+  EXPECT_EQ(Count(host.submittedTexts[0], "NAME=\"PC."), 0u) << host.submittedTexts[0];
+
+  // Only the general block changed: both sections go, the general one first.
+  config->General().integrate = 1;
+  EXPECT_TRUE(config->IsModified());
+  host.submittedSections.clear();
+  ASSERT_TRUE(config->Save());
+  EXPECT_EQ(host.submittedSections, (std::vector<std::uint32_t>{PLUGIN_ID, ROLES_SECTION_ID}));
+  EXPECT_EQ(Config().General().integrate, 1u);
+}
+
+TEST_F(ParentalConfigTest, ChangesDeletionsAndReorderingsSurviveAReload) {
+  MakeFamily(Config());
+  ASSERT_TRUE(config->Save());
+  CParentalConfig& c = Config();
+  auto& ben = *c.Roles().Roles().at(u"PC.ben").role;
+  auto exceptions = ben.Exceptions();
+  std::rotate(exceptions.begin(), exceptions.begin() + 1, exceptions.end());
+  exceptions.erase(exceptions.begin());
+  ben.SetExceptions(exceptions);
+  c.Roles().EditException(u"PC.ben", exceptions[0].id, "video.example/new", 0);
+  c.Roles().AddException(u"PC.ben", "new.example", 1, nullptr);
+  c.Roles().DeleteRole(u"PC.anna");
+  c.Accounts().RemoveAccount(u"S-1-5-21-7-1001");
+  c.Roles().CreateAccountRole(u"cleo", u"PC", u"", {});
+  c.Accounts().AddAccount(u"S-1-5-21-7-1003", u"PC.cleo", 1, 2016);
+  c.Roles().SetCategory(u"Family", 8, true);
+  ASSERT_TRUE(c.Save());
+  const std::string saved = Dump(c);
+  EXPECT_EQ(saved.find("PC.anna"), std::string::npos);
+  EXPECT_NE(saved.find("[video.example/new block] [games.example/ allow] [new.example/ allow]"), std::string::npos)
+      << saved;
+  EXPECT_EQ(Dump(Config()), saved);
+}
+
+TEST_F(ParentalConfigTest, WhatTheHostDoesNotTakeStaysChanged) {
+  MakeFamily(Config());
+  host.refuseSubmissions = true;
+  EXPECT_FALSE(config->Save());
+  EXPECT_TRUE(config->IsModified());
+  host.refuseSubmissions = false;
+  EXPECT_TRUE(config->Save());
+  EXPECT_FALSE(config->IsModified());
+}
+
+TEST_F(ParentalConfigTest, ARoleWhoseAccountsNoLongerFitKeepsItsStoredProfile) {
+  MakeFamily(Config());
+  ASSERT_TRUE(config->Save());
+  for (int i = 0; i < 40; ++i)
+    config->Accounts().AddAccount(u"S-1-5-21-1111111111-2222222222-3333333333-" + parental::common::FormatDecimal(i),
+                                  u"PC.ben", 1, 2010);
+  config->Roles().SetCategory(u"PC.anna", 3, true);
+  EXPECT_FALSE(config->Save());
+  EXPECT_TRUE(config->IsModified()) << "the role is still to be saved";
+  CParentalConfig& reloaded = Config();
+  EXPECT_EQ(reloaded.Accounts().Accounts().count(u"S-1-5-21-7-1002"), 1u) << "the stored accounts are kept";
+  EXPECT_EQ(reloaded.Accounts().Accounts().size(), 2u);
+  std::uint32_t state = 0;
+  EXPECT_TRUE(reloaded.Roles().Roles().at(u"PC.anna").role->GetCategory(3, &state) && state == 1)
+      << "the other roles are saved";
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+// URL normalisation, the exception operations of the role manager, and a role's
+// exceptions read from and written back to its exported item list.
+#include <gtest/gtest.h>
+
+#include "engine_plug.h"
+#include "parental/role_exceptions.h"
+#include "parental/role_manager.h"
+#include "parental/url.h"
+#include "support/counting_guids.h"
+
+namespace {
+
+using namespace parental::corvui;
+using parental::core::CRole;
+using parental::shared::CExportConfigException;
+using parental::shared::CExportConfigExceptionList;
+
+TEST(NormaliseUrl, KeepsHostUnusualPortAndPath) {
+  const std::pair<const char*, const char*> examples[] = {
+      {"http://WWW.Example.com/a%20b?x=1", "example.com/a b"},
+      {"https://www.example.com:8080", "example.com:8080/"},
+      {"www.com", "www.com/"},
+      {"ftp://files.example.com/pub", "files.example.com:21/pub"},
+      {"mms://media.example.com/x", "media.example.com:0/x"},
+      {"user@www.example.com/", "example.com/"},
+      {"www.example.com./x", "example.com/x"},
+      {"a.com\\\\b", "a.com\\b"},
+      {"example.com/%41%4", "example.com/A%4"},
+      {"", "/"},
+      {"example.com:99999/x", "example.com/x"},
+      {"example.com:/x#frag", "example.com/x"},
+      {"example.com//a//b#c?d", "example.com/a//b#c"},
+      {"e%2Dx.com/%00%2f", "e-x.com/%00/"},
+      {"path/with://late", "path/with://late"},
+      {"%", "%/"},
+  };
+  for (const auto& [url, normalised] : examples) EXPECT_EQ(NormaliseUrl(url), normalised) << url;
+  const ParsedUrl parsed = ParseUrl("HTTPS://me:pw@Host.example:81/p?q#f");
+  EXPECT_EQ(parsed.scheme, "https");
+  EXPECT_EQ(parsed.userInfo, "me:pw");
+  EXPECT_EQ(parsed.host, "host.example");
+  EXPECT_EQ(parsed.port, 81u);
+  EXPECT_EQ(parsed.rest, "?q#f");
+}
+
+class ExceptionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { roles.LoadRole(u"PC.kid", RoleProfileRecord{}, list); }
+  const std::vector<parental::core::RoleException>& Exceptions() { return roles.Roles().at(u"PC.kid").role->Exceptions(); }
+  void StoreItem(const char16_t* id, const char16_t* url, std::uint32_t priority) {
+    CExportConfigException item;
+    item.SetIdentifier(id);
+    item.SetText(CExportConfigException::kUrl, url);
+    item.SetNumber(CExportConfigException::kState, 1);
+    item.SetNumber(CExportConfigException::kPriority, priority);
+    list.Add(item);
+  }
+  std::vector<std::u16string> Items(bool deleted) {
+    std::vector<std::u16string> items;
+    for (CExportConfigException& item : list.Items())
+      if (item.IsDeleted() == deleted)
+        items.push_back(std::u16string(item.GetIdentifier()) + u" " + item.GetText(CExportConfigException::kUrl) +
+                        u" " + char16_t(u'0' + item.GetNumber(CExportConfigException::kPriority)));
+    return items;
+  }
+
+  CountingGuids guids;
+  EnginePlug engine;
+  CExportConfigExceptionList list{ROLES_SECTION_ID};
+  CConfigManagerRole roles{&engine};
+};
+
+TEST_F(ExceptionsTest, AddEditRemoveAndFind) {
+  std::u16string first, second;
+  ASSERT_TRUE(roles.AddException(u"PC.kid", "HTTP://WWW.Example.com/", 1, &first));
+  ASSERT_TRUE(roles.AddException(u"PC.kid", "HTTP://WWW.Example.com/", 0, &second));
+  EXPECT_EQ(first, u"00000001-abcd-ef01-2345-6789abcdef01");
+  EXPECT_NE(first, second);
+  EXPECT_EQ(Exceptions()[1].url, "example.com/");
+  EXPECT_FALSE(roles.EditException(u"PC.kid", first, "example.com/", 1)) << "nothing changes";
+  EXPECT_TRUE(roles.EditException(u"PC.kid", first, "HTTP://WWW.Example.com/", 1));
+  EXPECT_EQ(roles.FindException(u"PC.kid", first)->url, "HTTP://WWW.Example.com/") << "stored as passed";
+  EXPECT_FALSE(roles.EditException(u"PC.kid", u"nope", "x", 1));
+  EXPECT_TRUE(roles.RemoveException(u"PC.kid", first));
+  EXPECT_FALSE(roles.RemoveException(u"PC.kid", first));
+  EXPECT_FALSE(roles.FindException(u"PC.kid", first));
+  EXPECT_FALSE(roles.AddException(u"nobody", "x", 1, nullptr));
+  guids.fail = true;
+  EXPECT_FALSE(roles.AddException(u"PC.kid", "x", 1, nullptr)) << "no id, no exception";
+  guids.fail = false;
+  guids.next = 1;  // the next id is one the role has: refused
+  EXPECT_FALSE(roles.AddException(u"PC.kid", "x", 1, nullptr));
+}
+
+TEST_F(ExceptionsTest, ReadByPriorityAndWrittenBackRenumbered) {
+  StoreItem(u"c", u"http://www.c.example/", 3);
+  StoreItem(u"a", u"a.example", 1);
+  StoreItem(u"b", u"b.example", 2);
+  CRole role(u"PC.kid");
+  ReadExceptions(list, role);
+  ASSERT_EQ(role.Exceptions().size(), 3u);
+  EXPECT_EQ(role.Exceptions()[0].id, u"a");
+  EXPECT_EQ(role.Exceptions()[2].url, "c.example/");
+
+  role.RemoveException(u"b");
+  role.AppendException({u"d", "d.example/", 0});
+  WriteExceptions(role, list);
+  EXPECT_EQ(Items(false), (std::vector<std::u16string>{u"a a.example/ 1", u"c c.example/ 2", u"d d.example/ 3"}));
+  EXPECT_EQ(Items(true), (std::vector<std::u16string>{u"b b.example 2"}));
+}
+
+}  // namespace
