@@ -56,8 +56,10 @@ bool CLockable::TryLock() { return section_ && section_->TryEnter(); }
 internal::CriticalSection::CriticalSection() : CLockable(new (std::nothrow) OsCriticalSection) {}
 
 CLockable& ProcessLock() {
-  static internal::CriticalSection lock;
-  return lock;
+  // Never destroyed: shared objects may still be released while the library's static
+  // objects are being destroyed at unload, after a static lock would already be gone.
+  static internal::CriticalSection* lock = new internal::CriticalSection;
+  return *lock;
 }
 
 }  // namespace parental::common

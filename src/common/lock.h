@@ -42,7 +42,7 @@ class CriticalSection : public CLockable {
 
 }  // namespace internal
 
-// The one process-wide lock, made on first use and destroyed at unload.
+// The one process-wide lock, made on first use and kept until the process ends.
 CLockable& ProcessLock();
 
 }  // namespace parental::common
