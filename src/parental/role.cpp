@@ -74,8 +74,7 @@ bool CRole::RemoveException(std::u16string_view id) {
 }
 
 std::uint32_t CRole::Fingerprint() const {
-  // The scratch vector keeps its room from one role to the next.
-  thread_local std::vector<std::uint32_t> parts;
+  std::vector<std::uint32_t> parts;
   std::uint32_t crc = AddText(0, name_);
   static const std::u16string kNoParent;
   crc = AddText(crc, parent_ ? parent_->name_ : kNoParent);

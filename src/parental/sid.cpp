@@ -73,8 +73,12 @@ bool ParseSidText(std::u16string_view text, Sid* sid) {
   return true;
 }
 
+bool IsWholeSid(const Sid& sid) {
+  return sid.size() >= kHeadSize && sid.size() >= kHeadSize + 4 * std::size_t(sid[1]);
+}
+
 std::u16string FormatSidText(const Sid& sid) {
-  if (sid.size() < kHeadSize || sid.size() < kHeadSize + 4 * std::size_t(sid[1])) return {};
+  if (!IsWholeSid(sid)) return {};
   std::uint64_t authority = 0;
   for (int i = 0; i < 6; ++i) authority = authority << 8 | sid[2 + i];
   std::u16string text = u"S-" + common::FormatDecimal(sid[0]) + u"-" +
@@ -100,7 +104,7 @@ bool ReadSidBytes(const std::uint8_t* bytes, std::size_t size, std::uint64_t* au
 }
 
 std::uint32_t RelativeId(const Sid& sid) {
-  if (sid.size() < kHeadSize || sid[1] == 0 || sid.size() < kHeadSize + 4 * std::size_t(sid[1])) return 0;
+  if (!IsWholeSid(sid) || sid[1] == 0) return 0;
   std::uint32_t rid;
   std::memcpy(&rid, &sid[kHeadSize + 4 * (sid[1] - 1)], 4);
   return rid;

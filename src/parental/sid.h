@@ -25,6 +25,8 @@ bool ReadSidBytes(const std::uint8_t* bytes, std::size_t size, std::uint64_t* au
                   std::vector<std::uint32_t>* subAuthorities);
 Sid MakeSid(std::uint64_t authority, const std::vector<std::uint32_t>& subAuthorities);
 
+// Whether the bytes hold the whole SID their count announces.
+bool IsWholeSid(const Sid& sid);
 // The last sub-authority (the relative identifier), 0 when there is none.
 std::uint32_t RelativeId(const Sid& sid);
 // Order of account sets: revision, then count, then the bytes of the SID.

@@ -1,0 +1,44 @@
+// The Win32 accounts service under Wine: SID conversions agree with the portable text
+// form, picker bytes that do not make a SID are refused, and what Wine lacks fails quietly.
+#include <gtest/gtest.h>
+
+#include "parental/win32_accounts.h"
+
+namespace {
+
+using namespace parental::corvui;
+
+TEST(Win32Accounts, ConvertsSidsAsThePortableFormDoes) {
+  Win32Accounts accounts;
+  for (const char16_t* text : {u"S-1-5-32-544", u"S-1-5-21-1-2", u"S-1-5-21-3623811015-3361044348-30300820-1013", u"S-1-0-0"}) {
+    Sid sid, portable;
+    ASSERT_TRUE(accounts.TextToSid(text, &sid));
+    ASSERT_TRUE(ParseSidText(text, &portable));
+    EXPECT_EQ(sid, portable);
+    EXPECT_EQ(accounts.SidToText(sid), text);
+  }
+  Sid sid;
+  EXPECT_FALSE(accounts.TextToSid(u"S-1-5-x", &sid));
+  EXPECT_EQ(accounts.SidToText(Sid{1, 4, 0}), u"") << "bytes that are no SID";
+
+  const std::uint8_t picked[] = {1, 2, 0, 0, 0, 0, 0, 5, 32, 0, 0, 0, 0x20, 2, 0, 0};
+  ASSERT_TRUE(accounts.SidFromBytes(picked, sizeof(picked), &sid));
+  EXPECT_EQ(accounts.SidToText(sid), u"S-1-5-32-544");
+  std::u16string user, domain;
+  EXPECT_TRUE(accounts.LookupName(sid, &user, &domain));
+  EXPECT_EQ(user, u"Administrators");
+  const std::uint8_t shortOne[] = {1, 1, 0, 0, 0, 0, 0, 5, 32, 0};
+  EXPECT_FALSE(accounts.SidFromBytes(shortOne, sizeof(shortOne), &sid));
+  std::uint8_t nine[8 + 9 * 4] = {1, 9, 0, 0, 0, 0, 0, 5};
+  EXPECT_FALSE(accounts.SidFromBytes(nine, sizeof(nine), &sid));
+}
+
+TEST(Win32Accounts, EnumerationAndPickerTakeTheirFailurePaths) {
+  Win32Accounts accounts;
+  std::vector<LocalAccount> local;
+  if (accounts.EnumerateLocalAccounts(nullptr, local, u"NO-SUCH-COMPUTER")) EXPECT_TRUE(local.empty());
+  PickedAccount picked;
+  EXPECT_FALSE(accounts.PickAccount(PickerScope{1, 0, 0, 0, 0, 0}, nullptr, &picked)) << "no picker without COM";
+}
+
+}  // namespace
