@@ -22,6 +22,7 @@ ModelHost* g_host = nullptr;
 std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
   if (code != kRequestText || !g_host) return kFailed;
   auto* record = static_cast<TextRequestRecord*>(arg);
+  g_host->textCapacities.push_back(record->capacity);
   auto found = g_host->data.texts.find(record->stringId);
   if (found == g_host->data.texts.end()) {
     record->status = 2;

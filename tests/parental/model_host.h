@@ -23,6 +23,7 @@ class ModelHost {
   EnginePlug engine;
   parental::platform::MemoryRegistry registry;
   host::EngineData data;
+  std::vector<std::uint32_t> textCapacities;  // of every text request, as asked
   std::vector<std::uint32_t> submittedSections;
   std::vector<std::string> submittedTexts;
   bool refuseSubmissions = false;
