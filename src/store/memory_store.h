@@ -1,7 +1,9 @@
 #pragma once
 // A pool of fixed-size records taken from blocks that double in size: 8 slots in the
-// first block, twice the previous count in each further one. Slots move between a
-// used and a free list; blocks are freed only when the pool goes.
+// first block, twice the previous count in each further one. Released slots go to a free
+// list and are taken again first; the newest block hands out its untouched slots in
+// order, so that memory is touched only as records are needed. Blocks are freed only
+// when the pool goes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -50,12 +52,15 @@ class CMemoryStoreTemplate : public Manager {
   // A zeroed record, or null when no block can be allocated.
   T* Allocate() {
     this->Lock();
-    if (!free_ && !Grow()) {
+    Slot* slot = free_;
+    if (slot) {
+      Unlink(free_, slot);
+    } else if (fresh_ != freshEnd_ || Grow()) {
+      slot = fresh_++;
+    } else {
       this->Unlock();
       return nullptr;
     }
-    Slot* slot = free_;
-    Unlink(free_, slot);
     Link(used_, slot);
     std::memset(static_cast<void*>(&slot->value), 0, sizeof(T));
     this->Unlock();
@@ -87,8 +92,8 @@ class CMemoryStoreTemplate : public Manager {
     block->count = count;
     blocks_ = block;
     lastCount_ = count;
-    Slot* slots = block->Slots();
-    for (std::size_t i = count; i-- > 0;) Link(free_, &slots[i]);
+    fresh_ = block->Slots();
+    freshEnd_ = fresh_ + count;
     return true;
   }
   static void Link(Slot*& head, Slot* slot) {
@@ -105,5 +110,7 @@ class CMemoryStoreTemplate : public Manager {
   Block* blocks_ = nullptr;
   Slot* free_ = nullptr;
   Slot* used_ = nullptr;
+  Slot* fresh_ = nullptr;     // the newest block's slots not handed out yet
+  Slot* freshEnd_ = nullptr;
   std::size_t lastCount_ = 0;
 };
