@@ -2,7 +2,6 @@
 // 10,000 URL exceptions in all, with our document and writer and, for comparison, with
 // pugixml building and saving the same tree.
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
 
 #include <cstddef>
 #include <memory>
@@ -11,6 +10,7 @@
 
 #include "common/text.h"
 #include "frame/profiles/settings_table.h"
+#include "pugixml_support.h"
 #include "ratio_reporter.h"
 #include "store/items/export_list.h"
 
@@ -111,51 +111,14 @@ XmlDocument* BuildRoleSection() {
   return size;
 }
 
-void AddValueNode(pugi::xml_node parent, const char* name, const char* type, const std::string& value) {
-  pugi::xml_node node = parent.append_child("NODE");
-  node.append_attribute("NAME") = name;
-  node.append_attribute("TYPE") = type;
-  node.append_attribute("VALUE") = value.c_str();
-}
-
-struct StringWriter : pugi::xml_writer {
-  std::string* out;
-  void write(const void* data, std::size_t size) override { out->append(static_cast<const char*>(data), size); }
-};
-
 [[gnu::noinline]] std::size_t SaveWithPugixml(std::string& out) {
   pugi::xml_document doc;
-  pugi::xml_node section = doc.append_child("Corvid").append_child("SECTION");
-  section.append_attribute("ID") = "01000103";
-  pugi::xml_node plugin = section.append_child("SETTINGS").append_child("PLUGINS").append_child("PLUGIN");
-  plugin.append_attribute("ID") = "01000D01";
-  pugi::xml_node profiles = plugin.append_child("PROFILES");
+  pugi::xml_node profiles = AppendProfiles(doc, "01000D01");
   for (const Role& role : Roles()) {
-    pugi::xml_node profile = profiles.append_child("NODE");
-    profile.append_attribute("NAME") = ToUtf8(role.key).c_str();
-    profile.append_attribute("TYPE") = "SUBNODE";
-    AddValueNode(profile, "ParentRole", "STRING", ToUtf8(role.record.parent));
-    AddValueNode(profile, "Accounts", "STRING", ToUtf8(role.record.accounts));
-    AddValueNode(profile, "Categories", "STRING", ToUtf8(role.record.categories));
-    pugi::xml_node list = profile.append_child("NODE");
-    list.append_attribute("NAME") = "Exceptions";
-    list.append_attribute("TYPE") = "SUBNODE";
-    for (CExportConfigException& e : role.exceptions->Items()) {
-      pugi::xml_node item = list.append_child("NODE");
-      item.append_attribute("NAME") = "Exceptions";
-      item.append_attribute("TYPE") = "SUBNODE";
-      item.append_attribute("DELETE") = e.IsDeleted() ? "1" : "0";
-      AddValueNode(item, "Url", "STRING", ToUtf8(e.GetText(CExportConfigException::kUrl)));
-      AddValueNode(item, "State", "DWORD", ToUtf8(FormatHex(e.GetNumber(CExportConfigException::kState))));
-      AddValueNode(item, "Priority", "DWORD", ToUtf8(FormatHex(e.GetNumber(CExportConfigException::kPriority))));
-      AddValueNode(item, "AutomaticItemID", "STRING", ToUtf8(e.GetIdentifier()));
-    }
+    AppendRoleProfile(profiles, role.key, role.record.parent, role.record.accounts, role.record.categories,
+                      *role.exceptions);
   }
-  out.clear();
-  StringWriter writer;
-  writer.out = &out;
-  doc.save(writer, " ", pugi::format_default, pugi::encoding_utf8);
-  return out.size();
+  return SaveToString(doc, out);
 }
 
 template <std::size_t (*Save)(std::string&)>
