@@ -5,57 +5,15 @@
 
 #include <windows.h>
 
-#include <fstream>
 #include <string>
+
+#include "support/host_process.h"
 
 namespace {
 
 const wchar_t kMirror[] = L"Software\\Corvid";
 
-struct HostRun {
-  DWORD status = ~0u;
-  std::string output;
-  std::size_t Count(const std::string& text) const {
-    std::size_t n = 0;
-    for (std::size_t at = output.find(text); at != std::string::npos; at = output.find(text, at + 1)) ++n;
-    return n;
-  }
-};
-
-HostRun RunHost(const std::wstring& arguments) {
-  HostRun run;
-  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE read = nullptr, write = nullptr;
-  if (!CreatePipe(&read, &write, &inherit, 0)) return run;
-  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = write;
-  std::wstring command = L"\"" HOST_EXE L"\" " + arguments;
-  PROCESS_INFORMATION process{};
-  BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                &startup, &process);
-  CloseHandle(write);
-  char buffer[4096];
-  DWORD got = 0;
-  while (started && ReadFile(read, buffer, sizeof(buffer), &got, nullptr) && got) run.output.append(buffer, got);
-  CloseHandle(read);
-  if (!started) return run;
-  WaitForSingleObject(process.hProcess, INFINITE);
-  GetExitCodeProcess(process.hProcess, &run.status);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return run;
-}
-
-std::wstring WriteTemp(const wchar_t* name, const std::string& text) {
-  wchar_t directory[MAX_PATH];
-  GetTempPathW(MAX_PATH, directory);
-  std::wstring path = std::wstring(directory) + name;
-  std::ofstream(path.c_str(), std::ios::binary) << text;
-  return path;
-}
+HostRun RunHost(const std::wstring& arguments) { return ::RunHost(HOST_EXE, arguments); }
 
 std::wstring ReadString(const wchar_t* key, const wchar_t* value) {
   wchar_t text[256] = {};
