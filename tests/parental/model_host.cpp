@@ -7,6 +7,8 @@
 #include "config/config_apply.h"
 #include "config/submission.h"
 #include "frame/protocol/process.h"
+#include "parental/category_text.h"
+#include "parental/parental_config.h"
 #ifdef _WIN32
 #include "config/xml_reader.h"
 #else
@@ -49,7 +51,7 @@ void Convert(const pugi::xml_node& node, host::XmlElement& element) {
 
 }  // namespace
 
-ModelHost::ModelHost() {
+ModelHost::ModelHost(parental::platform::IRegistryStore* mirror) : mirror_(mirror ? *mirror : registry) {
   std::ifstream file(ENGINE_DATA_FILE, std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()), error;
   host::ParseEngineData(text, data, error);
@@ -59,7 +61,23 @@ ModelHost::ModelHost() {
     return simulator_->Answer(code, input, inputSize, output, outputSize, returned);
   };
   host_.answer = [this](std::uint32_t param, std::uint32_t code, void* arg) {
-    return code == kRequestSubmit ? Submission(param, arg) : kDone;
+    switch (code) {
+      case kRequestSubmit:
+        return Submission(param, arg);
+      case kRequestServices:
+        *static_cast<IHostServices**>(arg) = &services_;
+        return kDone;
+      case kRequestText:
+        return MainRequest(param, code, arg);
+      case kRequestPlugCall: {
+        auto* r = static_cast<PlugCallRecord*>(arg);
+        r->innerResult = simulator_->Answer(r->innerCode, FromAddress<const void>(r->input), r->inputSize,
+                                            FromAddress<void>(r->output), r->outputSize, &r->returnedSize);
+        return kDone;
+      }
+      default:
+        return kDone;
+    }
   };
   g_host = this;
   Process().mainRequest = &MainRequest;
@@ -90,10 +108,30 @@ std::int32_t ModelHost::Submission(std::uint32_t section, void* arg) {
   std::string error;
   host::XmlElement root;
   if (refuseSubmissions || !host::ReadSubmission(*record, &text, &length, error) ||
-      !ParseXml(std::string(text, length), root) || !host::ApplyConfiguration(root, section, registry).applied)
+      !ParseXml(std::string(text, length), root) || !host::ApplyConfiguration(root, section, mirror_).applied)
     return kFailed;
+  ++pendingNotices_;
   submittedSections.push_back(section);
   submittedTexts.emplace_back(text, length);
   record->innerResult = 0;
   return kDone;
+}
+
+void ModelHost::DeliverNotices(CIOCtlProcTemplate* object) {
+  for (; pendingNotices_; --pendingNotices_) TemplateProcedure(object, 0, kNoticeConfigChanged, nullptr);
+}
+
+std::string DescribeModel(parental::corvui::CParentalConfig& config) {
+  using parental::common::ToUtf8;
+  std::string out;
+  for (const auto& [key, cell] : config.Roles().Roles()) {
+    out += ToUtf8(key) + " <" + (cell.role->Parent() ? ToUtf8(cell.role->Parent()->Name()) : "") + "> " +
+           ToUtf8(parental::corvui::FormatCategories(cell.role->Categories()));
+    for (const auto& e : cell.role->Exceptions()) out += " [" + e.url + (e.state ? " allow]" : " block]");
+    out += "\n";
+  }
+  for (const auto& [sid, entry] : config.Accounts().Accounts())
+    out += ToUtf8(sid) + " in " + ToUtf8(entry.roleKey) + " " + std::to_string(entry.account->enabled) + " " +
+           std::to_string(entry.account->birthYear) + "\n";
+  return out;
 }

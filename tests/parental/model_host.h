@@ -1,8 +1,9 @@
 #pragma once
 // An in-process host for the configuration model: the reference host's engine simulator
-// behind the engine plug, its texts for string ids, and configuration submissions read by
-// an XML parser of their own (pugixml natively, XmlLite on Windows) and applied to an
-// in-memory registry mirror as the reference host applies them.
+// (behind the engine plug, and behind the host link for the plug-in object's plug calls),
+// its texts for string ids, and configuration submissions read by an XML parser of their
+// own (pugixml natively, XmlLite on Windows) and applied to a registry mirror as the
+// reference host applies them, each followed by a change notice to deliver.
 #include <string>
 #include <vector>
 
@@ -12,13 +13,20 @@
 #include "frame/test_host.h"
 #include "platform/memory_registry.h"
 
+namespace parental::corvui {
+class CParentalConfig;
+}
+
 class ModelHost {
  public:
-  ModelHost();
+  // mirror: where submissions are applied; null: the host's own in-memory store.
+  explicit ModelHost(parental::platform::IRegistryStore* mirror = nullptr);
   ~ModelHost();
 
   // Parses text with the independent parser; false when it is not well-formed.
   static bool ParseXml(const std::string& text, host::XmlElement& root);
+  // Sends the queued change notices to object, as the host does after a request returns.
+  void DeliverNotices(CIOCtlProcTemplate* object);
 
   EnginePlug engine;
   parental::platform::MemoryRegistry registry;
@@ -31,6 +39,13 @@ class ModelHost {
  private:
   std::int32_t Submission(std::uint32_t section, void* arg);
 
+  parental::platform::IRegistryStore& mirror_;
   TestHost host_;
+  StubServices services_;
   host::EngineSimulator* simulator_ = nullptr;
+  std::size_t pendingNotices_ = 0;
 };
+
+// Everything a model holds, as text: roles with parent, categories and exceptions in
+// priority order, then the accounts with their roles.
+std::string DescribeModel(parental::corvui::CParentalConfig& config);

@@ -4,7 +4,6 @@
 
 #include "common/text.h"
 #include "model_host.h"
-#include "parental/category_text.h"
 #include "parental/parental_config.h"
 #include "parental/substitute_accounts.h"
 #include "support/counting_guids.h"
@@ -12,23 +11,6 @@
 namespace {
 
 using namespace parental::corvui;
-using parental::common::ToUtf8;
-
-// Everything the model holds, as text: roles with parent, categories and exceptions in
-// priority order, then accounts with their roles.
-std::string Dump(CParentalConfig& config) {
-  std::string out;
-  for (const auto& [key, cell] : config.Roles().Roles()) {
-    out += ToUtf8(key) + " <" + (cell.role->Parent() ? ToUtf8(cell.role->Parent()->Name()) : "") + "> " +
-           ToUtf8(FormatCategories(cell.role->Categories()));
-    for (const auto& e : cell.role->Exceptions()) out += " [" + e.url + (e.state ? " allow]" : " block]");
-    out += "\n";
-  }
-  for (const auto& [sid, entry] : config.Accounts().Accounts())
-    out += ToUtf8(sid) + " in " + ToUtf8(entry.roleKey) + " " + std::to_string(entry.account->enabled) + " " +
-           std::to_string(entry.account->birthYear) + "\n";
-  return out;
-}
 
 class ParentalConfigTest : public ::testing::Test {
  protected:
@@ -77,8 +59,8 @@ TEST_F(ParentalConfigTest, WhatIsSavedLoadsBackTheSame) {
   EXPECT_TRUE(config->IsModified());
   ASSERT_TRUE(config->Save());
   EXPECT_FALSE(config->IsModified());
-  const std::string saved = Dump(*config);
-  EXPECT_EQ(Dump(Config()), saved);
+  const std::string saved = DescribeModel(*config);
+  EXPECT_EQ(DescribeModel(Config()), saved);
   EXPECT_EQ(Count(saved, "\n"), 5u) << saved;
   EXPECT_NE(saved.find("PC.ben <Family> -25536:1 [games.example/ allow] [chat.example/x allow]"), std::string::npos)
       << saved;
@@ -115,11 +97,11 @@ TEST_F(ParentalConfigTest, ChangesDeletionsAndReorderingsSurviveAReload) {
   c.Accounts().AddAccount(u"S-1-5-21-7-1003", u"PC.cleo", 1, 2016);
   c.Roles().SetCategory(u"Family", 8, true);
   ASSERT_TRUE(c.Save());
-  const std::string saved = Dump(c);
+  const std::string saved = DescribeModel(c);
   EXPECT_EQ(saved.find("PC.anna"), std::string::npos);
   EXPECT_NE(saved.find("[video.example/new block] [games.example/ allow] [new.example/ allow]"), std::string::npos)
       << saved;
-  EXPECT_EQ(Dump(Config()), saved);
+  EXPECT_EQ(DescribeModel(Config()), saved);
 }
 
 TEST_F(ParentalConfigTest, WhatTheHostDoesNotTakeStaysChanged) {
