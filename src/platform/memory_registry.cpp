@@ -17,11 +17,15 @@ char16_t FoldLower(char16_t c) {
   return lower != c && common::FoldCase(lower) == c ? lower : c;
 }
 
+// Compares names as views, so that lookups need no copy of the name.
 struct NameOrder {
-  bool operator()(const std::u16string& a, const std::u16string& b) const {
+  using is_transparent = void;
+  bool operator()(std::u16string_view a, std::u16string_view b) const {
     std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
-      char16_t x = FoldLower(a[i]), y = FoldLower(b[i]);
+      char16_t x = a[i], y = b[i];
+      if (x == y) continue;
+      x = FoldLower(x), y = FoldLower(y);
       if (x != y) return x < y;
     }
     return a.size() < b.size();
@@ -35,13 +39,13 @@ struct Value {
 
 // The "\"-separated names of a path. As in the Win32 registry, a path must not start
 // with "\" and further empty names are skipped.
-bool SplitPath(std::u16string_view path, std::vector<std::u16string>* names) {
+bool SplitPath(std::u16string_view path, std::vector<std::u16string_view>* names) {
   if (!path.empty() && path[0] == u'\\') return false;
   while (!path.empty()) {
     std::size_t end = path.find(u'\\');
     std::u16string_view name = path.substr(0, end);
     if (name.size() > kMaxKeyName) return false;
-    if (!name.empty()) names->emplace_back(name);
+    if (!name.empty()) names->push_back(name);
     if (end == std::u16string_view::npos) break;
     path.remove_prefix(end + 1);
   }
@@ -52,6 +56,7 @@ bool SplitPath(std::u16string_view path, std::vector<std::u16string>* names) {
 
 struct MemoryRegistry::Key {
   std::map<std::u16string, std::shared_ptr<Key>, NameOrder> subkeys;
+  std::uint64_t version = 1;  // changes whenever a subkey comes or goes
   std::map<std::u16string, Value, NameOrder> values;
   bool deleted = false;
 };
@@ -60,6 +65,11 @@ struct MemoryRegistry::Handle {
   std::shared_ptr<Key> key;
   bool write;
   bool root;
+  // Where the last enumeration stood, so that walking the subkeys in order costs one step
+  // each; any change of the subkeys makes it start again.
+  std::uint32_t enumIndex = 0;
+  std::uint64_t enumVersion = 0;
+  std::map<std::u16string, std::shared_ptr<Key>, NameOrder>::iterator enumAt;
 };
 
 MemoryRegistry::MemoryRegistry() {
@@ -93,10 +103,10 @@ RegKey MemoryRegistry::Root(RegRoot root) {
 }
 
 RegKey MemoryRegistry::Open(RegKey parent, std::u16string_view path, bool write) {
-  std::vector<std::u16string> names;
+  std::vector<std::u16string_view> names;
   if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
   std::shared_ptr<Key> key = handles_.at(parent)->key;
-  for (const std::u16string& name : names) {
+  for (std::u16string_view name : names) {
     auto it = key->subkeys.find(name);
     if (it == key->subkeys.end()) return 0;
     key = it->second;
@@ -105,13 +115,16 @@ RegKey MemoryRegistry::Open(RegKey parent, std::u16string_view path, bool write)
 }
 
 RegKey MemoryRegistry::Create(RegKey parent, std::u16string_view path) {
-  std::vector<std::u16string> names;
+  std::vector<std::u16string_view> names;
   if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
   std::shared_ptr<Key> key = handles_.at(parent)->key;
-  for (const std::u16string& name : names) {
-    std::shared_ptr<Key>& sub = key->subkeys[name];
-    if (!sub) sub = std::make_shared<Key>();
-    key = sub;
+  for (std::u16string_view name : names) {
+    auto it = key->subkeys.find(name);
+    if (it == key->subkeys.end()) {
+      it = key->subkeys.emplace(std::u16string(name), std::make_shared<Key>()).first;
+      ++key->version;
+    }
+    key = it->second;
   }
   return NewHandle(key, true);
 }
@@ -125,7 +138,7 @@ bool MemoryRegistry::QueryValue(RegKey key, std::u16string_view name, std::uint3
                                 std::uint32_t* size) {
   Key* k = KeyOf(key, false);
   if (!k || (data && !size)) return false;
-  auto it = k->values.find(std::u16string(name));
+  auto it = k->values.find(name);
   if (it == k->values.end()) return false;
   const Value& v = it->second;
   if (type) *type = v.type;
@@ -152,14 +165,21 @@ bool MemoryRegistry::SetValue(RegKey key, std::u16string_view name, std::uint32_
 bool MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char16_t* name, std::size_t capacity) {
   Key* k = KeyOf(key, false);
   if (!k || index >= k->subkeys.size()) return false;
-  auto it = k->subkeys.begin();
-  std::advance(it, index);
+  Handle& h = *handles_.at(key);
+  if (h.enumVersion != k->version || index < h.enumIndex) {
+    h.enumVersion = k->version;
+    h.enumIndex = 0;
+    h.enumAt = k->subkeys.begin();
+  }
+  std::advance(h.enumAt, index - h.enumIndex);
+  h.enumIndex = index;
+  auto it = h.enumAt;
   if (it->first.size() + 1 > capacity) return false;
   return common::CopyText(name, capacity, it->first);
 }
 
 bool MemoryRegistry::DeleteKey(RegKey parent, std::u16string_view path) {
-  std::vector<std::u16string> names;
+  std::vector<std::u16string_view> names;
   if (!KeyOf(parent, false) || !SplitPath(path, &names) || names.empty()) return false;
   std::shared_ptr<Key> key = handles_.at(parent)->key;
   for (std::size_t i = 0; i + 1 < names.size(); ++i) {
@@ -171,6 +191,7 @@ bool MemoryRegistry::DeleteKey(RegKey parent, std::u16string_view path) {
   if (it == key->subkeys.end() || !it->second->subkeys.empty()) return false;
   it->second->deleted = true;  // handles still open on it fail from now on
   key->subkeys.erase(it);
+  ++key->version;
   return true;
 }
 
