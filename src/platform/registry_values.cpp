@@ -7,11 +7,20 @@ namespace {
 
 constexpr std::size_t kMaxKeyName = 256;
 
-// The raw bytes of a value of one of the accepted types, at most maxSize bytes.
+constexpr std::uint32_t kInlineSize = 512;
+
+// The raw bytes of a value of one of the accepted types, at most maxSize bytes. Values that
+// fit a small buffer are read with one query; larger ones are asked for their size first.
 bool ReadRaw(IRegistryStore& store, RegKey key, std::u16string_view name, std::uint32_t type1,
              std::uint32_t type2, std::size_t maxSize, std::vector<std::uint8_t>* data) {
-  std::uint32_t type = 0, size = 0;
-  if (!store.QueryValue(key, name, &type, nullptr, &size)) return false;
+  std::uint8_t inline_[kInlineSize];
+  std::uint32_t type = 0, size = kInlineSize;
+  if (store.QueryValue(key, name, &type, inline_, &size)) {
+    if ((type != type1 && type != type2) || size > maxSize) return false;
+    data->assign(inline_, inline_ + size);
+    return true;
+  }
+  if (size <= kInlineSize || !store.QueryValue(key, name, &type, nullptr, &size)) return false;
   if ((type != type1 && type != type2) || size > maxSize) return false;
   data->resize(size);
   std::uint32_t got = size;
