@@ -4,6 +4,7 @@
 // one "NODE" subtree per item. Items stay sorted by their comparison (the identifier).
 #include <cstdint>
 #include <iterator>
+#include <utility>
 
 #include "common/lock.h"
 #include "frame/profiles/config_handle.h"
@@ -110,7 +111,7 @@ class CExportConfigList {
       if (!itemKey || !item.ReadItem(*registry_, itemKey.get())) continue;
       bool found = false;
       std::size_t at = items_.Find(item, &found);
-      if (!found && !items_.InsertAt(at, item)) return false;
+      if (!found && !items_.InsertAt(at, std::move(item))) return false;
     }
     return true;
   }

@@ -88,6 +88,15 @@ class CSortedArray : public CArrayNoThrow<T> {
     return lo;
   }
 
+  // item moved in at index, the tail moving up; false when memory ran out.
+  bool InsertAt(std::size_t index, T&& item) {
+    if (index > this->count_ || !this->Reserve(this->count_ + 1)) return false;
+    new (&this->items_[this->count_]) T(std::move(item));
+    ++this->count_;
+    std::rotate(this->items_ + index, this->items_ + this->count_ - 1, this->items_ + this->count_);
+    return true;
+  }
+
   // A copy of item at index, by the item's own Assign; false when memory ran out.
   bool InsertAt(std::size_t index, const T& item) {
     T* slot = this->InsertEmptyAt(index);
