@@ -83,7 +83,7 @@ MemoryRegistry::MemoryRegistry() {
 MemoryRegistry::~MemoryRegistry() = default;
 
 RegKey MemoryRegistry::NewHandle(const std::shared_ptr<Key>& key, bool write) {
-  auto handle = std::make_unique<Handle>(Handle{key, write, false});
+  auto handle = std::make_unique<Handle>(Handle{key, write, false, 0, 0, {}});
   RegKey id = reinterpret_cast<RegKey>(handle.get());
   handles_[id] = std::move(handle);
   return id;
