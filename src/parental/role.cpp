@@ -23,6 +23,20 @@ std::uint32_t AddSortedSet(std::uint32_t crc, std::vector<std::uint32_t>& values
 
 }  // namespace
 
+std::uint32_t& CategoryStates::operator[](std::uint16_t id) {
+  if (entries_.empty() || entries_.back().first < id) return entries_.emplace_back(id, 0).second;
+  auto at = std::lower_bound(entries_.begin(), entries_.end(), id,
+                             [](const Entry& e, std::uint16_t key) { return e.first < key; });
+  if (at == entries_.end() || at->first != id) at = entries_.emplace(at, id, 0);
+  return at->second;
+}
+
+const std::uint32_t* CategoryStates::Find(std::uint16_t id) const {
+  auto at = std::lower_bound(entries_.begin(), entries_.end(), id,
+                             [](const Entry& e, std::uint16_t key) { return e.first < key; });
+  return at != entries_.end() && at->first == id ? &at->second : nullptr;
+}
+
 RolePtr CRole::Clone() const {
   RolePtr copy = RolePtr::Make(name_);
   if (!copy) return copy;
@@ -37,9 +51,9 @@ bool CRole::GetCategory(std::uint16_t id, std::uint32_t* state) const {
   for (const CRole* role = this; role; role = role->parent_.get()) {
     if (std::find(asked.begin(), asked.end(), role) != asked.end()) break;
     asked.push_back(role);
-    auto it = role->categories_.find(id);
-    if (it != role->categories_.end() && it->second != kNotSet) {
-      if (state) *state = it->second;
+    const std::uint32_t* own = role->categories_.Find(id);
+    if (own && *own != kNotSet) {
+      if (state) *state = *own;
       return true;
     }
   }

@@ -2,7 +2,8 @@
 // A role: a named set of category decisions and URL exceptions, with an optional parent
 // role from which it inherits the categories it does not decide itself.
 #include <cstdint>
-#include <map>
+#include <initializer_list>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,28 @@ namespace parental::core {
 
 // Category states; a missing id and kNotSet both leave the decision to the parent.
 enum CategoryState : std::uint32_t { kBlocked = 0, kAllowed = 1, kNotSet = 2 };
-using CategoryStates = std::map<std::uint16_t, std::uint32_t>;
+
+// Category id to state in ascending order of ids, held as a sorted array: every role has
+// one, and loading, copying and fingerprinting walk them all.
+class CategoryStates {
+ public:
+  using Entry = std::pair<std::uint16_t, std::uint32_t>;
+  CategoryStates() = default;
+  CategoryStates(std::initializer_list<Entry> entries) {
+    for (const Entry& e : entries) (*this)[e.first] = e.second;
+  }
+  std::uint32_t& operator[](std::uint16_t id);  // inserted (0) when missing
+  const std::uint32_t* Find(std::uint16_t id) const;
+  std::vector<Entry>::const_iterator begin() const { return entries_.begin(); }
+  std::vector<Entry>::const_iterator end() const { return entries_.end(); }
+  std::size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+  bool operator==(const CategoryStates& other) const { return entries_ == other.entries_; }
+  bool operator!=(const CategoryStates& other) const { return entries_ != other.entries_; }
+
+ private:
+  std::vector<Entry> entries_;
+};
 
 // One URL that is always allowed (state 1) or always blocked (0); the list order is the
 // priority. The URL is narrow text in the ANSI code page.

@@ -17,7 +17,8 @@ using namespace parental::corvui;
 struct Block {
   std::vector<std::uint8_t> bytes;
   Block& U32(std::initializer_list<std::uint32_t> values) {
-    for (std::uint32_t v : values) bytes.insert(bytes.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+    for (std::uint32_t v : values)
+      for (int shift = 0; shift < 32; shift += 8) bytes.push_back(std::uint8_t(v >> shift));
     return *this;
   }
   Block& Bytes(std::initializer_list<std::uint8_t> values) {
