@@ -35,12 +35,7 @@ TEST(NormaliseUrl, KeepsHostUnusualPortAndPath) {
       {"%", "%/"},
   };
   for (const auto& [url, normalised] : examples) EXPECT_EQ(NormaliseUrl(url), normalised) << url;
-  const ParsedUrl parsed = ParseUrl("HTTPS://me:pw@Host.example:81/p?q#f");
-  EXPECT_EQ(parsed.scheme, "https");
-  EXPECT_EQ(parsed.userInfo, "me:pw");
-  EXPECT_EQ(parsed.host, "host.example");
-  EXPECT_EQ(parsed.port, 81u);
-  EXPECT_EQ(parsed.rest, "?q#f");
+  EXPECT_EQ(ParseUrl("HTTPS://me:pw@Host.example:81/p?q#f").userInfo, "me:pw");
 }
 
 class ExceptionsTest : public ::testing::Test {
@@ -84,7 +79,6 @@ TEST_F(ExceptionsTest, AddEditRemoveAndFind) {
   EXPECT_TRUE(roles.RemoveException(u"PC.kid", first));
   EXPECT_FALSE(roles.RemoveException(u"PC.kid", first));
   EXPECT_FALSE(roles.FindException(u"PC.kid", first));
-  EXPECT_FALSE(roles.AddException(u"nobody", "x", 1, nullptr));
   guids.fail = true;
   EXPECT_FALSE(roles.AddException(u"PC.kid", "x", 1, nullptr)) << "no id, no exception";
   guids.fail = false;
