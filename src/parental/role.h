@@ -3,8 +3,8 @@
 // role from which it inherits the categories it does not decide itself.
 #include <cstdint>
 #include <initializer_list>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parental/counted_pointer.h"

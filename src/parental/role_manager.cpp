@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "common/text.h"
+#include "frame/templates/plug.h"
 #include "parental/category_text.h"
 #include "parental/engine_blocks.h"
 #include "parental/role_exceptions.h"
 #include "parental/url.h"
-#include "frame/templates/plug.h"
 
 namespace parental::corvui {
 namespace {
