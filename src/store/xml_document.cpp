@@ -43,13 +43,17 @@ const char16_t* InternName(XmlNameTable& table, std::u16string_view name) {
   std::uint32_t h = 2166136261u;
   for (char16_t c : name) h = (h ^ c) * 16777619u;
   XmlNameTable::Entry*& bucket = table.buckets[h % XmlNameTable::kBuckets];
-  for (XmlNameTable::Entry* e = bucket; e; e = e->next)
-    if (e->length == name.size() && std::memcmp(e->text, name.data(), name.size() * sizeof(char16_t)) == 0)
-      return e->text;
+  for (XmlNameTable::Entry* e = bucket; e; e = e->next) {
+    if (e->length != name.size()) continue;
+    std::size_t i = 0;
+    while (i < name.size() && e->text[i] == name[i]) ++i;  // names are short: no call
+    if (i == name.size()) return e->text;
+  }
   auto* e = static_cast<XmlNameTable::Entry*>(std::malloc(sizeof(XmlNameTable::Entry)));
   if (!e) return nullptr;
   e->length = name.size();
   parental::common::CopyText(e->text, kXmlNameCapacity, name);
+  for (std::size_t i = 0; i < name.size(); ++i) e->bytes[i] = std::uint8_t(name[i]);
   e->next = bucket;
   bucket = e;
   return e->text;
@@ -129,6 +133,8 @@ void ReleaseDescendants(XmlDocument* doc, _XML_NODE* node) {
 
 namespace xml {
 
+const XmlNameTable::Entry kNoName = {};
+
 bool NameIs(const _XML_NODE* node, std::u16string_view name) {
   const std::size_t n = name.size() < kStoredNameLength ? name.size() : kStoredNameLength;
   const char16_t* stored = node->name;
@@ -151,7 +157,6 @@ _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std:
   return node;
 }
 
-bool HasChildElements(const _XML_NODE* node) { return FirstChildElement(node) != nullptr; }
 
 bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out) {
   out->clear();
@@ -214,13 +219,13 @@ XmlDocument* CreateDocument() {
     return nullptr;
   }
   doc->values.capacity = kValueBufferStep;
-  doc->documentNode.name = u"";
+  doc->documentNode.name = xml::kNoName.text;
   return doc;
 }
 
 int CloseDocument(XmlDocument* doc) {
   if (!doc) return 0;
-  ReleaseDescendants(doc, &doc->documentNode);
+  // The nodes go with their pool, all at once.
   FreeNames(doc->names);
   std::free(doc->values.data);
   std::free(doc->writer.owned);
@@ -275,25 +280,20 @@ _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name) {
   return nullptr;
 }
 
-namespace xml {
-
-_XML_NODE* AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
-                           std::u16string_view value) {
-  _XML_NODE* attr = NewNode(doc, element, kXmlAttribute, name);
-  if (attr && !StoreValue(doc, attr, value)) {
-    DeleteNode(doc, attr);
-    return nullptr;
-  }
-  return attr;
+int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name, std::u16string_view value) {
+  if (!doc || !element || element->kind != kXmlElement) return 1;
+  _XML_NODE* attr = xml::NewNode(doc, element, kXmlAttribute, name);
+  if (!attr) return 1;
+  if (StoreValue(doc, attr, value)) return 0;
+  DeleteNode(doc, attr);
+  return 1;
 }
-
-}  // namespace xml
 
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value) {
   if (!doc || !element || element->kind != kXmlElement) return 1;
   if (_XML_NODE* attr = FindAttribute(element, name)) return StoreValue(doc, attr, value) ? 0 : 1;
-  return xml::AppendAttribute(doc, element, name, value) ? 0 : 1;
+  return AppendAttribute(doc, element, name, value);
 }
 
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,

@@ -79,7 +79,8 @@ struct XmlNameTable {
   struct Entry {
     Entry* next;
     std::size_t length;
-    char16_t text[kXmlNameCapacity];
+    char16_t text[kXmlNameCapacity];   // what nodes point to
+    std::uint8_t bytes[kXmlNameCapacity];  // the low byte of each unit: the name as written
   };
   static constexpr std::size_t kBuckets = 64;
   Entry* buckets[kBuckets];
@@ -111,6 +112,9 @@ int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value);  // 0, or 1 on failure
 // With a null buffer *size receives the characters needed (terminator included); with a
 // buffer *size is its capacity in, characters written (terminator included) out.
+// Appends an attribute without looking for one of that name: for elements known to lack it.
+// 0, or 1 on failure.
+int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name, std::u16string_view value);
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size);  // 0, or 1 on failure
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);

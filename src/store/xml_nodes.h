@@ -1,6 +1,7 @@
 #pragma once
 // Helpers that the document's source files share: node naming, child lists, walking a
 // subtree without recursion, and reading encoded attribute values.
+#include <cstddef>
 #include <string>
 
 #include "store/xml_document.h"
@@ -8,13 +9,17 @@
 
 namespace xml {
 
+// The name-table entry that a node's name points into.
+inline const XmlNameTable::Entry* EntryOf(const char16_t* name) {
+  return reinterpret_cast<const XmlNameTable::Entry*>(reinterpret_cast<const char*>(name) -
+                                                      offsetof(XmlNameTable::Entry, text));
+}
+// The entry of the document node, which has no name.
+extern const XmlNameTable::Entry kNoName;
+
 // The node's name compared with `name` cut as stored names are (49 characters).
 bool NameIs(const _XML_NODE* node, std::u16string_view name);
 _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std::u16string_view name);
-bool HasChildElements(const _XML_NODE* node);
-// A new attribute, without looking for one of that name first; null on failure.
-_XML_NODE* AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
-                           std::u16string_view value);
 
 inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
   const std::uint8_t* base = doc->values.data;

@@ -102,7 +102,7 @@ _XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name,
     bool repeated = false;
     for (const Filter* g = filters; g != f && !repeated; ++g) repeated = EqualsNoCase(g->key, f->key);
     const bool ok = repeated ? SetAttribute(doc, element, f->key, f->value) == 0
-                             : xml::AppendAttribute(doc, element, f->key, f->value) != nullptr;
+                             : AppendAttribute(doc, element, f->key, f->value) == 0;
     if (!ok) {
       DeleteNode(doc, element);
       return nullptr;

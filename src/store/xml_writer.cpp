@@ -31,19 +31,18 @@ class Output {
   template <std::size_t N>
   void Put(const char (&literal)[N]) { Put(reinterpret_cast<const std::uint8_t*>(literal), N - 1); }
   void Put(const std::uint8_t* bytes, std::size_t n) {
-    if (n == 0) return;
     if (w_.capacity - w_.position >= n) {
-      std::memcpy(w_.buffer + w_.position, bytes, n);
+      // Most pieces are names and punctuation of a few bytes: copied here, not by a call.
+      char* to = w_.buffer + w_.position;
+      if (n <= 16) {
+        for (std::size_t i = 0; i < n; ++i) to[i] = char(bytes[i]);
+      } else {
+        std::memcpy(to, bytes, n);
+      }
       w_.position += n;
       w_.count += n;
-    } else if (!w_.growable) {  // counting, or a fixed buffer that is full: keep what fits
-      const std::size_t fits = w_.capacity - w_.position;
-      if (fits) std::memcpy(w_.buffer + w_.position, bytes, fits);
-      w_.position += fits;
-      w_.count += n;
-      w_.overflow = true;
     } else {
-      for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
+      PutSlow(bytes, n);
     }
   }
   void Indent(int depth) {
@@ -55,17 +54,28 @@ class Output {
     for (; depth > 64; depth -= 64) Put(kSpaces, 64);
     Put(kSpaces, std::size_t(depth));
   }
-  // Names are ASCII: each unit is written as its low byte.
+  // Names are ASCII: each unit is written as its low byte, which the name table keeps.
   void Name(const char16_t* name) {
-    std::uint8_t bytes[kXmlNameCapacity];
-    std::size_t n = 0;
-    while (name[n] && n < kXmlNameCapacity) bytes[n] = std::uint8_t(name[n]), ++n;
-    Put(bytes, n);
+    const XmlNameTable::Entry* entry = xml::EntryOf(name);
+    Put(entry->bytes, entry->length);
   }
   bool Error() const { return error_; }
   void SetError() { error_ = true; }
 
  private:
+  // Counting, a full fixed buffer (keeping what fits), or a growable one that must grow.
+  void PutSlow(const std::uint8_t* bytes, std::size_t n) {
+    if (w_.growable) {
+      for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
+      return;
+    }
+    const std::size_t fits = w_.capacity - w_.position;
+    if (fits) std::memcpy(w_.buffer + w_.position, bytes, fits);
+    w_.position += fits;
+    w_.count += n;
+    w_.overflow = true;
+  }
+
   // The buffer at least doubles, in multiples of 4096, so long texts cost linear time.
   bool Grow() {
     std::size_t capacity = w_.capacity ? w_.capacity * 2 : kGrowStep;
@@ -103,27 +113,6 @@ void WriteAttributeValue(const XmlDocument* doc, const _XML_NODE* attr, Output& 
   }
 }
 
-void OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output& out) {
-  out.Indent(depth);
-  out.Put('<');
-  out.Name(element->name);
-  bool attributes = false;
-  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling) {
-    if (c->kind != kXmlAttribute) continue;
-    attributes = true;
-    out.Put(' ');
-    out.Name(c->name);
-    out.Put("=\"");
-    WriteAttributeValue(doc, c, out);
-    out.Put('"');
-  }
-  if (attributes && !xml::HasChildElements(element)) {
-    out.Put(" />\n");
-  } else {
-    out.Put(">\n");
-  }
-}
-
 void CloseTag(const _XML_NODE* element, int depth, Output& out) {
   out.Indent(depth);
   out.Put("</");
@@ -131,10 +120,34 @@ void CloseTag(const _XML_NODE* element, int depth, Output& out) {
   out.Put(">\n");
 }
 
-bool IsEmptyElement(const _XML_NODE* element) {
-  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling)
-    if (c->kind == kXmlAttribute || c->kind == kXmlElement) return false;
-  return true;
+// Writes the opening tag with the attributes and returns the first child element. An
+// element without child elements is closed here: " />" when it has attributes, else by a
+// closing tag on the next line.
+const _XML_NODE* OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output& out) {
+  out.Indent(depth);
+  out.Put('<');
+  out.Name(element->name);
+  const _XML_NODE* firstElement = nullptr;
+  bool attributes = false;
+  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling) {
+    if (c->kind == kXmlElement) {
+      if (!firstElement) firstElement = c;
+      continue;
+    }
+    attributes = true;
+    out.Put(' ');
+    out.Name(c->name);
+    out.Put("=\"");
+    WriteAttributeValue(doc, c, out);
+    out.Put('"');
+  }
+  if (firstElement || !attributes) {
+    out.Put(">\n");
+  } else {
+    out.Put(" />\n");
+  }
+  if (!firstElement && !attributes) CloseTag(element, depth, out);
+  return firstElement;
 }
 
 // Writes the element and its subtree, walking the parent and sibling links instead of
@@ -143,14 +156,11 @@ void WriteTree(const XmlDocument* doc, const _XML_NODE* top, Output& out) {
   const _XML_NODE* node = top;
   int depth = 0;
   for (;;) {
-    OpenTag(doc, node, depth, out);
-    const _XML_NODE* child = FirstChildElement(node);
-    if (child) {
+    if (const _XML_NODE* child = OpenTag(doc, node, depth, out)) {
       node = child;
       ++depth;
       continue;
     }
-    if (IsEmptyElement(node)) CloseTag(node, depth, out);
     // Close finished elements until one has a further sibling.
     for (;;) {
       if (node == top) return;

@@ -43,7 +43,9 @@ bool WriteField(XmlDocument* doc, _XML_NODE* element, const char16_t* name, cons
                 std::u16string_view value, XmlPathMode mode) {
   const XmlFilter filters[] = {{u"NAME", name, false}, {u"TYPE", type, false}};
   _XML_NODE* node = ResolveSegment(doc, element, u"NODE", filters, 2, mode);
-  return node && SetAttribute(doc, node, u"VALUE", value) == 0;
+  if (!node) return false;
+  // A node just appended has only its NAME and TYPE.
+  return (mode == kPathAppend ? AppendAttribute(doc, node, u"VALUE", value) : SetAttribute(doc, node, u"VALUE", value)) == 0;
 }
 
 }  // namespace
