@@ -43,6 +43,8 @@ function(parental_add_fuzzer name)
   target_compile_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
   target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name}_fuzz PRIVATE ${F_LIBS})
+  # All in one folder, where `./run fuzz` looks for them.
+  set_target_properties(${name}_fuzz PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   set(seeds ${PROJECT_SOURCE_DIR}/fuzz/seeds/${name})
   if(EXISTS ${seeds})
     add_test(NAME ${name}_fuzz_seeds COMMAND ${name}_fuzz -runs=0 ${seeds})

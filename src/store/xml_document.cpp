@@ -282,6 +282,7 @@ _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name) {
 
 int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name, std::u16string_view value) {
   if (!doc || !element || element->kind != kXmlElement) return 1;
+  xml::AttributesChanging(doc, element);
   _XML_NODE* attr = xml::NewNode(doc, element, kXmlAttribute, name);
   if (!attr) return 1;
   if (StoreValue(doc, attr, value)) return 0;
@@ -292,7 +293,10 @@ int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view na
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value) {
   if (!doc || !element || element->kind != kXmlElement) return 1;
-  if (_XML_NODE* attr = FindAttribute(element, name)) return StoreValue(doc, attr, value) ? 0 : 1;
+  if (_XML_NODE* attr = FindAttribute(element, name)) {
+    xml::AttributesChanging(doc, element);
+    return StoreValue(doc, attr, value) ? 0 : 1;
+  }
   return AppendAttribute(doc, element, name, value);
 }
 
@@ -315,11 +319,14 @@ int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16strin
 }
 
 void DeleteChildren(XmlDocument* doc, _XML_NODE* node) {
-  if (doc && node) ReleaseDescendants(doc, node);
+  if (!doc || !node) return;
+  ++doc->lookups.generation;
+  ReleaseDescendants(doc, node);
 }
 
 void DeleteNode(XmlDocument* doc, _XML_NODE* node) {
   if (!doc || !node || node == &doc->documentNode) return;
+  ++doc->lookups.generation;
   _XML_NODE* parent = node->parent;
   if (parent) {
     _XML_NODE* prev = nullptr;

@@ -86,6 +86,21 @@ struct XmlNameTable {
   Entry* buckets[kBuckets];
 };
 
+// Where recent lookups found their element. An entry stays good while nothing could have
+// put an earlier match before it: elements are only ever appended, so only a change to the
+// attributes of an element that has later siblings, or a deletion, starts a new generation.
+struct XmlLookupCache {
+  static constexpr std::size_t kEntries = 64;
+  struct Entry {
+    const _XML_NODE* parent;
+    _XML_NODE* node;
+    std::uint32_t hash;
+    std::uint32_t generation;
+  };
+  Entry entries[kEntries];
+  std::uint32_t generation;
+};
+
 struct XmlDocument {
   void* file;  // unused: documents are never bound to a file
   XmlValueBuffer values;
@@ -94,6 +109,7 @@ struct XmlDocument {
   std::uint32_t scrambleOnSave;
   _XML_NODE documentNode;  // its first child is the root element
   XmlNameTable names;
+  XmlLookupCache lookups;
   CMemoryStoreTemplate<_XML_NODE, CMemoryStoreManager> pool;
 };
 

@@ -27,6 +27,12 @@ inline ValueDecoder DecoderOf(const XmlDocument* doc, const _XML_NODE* attr) {
 }
 // The decoded value; false when it cannot be decoded.
 bool DecodeValue(const XmlDocument* doc, const _XML_NODE* attr, std::u16string* out);
+// Called before an element's attributes change: lookups cached so far may no longer hold
+// when the element has later siblings (it could now match before them).
+inline void AttributesChanging(XmlDocument* doc, const _XML_NODE* element) {
+  if (element->parent && element->parent->lastChild != element) ++doc->lookups.generation;
+}
+
 // The attribute's ValueKey, made from the stored value on first use.
 std::uint32_t AttributeKey(const XmlDocument* doc, _XML_NODE* attr);
 // Case-insensitive comparison of a stored value; `number` ignores leading zeros of both.

@@ -93,6 +93,15 @@ bool Matches(const XmlDocument* doc, const _XML_NODE* element, std::u16string_vi
   return true;
 }
 
+// Which cache entry a lookup uses: the parent, the folded name and every filter.
+std::uint32_t LookupHash(const _XML_NODE* parent, std::u16string_view name, const Filter* filters,
+                         const std::uint32_t* keys, std::size_t count) {
+  std::uint32_t h = ValueKey(name) ^ std::uint32_t(reinterpret_cast<std::uintptr_t>(parent) >> 4);
+  for (std::size_t i = 0; i < count; ++i)
+    h = (h * 16777619u) ^ ValueKey(filters[i].key) ^ (keys[i] * 31u) ^ std::uint32_t(filters[i].number);
+  return h;
+}
+
 _XML_NODE* Create(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name, const Filter* filters,
                   std::size_t count) {
   _XML_NODE* element = AddElement(doc, parent, name);
@@ -118,15 +127,23 @@ _XML_NODE* ResolveSegment(XmlDocument* doc, _XML_NODE* parent, std::u16string_vi
   if (!doc || !parent || parent->kind != kXmlElement || name.empty() || (count && !filters) ||
       mode < kPathAppend || mode > kPathFindOrCreate)
     return nullptr;
-  if (mode == kPathFind || mode == kPathFindOrCreate) {
-    std::uint32_t keys[kMaxFilters];
-    if (count > kMaxFilters) return nullptr;
-    for (std::size_t i = 0; i < count; ++i) keys[i] = ValueKey(filters[i].value);
-    for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
-      if (Matches(doc, c, name, filters, keys, count)) return c;
-  }
-  if (mode == kPathFind) return nullptr;
-  return Create(doc, parent, name, filters, count);
+  if (mode != kPathFind && mode != kPathFindOrCreate) return Create(doc, parent, name, filters, count);
+  std::uint32_t keys[kMaxFilters];
+  if (count > kMaxFilters) return nullptr;
+  for (std::size_t i = 0; i < count; ++i) keys[i] = ValueKey(filters[i].value);
+  XmlLookupCache& cache = doc->lookups;
+  const std::uint32_t hash = LookupHash(parent, name, filters, keys, count);
+  XmlLookupCache::Entry& entry = cache.entries[hash % XmlLookupCache::kEntries];
+  if (entry.hash == hash && entry.parent == parent && entry.generation == cache.generation &&
+      Matches(doc, entry.node, name, filters, keys, count))
+    return entry.node;
+  _XML_NODE* found = nullptr;
+  for (_XML_NODE* c = FirstChildElement(parent); c && !found; c = NextSiblingElement(c))
+    if (Matches(doc, c, name, filters, keys, count)) found = c;
+  // Created only when nothing matched: then it is the first match too.
+  if (!found && mode == kPathFindOrCreate) found = Create(doc, parent, name, filters, count);
+  if (found) entry = {parent, found, hash, cache.generation};
+  return found;
 }
 
 _XML_NODE* ResolvePath(XmlDocument* doc, _XML_NODE* start, std::u16string_view path, XmlPathMode mode) {

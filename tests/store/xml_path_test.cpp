@@ -90,3 +90,33 @@ TEST(XmlPath, LongNamesAreCutAndLookupsUseTheCutName) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lookups remember where they found their element; whatever could put an earlier match
+// before it must make them look again.
+TEST(XmlPath, RememberedLookupsStillFindTheFirstMatch) {
+  DocPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  _XML_NODE* a = ResolvePath(doc.get(), nullptr, u"NODE;NAME=a", kPathFindOrCreate);
+  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFindOrCreate);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFind), b);
+  SetAttribute(doc.get(), a, u"NAME", u"b");  // an earlier sibling now matches too
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFind), a);
+  SetAttribute(doc.get(), a, u"NAME", u"a");
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFind), b);
+  _XML_NODE* c = AddElement(doc.get(), root, u"NODE");
+  AppendAttribute(doc.get(), a, u"TYPE", u"t");  // a gains a filter's attribute
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;TYPE=t", kPathFind), a);
+  SetAttribute(doc.get(), c, u"TYPE", u"t");  // the last child: later than the first match
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;TYPE=t", kPathFind), a);
+  DeleteNode(doc.get(), b);
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFind), nullptr);
+  _XML_NODE* again = ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFindOrCreate);
+  EXPECT_EQ(again->parent, root);
+  EXPECT_EQ(root->lastChild, again);
+  SetAttribute(doc.get(), again, u"NAME", u"other");  // the remembered element no longer matches
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFind), nullptr);
+}
+
+}  // namespace
