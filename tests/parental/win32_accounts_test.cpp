@@ -36,7 +36,9 @@ TEST(Win32Accounts, ConvertsSidsAsThePortableFormDoes) {
 TEST(Win32Accounts, EnumerationAndPickerTakeTheirFailurePaths) {
   Win32Accounts accounts;
   std::vector<LocalAccount> local;
-  if (accounts.EnumerateLocalAccounts(nullptr, local, u"NO-SUCH-COMPUTER")) EXPECT_TRUE(local.empty());
+  if (accounts.EnumerateLocalAccounts(nullptr, local, u"NO-SUCH-COMPUTER")) {
+    EXPECT_TRUE(local.empty());
+  }
   PickedAccount picked;
   EXPECT_FALSE(accounts.PickAccount(PickerScope{1, 0, 0, 0, 0, 0}, nullptr, &picked)) << "no picker without COM";
 }
