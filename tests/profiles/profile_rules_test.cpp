@@ -58,6 +58,7 @@ TEST_P(ProfilesTest, EnabledProfilesResolveRequestedActiveOrFirstName) {
   SetDword(u"Profiles", u"Enable", 1);
   SetDword(u"Profiles\\B", u"X", 1);
   SetDword(u"Profiles\\A", u"X", 1);
+  SetDword(u"Profiles\\" + std::u16string(100, u'0'), u"X", 1);  // too long for a profile: passed over
   auto h = OpenRegistry();
   ASSERT_TRUE(h);
   EXPECT_TRUE(IsProfilesEnabled(h.get()));

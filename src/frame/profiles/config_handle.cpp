@@ -12,6 +12,7 @@ namespace {
 
 using common::CopyText;
 constexpr std::size_t kMaxProfileName = kProfileNameCapacity - 1;
+constexpr std::size_t kMaxKeyNameCapacity = 256;  // registry key names have at most 255 characters
 
 bool IsXml(const ConfigHandle* h) { return h && h->kind >= kXmlNodeHandle && h->kind <= kXmlOwnedHandle; }
 bool IsRegistry(const ConfigHandle* h) { return h && h->kind == kRegistryHandle && h->registry; }
@@ -50,7 +51,12 @@ std::u16string ReadActiveValue(ConfigHandle* h) {
 // The name of profile `index` in enumeration order, without touching the handle's cursor.
 bool ProfileAt(ConfigHandle* h, std::uint64_t* cursor, char16_t name[kProfileNameCapacity]) {
   if (IsRegistry(h)) {
-    return h->registry->EnumKey(h->key, std::uint32_t((*cursor)++), name, kProfileNameCapacity);
+    // Every key name fits here; one too long for a profile is passed over, not an end.
+    char16_t key[kMaxKeyNameCapacity];
+    while (h->registry->EnumKey(h->key, std::uint32_t((*cursor)++), key, kMaxKeyNameCapacity)) {
+      if (common::TextLength(key) <= kMaxProfileName) return CopyText(name, kProfileNameCapacity, key), true;
+    }
+    return false;
   }
   if (!IsXml(h)) return false;
   std::uint32_t type;
