@@ -41,10 +41,6 @@ int CompareNoCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-std::u16string FromAscii(std::string_view ascii) {
-  return std::u16string(ascii.begin(), ascii.end());
-}
-
 std::u16string FromUtf8(std::string_view s) {
   std::u16string out;
   out.reserve(s.size());

@@ -30,8 +30,7 @@ inline bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 
-// Conversions at the edges: ASCII literals and byte texts in, UTF-8 out.
-std::u16string FromAscii(std::string_view ascii);
+// Conversions at the edges: UTF-8 in and out.
 std::u16string FromUtf8(std::string_view utf8);  // invalid sequences become U+FFFD
 std::string ToUtf8(std::u16string_view text);     // lone surrogates become U+FFFD
 

@@ -91,7 +91,6 @@ class CExportConfigList {
   }
 
   CSortedArray<T>& Items() { return items_; }
-  std::uint32_t PluginId() const { return pluginId_; }
   void SetUseLock(bool use) { useLock_ = use; }
   void SetNumberedNames(bool numbered) { numberedNames_ = numbered; }
 
