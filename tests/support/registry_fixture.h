@@ -15,6 +15,8 @@
 
 class ProfilesTest : public testing::TestWithParam<const char*> {
  protected:
+  // Shared by every program that includes this fixture: their tests take the CTest lock
+  // "test_plugin_keys" so that they never run at the same time.
   static constexpr std::uint32_t kTestPlugin = 0x7E57D001;
   static constexpr const char16_t* kPluginKey = u"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\7E57D001";
 
