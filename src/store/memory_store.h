@@ -25,7 +25,7 @@ class CMemoryStoreManager {
 };
 
 template <typename T, typename Manager = CMemoryStoreManager>
-class CMemoryStoreTemplate : public Manager {
+class CMemoryStoreTemplate final : public Manager {
   static_assert(std::is_trivially_copyable_v<T>, "pool records are plain data");
 
   struct Slot {

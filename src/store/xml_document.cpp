@@ -53,7 +53,19 @@ const char16_t* InternName(XmlNameTable& table, std::u16string_view name) {
   if (!e) return nullptr;
   e->length = name.size();
   parental::common::CopyText(e->text, kXmlNameCapacity, name);
-  for (std::size_t i = 0; i < name.size(); ++i) e->bytes[i] = std::uint8_t(name[i]);
+  const std::size_t n = name.size();
+  e->open[0] = '<';
+  e->attribute[0] = ' ';
+  e->close[0] = '<';
+  e->close[1] = '/';
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto b = std::uint8_t(name[i]);
+    e->open[1 + i] = e->attribute[1 + i] = e->close[2 + i] = b;
+  }
+  e->attribute[1 + n] = '=';
+  e->attribute[2 + n] = '"';
+  e->close[2 + n] = '>';
+  e->close[3 + n] = '\n';
   e->next = bucket;
   bucket = e;
   return e->text;
@@ -127,6 +139,7 @@ void ForEachDescendantPostOrder(_XML_NODE* top, Visit&& visit) {
 void ReleaseDescendants(XmlDocument* doc, _XML_NODE* node) {
   ForEachDescendantPostOrder(node, [&](_XML_NODE* n) { doc->pool.Release(n); });
   node->firstChild = node->lastChild = nullptr;
+  node->attributeCount = 0;
 }
 
 }  // namespace
@@ -151,6 +164,7 @@ _XML_NODE* NewNode(XmlDocument* doc, _XML_NODE* parent, std::uint32_t kind, std:
   if (!node) return nullptr;
   node->kind = kind;
   node->name = interned;
+  if (kind == kXmlAttribute) ++parent->attributeCount;
   node->parent = parent;
   if (parent->lastChild) parent->lastChild->nextSibling = node; else parent->firstChild = node;
   parent->lastChild = node;
@@ -333,6 +347,7 @@ void DeleteNode(XmlDocument* doc, _XML_NODE* node) {
     for (_XML_NODE* c = parent->firstChild; c && c != node; c = c->nextSibling) prev = c;
     if (prev) prev->nextSibling = node->nextSibling; else parent->firstChild = node->nextSibling;
     if (parent->lastChild == node) parent->lastChild = prev;
+    if (node->kind == kXmlAttribute) --parent->attributeCount;
   }
   ReleaseDescendants(doc, node);
   doc->pool.Release(node);

@@ -35,6 +35,7 @@ constexpr std::size_t kXmlNameCapacity = 50;  // 49 characters and the terminato
 
 struct _XML_NODE {
   std::uint32_t kind;                // kXmlElement or kXmlAttribute
+  std::uint32_t attributeCount;      // elements: how many of the children are attributes
   const char16_t* name;              // cut to 49 characters; held in the document's name table
   std::uint32_t valueInBuffer;       // 1: the range below refers to the value buffer
   std::uint64_t valueStart;          // first byte of the encoded value
@@ -80,7 +81,11 @@ struct XmlNameTable {
     Entry* next;
     std::size_t length;
     char16_t text[kXmlNameCapacity];   // what nodes point to
-    std::uint8_t bytes[kXmlNameCapacity];  // the low byte of each unit: the name as written
+    // The name as the writer writes it (the low byte of each unit), ready in its three
+    // settings: "<name", " name=\"" and "</name>\n".
+    std::uint8_t open[kXmlNameCapacity + 1];
+    std::uint8_t attribute[kXmlNameCapacity + 3];
+    std::uint8_t close[kXmlNameCapacity + 4];
   };
   static constexpr std::size_t kBuckets = 64;
   Entry* buckets[kBuckets];

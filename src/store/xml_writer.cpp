@@ -54,17 +54,26 @@ class Output {
     for (; depth > 64; depth -= 64) Put(kSpaces, 64);
     Put(kSpaces, std::size_t(depth));
   }
-  // Names are ASCII: each unit is written as its low byte, which the name table keeps.
-  void Name(const char16_t* name) {
-    const XmlNameTable::Entry* entry = xml::EntryOf(name);
-    Put(entry->bytes, entry->length);
+  // Names are ASCII: each unit is written as its low byte; the name table has them ready
+  // with the markup around them.
+  void OpenName(const char16_t* name) {
+    const XmlNameTable::Entry* e = xml::EntryOf(name);
+    Put(e->open, e->length + 1);
+  }
+  void AttributeName(const char16_t* name) {
+    const XmlNameTable::Entry* e = xml::EntryOf(name);
+    Put(e->attribute, e->length + 3);
+  }
+  void CloseName(const char16_t* name) {
+    const XmlNameTable::Entry* e = xml::EntryOf(name);
+    Put(e->close, e->length + 4);
   }
   bool Error() const { return error_; }
   void SetError() { error_ = true; }
 
  private:
   // Counting, a full fixed buffer (keeping what fits), or a growable one that must grow.
-  void PutSlow(const std::uint8_t* bytes, std::size_t n) {
+  [[gnu::noinline]] void PutSlow(const std::uint8_t* bytes, std::size_t n) {
     if (w_.growable) {
       for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
       return;
@@ -115,9 +124,7 @@ void WriteAttributeValue(const XmlDocument* doc, const _XML_NODE* attr, Output& 
 
 void CloseTag(const _XML_NODE* element, int depth, Output& out) {
   out.Indent(depth);
-  out.Put("</");
-  out.Name(element->name);
-  out.Put(">\n");
+  out.CloseName(element->name);
 }
 
 // Writes the opening tag with the attributes and returns the first child element. An
@@ -125,19 +132,19 @@ void CloseTag(const _XML_NODE* element, int depth, Output& out) {
 // closing tag on the next line.
 const _XML_NODE* OpenTag(const XmlDocument* doc, const _XML_NODE* element, int depth, Output& out) {
   out.Indent(depth);
-  out.Put('<');
-  out.Name(element->name);
+  out.OpenName(element->name);
   const _XML_NODE* firstElement = nullptr;
-  bool attributes = false;
-  for (const _XML_NODE* c = element->firstChild; c; c = c->nextSibling) {
+  const bool attributes = element->attributeCount != 0;
+  // The walk ends once every attribute is written and the first child element is known:
+  // the rest of a long child list is not touched now.
+  std::uint32_t left = element->attributeCount;
+  for (const _XML_NODE* c = element->firstChild; c && (left || !firstElement); c = c->nextSibling) {
     if (c->kind == kXmlElement) {
       if (!firstElement) firstElement = c;
       continue;
     }
-    attributes = true;
-    out.Put(' ');
-    out.Name(c->name);
-    out.Put("=\"");
+    --left;
+    out.AttributeName(c->name);
     WriteAttributeValue(doc, c, out);
     out.Put('"');
   }
