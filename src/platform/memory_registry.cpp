@@ -37,15 +37,17 @@ struct Value {
   std::vector<std::uint8_t> data;
 };
 
-// The "\"-separated names of a path. As in the Win32 registry, a path must not start
-// with "\" and further empty names are skipped.
-bool SplitPath(std::u16string_view path, std::vector<std::u16string_view>* names) {
+// Calls visit(name) for the "\"-separated names of a path until it answers false. As in
+// the Win32 registry, a path must not start with "\" and further empty names are skipped.
+// False when the path is malformed or visit stopped.
+template <typename Visit>
+bool ForEachName(std::u16string_view path, Visit&& visit) {
   if (!path.empty() && path[0] == u'\\') return false;
   while (!path.empty()) {
     std::size_t end = path.find(u'\\');
     std::u16string_view name = path.substr(0, end);
     if (name.size() > kMaxKeyName) return false;
-    if (!name.empty()) names->push_back(name);
+    if (!name.empty() && !visit(name)) return false;
     if (end == std::u16string_view::npos) break;
     path.remove_prefix(end + 1);
   }
@@ -62,7 +64,7 @@ struct MemoryRegistry::Key {
 };
 
 struct MemoryRegistry::Handle {
-  std::shared_ptr<Key> key;
+  std::shared_ptr<Key> key;  // null while the slot is free
   bool write;
   bool root;
   // Where the last enumeration stood, so that walking the subkeys in order costs one step
@@ -75,63 +77,72 @@ struct MemoryRegistry::Handle {
 MemoryRegistry::MemoryRegistry() {
   for (auto& root : roots_) {
     root = std::make_shared<Key>();
-    NewHandle(root, true);
-    handles_.rbegin()->second->root = true;
+    handles_[NewHandle(root, true) - 1].root = true;
   }
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-RegKey MemoryRegistry::NewHandle(const std::shared_ptr<Key>& key, bool write) {
-  auto handle = std::make_unique<Handle>(Handle{key, write, false, 0, 0, {}});
-  RegKey id = reinterpret_cast<RegKey>(handle.get());
-  handles_[id] = std::move(handle);
-  return id;
+// Handles are slots of a vector, reused once closed; a key is its slot's index plus one.
+// The key comes by value: the caller's may live in a slot that growing the vector moves.
+RegKey MemoryRegistry::NewHandle(std::shared_ptr<Key> key, bool write) {
+  std::size_t slot = handles_.size();
+  if (freeHandles_.empty()) {
+    handles_.emplace_back();
+  } else {
+    slot = freeHandles_.back();
+    freeHandles_.pop_back();
+  }
+  handles_[slot] = Handle{std::move(key), write, false, 0, 0, {}};
+  ++openHandles_;
+  return RegKey(slot + 1);
 }
 
-MemoryRegistry::Key* MemoryRegistry::KeyOf(RegKey key, bool write) const {
-  auto it = handles_.find(key);
-  if (it == handles_.end() || it->second->key->deleted || (write && !it->second->write)) return nullptr;
-  return it->second->key.get();
+MemoryRegistry::Handle* MemoryRegistry::HandleOf(RegKey key) {
+  return key && key <= handles_.size() && handles_[key - 1].key ? &handles_[key - 1] : nullptr;
 }
 
-RegKey MemoryRegistry::Root(RegRoot root) {
-  const std::shared_ptr<Key>& key = roots_[static_cast<int>(root)];
-  for (auto& [id, handle] : handles_)
-    if (handle->root && handle->key == key) return id;
-  return 0;
+MemoryRegistry::Key* MemoryRegistry::KeyOf(RegKey key, bool write) {
+  Handle* h = HandleOf(key);
+  if (!h || h->key->deleted || (write && !h->write)) return nullptr;
+  return h->key.get();
 }
+
+RegKey MemoryRegistry::Root(RegRoot root) { return RegKey(static_cast<int>(root) + 1); }
 
 RegKey MemoryRegistry::Open(RegKey parent, std::u16string_view path, bool write) {
-  std::vector<std::u16string_view> names;
-  if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
-  std::shared_ptr<Key> key = handles_.at(parent)->key;
-  for (std::u16string_view name : names) {
-    auto it = key->subkeys.find(name);
-    if (it == key->subkeys.end()) return 0;
-    key = it->second;
-  }
-  return NewHandle(key, write);
+  if (!KeyOf(parent, false)) return 0;
+  const std::shared_ptr<Key>* key = &HandleOf(parent)->key;
+  const bool found = ForEachName(path, [&](std::u16string_view name) {
+    auto it = (*key)->subkeys.find(name);
+    if (it == (*key)->subkeys.end()) return false;
+    key = &it->second;
+    return true;
+  });
+  return found ? NewHandle(*key, write) : 0;
 }
 
 RegKey MemoryRegistry::Create(RegKey parent, std::u16string_view path) {
-  std::vector<std::u16string_view> names;
-  if (!KeyOf(parent, false) || !SplitPath(path, &names)) return 0;
-  std::shared_ptr<Key> key = handles_.at(parent)->key;
-  for (std::u16string_view name : names) {
-    auto it = key->subkeys.find(name);
-    if (it == key->subkeys.end()) {
-      it = key->subkeys.emplace(std::u16string(name), std::make_shared<Key>()).first;
-      ++key->version;
+  if (!KeyOf(parent, false)) return 0;
+  const std::shared_ptr<Key>* key = &HandleOf(parent)->key;
+  const bool made = ForEachName(path, [&](std::u16string_view name) {
+    auto it = (*key)->subkeys.find(name);
+    if (it == (*key)->subkeys.end()) {
+      it = (*key)->subkeys.emplace(std::u16string(name), std::make_shared<Key>()).first;
+      ++(*key)->version;
     }
-    key = it->second;
-  }
-  return NewHandle(key, true);
+    key = &it->second;
+    return true;
+  });
+  return made ? NewHandle(*key, true) : 0;
 }
 
 void MemoryRegistry::Close(RegKey key) {
-  auto it = handles_.find(key);
-  if (it != handles_.end() && !it->second->root) handles_.erase(it);
+  Handle* h = HandleOf(key);
+  if (!h || h->root) return;
+  *h = Handle{};
+  freeHandles_.push_back(std::uint32_t(key - 1));
+  --openHandles_;
 }
 
 bool MemoryRegistry::QueryValue(RegKey key, std::u16string_view name, std::uint32_t* type, void* data,
@@ -165,7 +176,7 @@ bool MemoryRegistry::SetValue(RegKey key, std::u16string_view name, std::uint32_
 bool MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char16_t* name, std::size_t capacity) {
   Key* k = KeyOf(key, false);
   if (!k || index >= k->subkeys.size()) return false;
-  Handle& h = *handles_.at(key);
+  Handle& h = *HandleOf(key);
   if (h.enumVersion != k->version || index < h.enumIndex) {
     h.enumVersion = k->version;
     h.enumIndex = 0;
@@ -179,19 +190,27 @@ bool MemoryRegistry::EnumKey(RegKey key, std::uint32_t index, char16_t* name, st
 }
 
 bool MemoryRegistry::DeleteKey(RegKey parent, std::u16string_view path) {
-  std::vector<std::u16string_view> names;
-  if (!KeyOf(parent, false) || !SplitPath(path, &names) || names.empty()) return false;
-  std::shared_ptr<Key> key = handles_.at(parent)->key;
-  for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-    auto it = key->subkeys.find(names[i]);
-    if (it == key->subkeys.end()) return false;
-    key = it->second;
-  }
-  auto it = key->subkeys.find(names.back());
-  if (it == key->subkeys.end() || !it->second->subkeys.empty()) return false;
+  if (!KeyOf(parent, false)) return false;
+  // Walk to the key that holds the path's last name.
+  Key* holder = nullptr;
+  Key* key = HandleOf(parent)->key.get();
+  std::u16string_view last;
+  const bool found = ForEachName(path, [&](std::u16string_view name) {
+    if (holder) {
+      auto it = holder->subkeys.find(last);
+      if (it == holder->subkeys.end()) return false;
+      key = it->second.get();
+    }
+    holder = key;
+    last = name;
+    return true;
+  });
+  if (!found || !holder) return false;
+  auto it = holder->subkeys.find(last);
+  if (it == holder->subkeys.end() || !it->second->subkeys.empty()) return false;
   it->second->deleted = true;  // handles still open on it fail from now on
-  key->subkeys.erase(it);
-  ++key->version;
+  holder->subkeys.erase(it);
+  ++holder->version;
   return true;
 }
 

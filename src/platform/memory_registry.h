@@ -27,17 +27,20 @@ class MemoryRegistry : public IRegistryStore {
   bool EnumKey(RegKey key, std::uint32_t index, char16_t* name, std::size_t capacity) override;
   bool DeleteKey(RegKey parent, std::u16string_view name) override;
 
-  std::size_t OpenHandleCount() const { return handles_.size(); }
+  std::size_t OpenHandleCount() const { return openHandles_; }
 
   struct Key;
 
  private:
   struct Handle;
-  Key* KeyOf(RegKey key, bool write) const;
-  RegKey NewHandle(const std::shared_ptr<Key>& key, bool write);
+  Handle* HandleOf(RegKey key);
+  Key* KeyOf(RegKey key, bool write);
+  RegKey NewHandle(std::shared_ptr<Key> key, bool write);
 
   std::shared_ptr<Key> roots_[3];
-  std::map<RegKey, std::unique_ptr<Handle>> handles_;
+  std::vector<Handle> handles_;
+  std::vector<std::uint32_t> freeHandles_;
+  std::size_t openHandles_ = 0;
 };
 
 }  // namespace parental::platform

@@ -31,11 +31,6 @@ char16_t* DuplicateText(const char16_t* text) {
   return copy;
 }
 
-template <typename T>
-T* ZeroedArray(std::size_t count) {
-  return count ? static_cast<T*>(std::calloc(count, sizeof(T))) : nullptr;
-}
-
 // Resolves "NODE;NAME=<name>;TYPE=<type>" under the element and sets its "VALUE". In an
 // element that held no fields when the item began, nothing is there to find: the fields'
 // names differ, so each is appended.
@@ -55,10 +50,7 @@ CExportConfig::~CExportConfig() { Clear(); }
 void CExportConfig::Clear() {
   for (std::size_t i = 0; i < textCount_; ++i) std::free(texts_[i]);
   for (std::size_t i = 0; i < binaryCount_; ++i) std::free(binaries_[i]);
-  std::free(texts_);
-  std::free(numbers_);
-  std::free(binaries_);
-  std::free(binarySizes_);
+  std::free(texts_);  // the one block that holds all four arrays
   std::free(identifier_);
   texts_ = nullptr;
   numbers_ = nullptr;
@@ -86,18 +78,18 @@ void CExportConfig::Init(std::size_t texts, std::size_t numbers, std::size_t bin
   Clear();
   deleted_ = modified_ = 0;
   hasIdentifier_ = hasIdentifier;
-  if ((texts_ = ZeroedArray<char16_t*>(texts))) textCount_ = texts;
-  if ((numbers_ = ZeroedArray<std::uint32_t>(numbers))) numberCount_ = numbers;
-  binaries_ = ZeroedArray<std::uint8_t*>(binaries);
-  binarySizes_ = ZeroedArray<std::uint64_t>(binaries);
-  if (binaries_ && binarySizes_) {
-    binaryCount_ = binaries;
-  } else {
-    std::free(binaries_);
-    std::free(binarySizes_);
-    binaries_ = nullptr;
-    binarySizes_ = nullptr;
-  }
+  // One zeroed block for the four arrays, pointers first; without it every count stays 0.
+  const std::size_t bytes = texts * sizeof(char16_t*) + binaries * (sizeof(std::uint8_t*) + sizeof(std::uint64_t)) +
+                            numbers * sizeof(std::uint32_t);
+  auto* block = static_cast<std::uint8_t*>(bytes ? std::calloc(1, bytes) : nullptr);
+  if (!block) return;
+  texts_ = reinterpret_cast<char16_t**>(block);
+  binaries_ = reinterpret_cast<std::uint8_t**>(texts_ + texts);
+  binarySizes_ = reinterpret_cast<std::uint64_t*>(binaries_ + binaries);
+  numbers_ = reinterpret_cast<std::uint32_t*>(binarySizes_ + binaries);
+  textCount_ = texts;
+  binaryCount_ = binaries;
+  numberCount_ = numbers;
 }
 
 void CExportConfig::Init(std::size_t texts, std::size_t numbers, std::size_t binaries) {
