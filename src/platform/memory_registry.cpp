@@ -25,7 +25,12 @@ struct NameOrder {
     for (std::size_t i = 0; i < n; ++i) {
       char16_t x = a[i], y = b[i];
       if (x == y) continue;
-      x = FoldLower(x), y = FoldLower(y);
+      if (x < 0x80 && y < 0x80) {  // the common case, without the general folding
+        x = (x >= u'A' && x <= u'Z') ? char16_t(x + 0x20) : x;
+        y = (y >= u'A' && y <= u'Z') ? char16_t(y + 0x20) : y;
+      } else {
+        x = FoldLower(x), y = FoldLower(y);
+      }
       if (x != y) return x < y;
     }
     return a.size() < b.size();
