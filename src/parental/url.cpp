@@ -42,33 +42,26 @@ int EscapedByte(char first, char second) {
   return -1;
 }
 
-}  // namespace
+// Where the parts of a URL stand in its text; host and path still raw (not lowered,
+// not decoded), so that callers build only the strings they need.
+struct UrlParts {
+  bool hasScheme = false;   // one written, even an empty one
+  std::string_view scheme;
+  std::string_view userInfo;
+  std::string_view host;
+  std::uint32_t port = 80;
+  std::string_view path;    // empty: the text ends with the host
+  std::string_view rest;
+};
 
-std::string PercentDecode(std::string_view text) {
-  if (text.size() < 3) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i + 2 < text.size()) {
-    const int byte = text[i] == '%' ? EscapedByte(text[i + 1], text[i + 2]) : -1;
-    if (byte > 0) {
-      out.push_back(char(byte));
-      i += 3;
-    } else {
-      out.push_back(text[i++]);
-    }
-  }
-  out.append(text.substr(i));
-  return out;
-}
-
-ParsedUrl ParseUrl(std::string_view text) {
-  ParsedUrl url{"http", {}, {}, 80, {}, {}};
+UrlParts SplitUrl(std::string_view text) {
+  UrlParts parts;
   std::size_t authority = 0;
   const std::size_t scheme = text.find("://");
   if (scheme != npos && scheme < text.find('/') && scheme < text.find('\\')) {
-    url.scheme = Lower(text.substr(0, scheme));
-    url.port = SchemePort(url.scheme);
+    parts.hasScheme = true;
+    parts.scheme = text.substr(0, scheme);
+    parts.port = SchemePort(Lower(parts.scheme));
     authority = scheme + 3;
   }
   std::size_t authorityEnd = text.find_first_of("/\\", authority);
@@ -77,7 +70,7 @@ ParsedUrl ParseUrl(std::string_view text) {
   std::size_t hostStart = authority;
   const std::size_t at = text.substr(authority, authorityEnd - authority).find('@');
   if (at != npos) {
-    url.userInfo = std::string(text.substr(authority, at));
+    parts.userInfo = text.substr(authority, at);
     hostStart = authority + at + 1;
   }
   std::size_t hostEnd = authorityEnd;
@@ -86,31 +79,77 @@ ParsedUrl ParseUrl(std::string_view text) {
     hostEnd = hostStart + colon;
     std::size_t used = 0;
     const std::uint32_t port = ReadUnsigned(text.substr(hostEnd + 1, authorityEnd - hostEnd - 1), 10, &used);
-    if (used) url.port = port;
+    if (used) parts.port = port;
   }
-  url.host = PercentDecode(Lower(text.substr(hostStart, hostEnd - hostStart)));
+  parts.host = text.substr(hostStart, hostEnd - hostStart);
 
-  if (authorityEnd == text.size()) {
-    url.path = "/";
-  } else {
+  if (authorityEnd < text.size()) {
     std::size_t path = authorityEnd;
     while (path + 1 < text.size() && IsSeparator(text[path + 1])) ++path;
     std::size_t restStart = text.find('?', path);
     if (restStart == npos) restStart = text.find('#', path);
     if (restStart == npos) restStart = text.size();
-    url.path = PercentDecode(text.substr(path, restStart - path));
-    url.rest = std::string(text.substr(restStart));
+    parts.path = text.substr(path, restStart - path);
+    parts.rest = text.substr(restStart);
   }
-  while (!url.host.empty() && url.host.back() == '.') url.host.pop_back();
+  return parts;
+}
+
+// Appends text with its escapes decoded; with `lower`, letters written as such (not as
+// escapes) are lowered first.
+void AppendDecoded(std::string& out, std::string_view text, bool lower) {
+  auto raw = [lower](char c) { return lower && c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  std::size_t i = 0;
+  while (i + 2 < text.size()) {
+    const int byte = text[i] == '%' ? EscapedByte(raw(text[i + 1]), raw(text[i + 2])) : -1;
+    if (byte > 0) {
+      out.push_back(char(byte));
+      i += 3;
+    } else {
+      out.push_back(raw(text[i++]));
+    }
+  }
+  for (; i < text.size(); ++i) out.push_back(raw(text[i]));
+}
+
+// The decoded host without trailing dots, appended to out.
+void AppendHost(std::string& out, std::string_view host) {
+  const std::size_t start = out.size();
+  AppendDecoded(out, host, true);
+  while (out.size() > start && out.back() == '.') out.pop_back();
+}
+
+}  // namespace
+
+std::string PercentDecode(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendDecoded(out, text, false);
+  return out;
+}
+
+ParsedUrl ParseUrl(std::string_view text) {
+  const UrlParts parts = SplitUrl(text);
+  ParsedUrl url{parts.hasScheme ? Lower(parts.scheme) : "http", std::string(parts.userInfo), {},
+                parts.port, {}, std::string(parts.rest)};
+  AppendHost(url.host, parts.host);
+  url.path = parts.path.empty() ? "/" : PercentDecode(parts.path);
   return url;
 }
 
 std::string NormaliseUrl(std::string_view text) {
-  const ParsedUrl url = ParseUrl(text);
-  std::string out = url.host;
+  const UrlParts parts = SplitUrl(text);
+  std::string out;
+  out.reserve(text.size() + 6);
+  AppendHost(out, parts.host);
   if (out.compare(0, 4, "www.") == 0 && out.find('.', 5) != npos) out.erase(0, 4);
-  if (url.port != 80 && url.port != 443 && url.port <= 65535) out += ":" + std::to_string(url.port);
-  return out + url.path;
+  if (parts.port != 80 && parts.port != 443 && parts.port <= 65535) out += ":" + std::to_string(parts.port);
+  if (parts.path.empty()) {
+    out += '/';
+  } else {
+    AppendDecoded(out, parts.path, false);
+  }
+  return out;
 }
 
 }  // namespace parental::corvui

@@ -36,6 +36,8 @@ TEST(NormaliseUrl, KeepsHostUnusualPortAndPath) {
   };
   for (const auto& [url, normalised] : examples) EXPECT_EQ(NormaliseUrl(url), normalised) << url;
   EXPECT_EQ(ParseUrl("HTTPS://me:pw@Host.example:81/p?q#f").userInfo, "me:pw");
+  EXPECT_EQ(ParseUrl(":///").scheme, "") << "an empty scheme is still a scheme";
+  EXPECT_EQ(ParseUrl(":///").port, 0u);
 }
 
 class ExceptionsTest : public ::testing::Test {
