@@ -41,6 +41,9 @@ class Output {
       }
       w_.position += n;
       w_.count += n;
+    } else if (!w_.buffer && !w_.growable) {  // counting: nothing to store
+      w_.count += n;
+      w_.overflow = true;
     } else {
       PutSlow(bytes, n);
     }
