@@ -1,7 +1,6 @@
 #include "parental/role_exceptions.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "parental/url.h"
@@ -47,20 +46,28 @@ void ReadExceptions(shared::CExportConfigExceptionList& list, core::CRole& role)
 }
 
 void WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList& list) {
-  std::map<std::u16string, CExportConfigException*> stored;
+  // The stored items by identifier (compared exactly; the first of equal ones counts),
+  // sorted so that each exception finds its item by a binary search.
+  using Stored = std::pair<std::u16string_view, CExportConfigException*>;
+  std::vector<Stored> stored;
+  stored.reserve(list.Items().GetCount());
   for (CExportConfigException& item : list.Items())
-    if (const char16_t* id = item.GetIdentifier()) stored.emplace(id, &item);
+    if (const char16_t* id = item.GetIdentifier()) stored.emplace_back(id, &item);
+  auto byId = [](const Stored& a, const Stored& b) { return a.first < b.first; };
+  auto sameId = [](const Stored& a, const Stored& b) { return a.first == b.first; };
+  std::stable_sort(stored.begin(), stored.end(), byId);
+  stored.erase(std::unique(stored.begin(), stored.end(), sameId), stored.end());
 
   // New items are added after the walk: adding moves the items that `stored` points to.
   std::vector<CExportConfigException> added;
   std::uint32_t priority = 0;
   for (const core::RoleException& e : role.Exceptions()) {
     ++priority;
-    auto found = stored.find(e.id);
-    if (found != stored.end()) {
+    auto found = std::lower_bound(stored.begin(), stored.end(), Stored{e.id, nullptr}, byId);
+    if (found != stored.end() && found->first == e.id && found->second) {
       SetItemValues(*found->second, e, priority);
       found->second->SetDeleted(false);
-      stored.erase(found);
+      found->second = nullptr;  // taken
       continue;
     }
     CExportConfigException& item = added.emplace_back();
@@ -68,7 +75,8 @@ void WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList
     SetItemValues(item, e, priority);
     item.SetModified(true);
   }
-  for (auto& [id, item] : stored) item->SetDeleted(true);
+  for (auto& [id, item] : stored)
+    if (item) item->SetDeleted(true);
   for (CExportConfigException& item : added) list.Add(item);
 }
 
