@@ -31,6 +31,16 @@ bool ReadValue(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_v
   return attr && xml::DecodeValue(doc, attr, value);
 }
 
+// ReadValue for the getters that report a size: a missing value or one of another type
+// leaves the size 0.
+bool ReadSizedValue(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
+                    std::uint32_t type, std::u16string* value, std::size_t* size) {
+  if (!size) return false;
+  if (ReadValue(doc, parent, name, type, value)) return true;
+  *size = 0;
+  return false;
+}
+
 std::u16string_view TextOf(const void* data, std::size_t size) {
   const auto* text = static_cast<const char16_t*>(data);
   return {text, parental::common::BoundedLength(text, size / sizeof(char16_t))};
@@ -116,12 +126,8 @@ bool GetDword(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_vi
 
 bool GetString(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
                char16_t* buffer, std::size_t* size) {
-  if (!size) return false;
   std::u16string text;
-  if (!ReadValue(doc, parent, name, kTypeString, &text)) {
-    *size = 0;
-    return false;
-  }
+  if (!ReadSizedValue(doc, parent, name, kTypeString, &text, size)) return false;
   if (!buffer) {
     *size = text.size() + 1;
     return true;
@@ -137,13 +143,8 @@ bool GetString(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_v
 
 bool GetBinary(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
                void* buffer, std::size_t* size) {
-  if (!size) return false;
   std::u16string text;
-  if (!ReadValue(doc, parent, name, kTypeBinary, &text)) {
-    *size = 0;
-    return false;
-  }
-  return Base64Decode(text, buffer, size);
+  return ReadSizedValue(doc, parent, name, kTypeBinary, &text, size) && Base64Decode(text, buffer, size);
 }
 
 bool GetPass(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,

@@ -11,7 +11,6 @@
 
 namespace {
 
-const wchar_t kMirror[] = L"Software\\Corvid";
 
 HostRun RunHost(const std::wstring& arguments) { return ::RunHost(HOST_EXE, arguments); }
 
@@ -23,11 +22,7 @@ std::wstring ReadString(const wchar_t* key, const wchar_t* value) {
   return text;
 }
 
-class EndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
-};
+using EndToEnd = MirrorTest;
 
 TEST_F(EndToEnd, ThePlugInLivesAndIsReleased) {
   HostRun run = RunHost(L"--trace");

@@ -19,7 +19,6 @@ using namespace parental::corvui;
 using parental::common::FormatDecimal;
 using parental::common::ToUtf8;
 
-const wchar_t kMirror[] = L"Software\\Corvid";
 
 std::string Value(const char* name, const char* type, const std::string& value) {
   return "<NODE NAME=\"" + std::string(name) + "\" VALUE=\"" + value + "\" TYPE=\"" + type + "\" />";
@@ -63,11 +62,7 @@ std::vector<const host::XmlElement*> Profiles(const std::string& text) {
   return profiles;
 }
 
-class ModelEndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
-  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
-};
+using ModelEndToEnd = MirrorTest;
 
 TEST_F(ModelEndToEnd, SeededMirrorChangedThroughTheModelAndReloadedOnTheNotice) {
   const std::wstring seed = WriteTemp(L"parental-seed.xml", SeedRoles());

@@ -1,5 +1,6 @@
 #pragma once
 // Runs parental-host.exe as a user runs it and collects what it prints (Windows only).
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <fstream>
@@ -50,3 +51,13 @@ inline std::wstring WriteTemp(const wchar_t* name, const std::string& text) {
   std::ofstream(path.c_str(), std::ios::binary) << text;
   return path;
 }
+
+// The registry mirror the host keeps, below the local machine's root.
+inline constexpr wchar_t kMirror[] = L"Software\\Corvid";
+
+// Tests that start and end with no registry mirror.
+class MirrorTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
+  void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMirror); }
+};
