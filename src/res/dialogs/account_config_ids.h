@@ -1,0 +1,40 @@
+// Resource and control ids of the account configuration dialog (500), its two tabs (501,
+// 502) and the scrollable grid dialog inside the first tab (2010).
+#pragma once
+
+#define IDD_ACCOUNT_CONFIG 500
+#define IDD_ACCOUNT_CONFIG_CATEGORIES 501
+#define IDD_ACCOUNT_CONFIG_EXCEPTIONS 502
+#define IDD_CATEGORY_GRID 2010
+
+// Dialog 500.
+#define IDC_CONFIG_TABS 505
+#define IDC_CONFIG_UNDO 504
+#define IDC_CONFIG_QUICK_LABEL 2013
+#define IDC_CONFIG_QUICK_SELECTION 2014
+#define IDC_CONFIG_COPY 2004
+
+// Dialog 501.
+#define IDC_CATEGORIES_CAPTION 2047
+#define IDC_CATEGORIES_HELP_CAPTION 2046
+#define IDC_CATEGORIES_HELP_TEXT 2048
+
+// Dialog 502.
+#define IDC_EXCEPTIONS_CAPTION 509
+#define IDC_EXCEPTIONS_LIST 2003
+#define IDC_EXCEPTIONS_UP 2005
+#define IDC_EXCEPTIONS_DOWN 2008
+#define IDC_EXCEPTIONS_TOP 2006
+#define IDC_EXCEPTIONS_BOTTOM 2007
+#define IDC_EXCEPTIONS_URL 2035
+#define IDC_EXCEPTIONS_STATE 2014
+#define IDC_EXCEPTIONS_ADD 2004
+
+// Images of the exceptions list and the move buttons.
+#define IDB_EXCEPTION_ALLOWED 2020
+#define IDB_EXCEPTION_BLOCKED 2021
+#define IDB_EXCEPTION_REMOVE 2022
+#define IDI_MOVE_UP 2024
+#define IDI_MOVE_DOWN 2025
+#define IDI_MOVE_BOTTOM 2026
+#define IDI_MOVE_TOP 2027
