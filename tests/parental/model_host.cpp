@@ -22,6 +22,11 @@ ModelHost* g_host = nullptr;
 // Texts by string id, as the reference host serves them: too small a buffer gets status
 // 7009 and the capacity needed.
 std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
+  if (code == kRequestConfirmAccess && g_host) {
+    ++g_host->accessRequests;
+    static_cast<ConfirmAccessRecord*>(arg)->result = g_host->grantAccess;
+    return kDone;
+  }
   if (code != kRequestText || !g_host) return kFailed;
   auto* record = static_cast<TextRequestRecord*>(arg);
   g_host->textCapacities.push_back(record->capacity);
@@ -84,9 +89,20 @@ ModelHost::ModelHost(parental::platform::IRegistryStore* mirror) : mirror_(mirro
 }
 
 ModelHost::~ModelHost() {
+  Process().names.Clear();
   Process().mainRequest = nullptr;
   g_host = nullptr;
   delete simulator_;
+}
+
+void ModelHost::LoadNames() {
+  std::vector<NameTableEntry> entries(data.names.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    parental::common::CopyText(entries[i].first, kNameCapacity, data.names[i].first);
+    parental::common::CopyText(entries[i].second, kNameCapacity, data.names[i].second);
+  }
+  const NameTableHeader table{entries.size(), AddressOf(entries.data())};
+  Process().names.Load(&table);
 }
 
 bool ModelHost::ParseXml(const std::string& text, host::XmlElement& root) {

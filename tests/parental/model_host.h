@@ -27,6 +27,8 @@ class ModelHost {
   static bool ParseXml(const std::string& text, host::XmlElement& root);
   // Sends the queued change notices to object, as the host does after a request returns.
   void DeliverNotices(CIOCtlProcTemplate* object);
+  // Gives the process the data's table of symbolic names, as the host's answer would.
+  void LoadNames();
 
   EnginePlug engine;
   parental::platform::MemoryRegistry registry;
@@ -35,6 +37,8 @@ class ModelHost {
   std::vector<std::uint32_t> submittedSections;
   std::vector<std::string> submittedTexts;
   bool refuseSubmissions = false;
+  bool grantAccess = true;  // the answer to access confirmations
+  int accessRequests = 0;
 
  private:
   std::int32_t Submission(std::uint32_t section, void* arg);

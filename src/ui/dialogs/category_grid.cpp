@@ -4,6 +4,7 @@
 #include <set>
 
 #include "common/text.h"
+#include "ui/dialogs/display_names.h"
 
 namespace parental::corvui {
 namespace {
@@ -102,6 +103,22 @@ std::vector<GridCategory> ArrangeCategories(const std::vector<CategoryInfo>& cat
   std::stable_sort(grid.begin(), grid.end(),
                    [](const GridCategory& a, const GridCategory& b) { return a.group > b.group; });
   return grid;
+}
+
+GridContent LoadGridContent(const CConfigManagerRole& roles, const CConfigManagerCategory& categories) {
+  GridContent content;
+  std::vector<const core::CRole*> groups;
+  const CConfigManagerRole::RoleList groupRoles = roles.GetPredefinedRoles(1);
+  if (groupRoles)
+    for (const auto& [key, cell] : *groupRoles)
+      if (cell.role) groups.push_back(cell.role.get());
+  std::stable_sort(groups.begin(), groups.end(), [](const core::CRole* a, const core::CRole* b) {
+    return CConfigManagerRole::CompareRoles(*a, *b) < 0;
+  });
+  for (const core::CRole* group : groups) content.groupNames.push_back(RoleDisplayName(group->Name()));
+  const CategoryList list = categories.GetCategories();
+  if (list) content.categories = ArrangeCategories(*list, groups);
+  return content;
 }
 
 GridMarkup BuildCategoryGrid(const std::vector<GridCategory>& categories,

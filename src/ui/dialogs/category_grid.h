@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "parental/category_manager.h"
-#include "parental/role.h"
+#include "parental/role_manager.h"
 
 namespace parental::corvui {
 
@@ -23,6 +23,14 @@ struct GridCategory {
 // keeping the engine's order within a group.
 std::vector<GridCategory> ArrangeCategories(const std::vector<CategoryInfo>& categories,
                                             const std::vector<const core::CRole*>& groups);
+
+// The grid's categories and the names of its groups, from the engine's second set of
+// template roles (ordered as CompareRoles orders them) and its category list.
+struct GridContent {
+  std::vector<GridCategory> categories;
+  std::vector<std::u16string> groupNames;
+};
+GridContent LoadGridContent(const CConfigManagerRole& roles, const CConfigManagerCategory& categories);
 
 struct GridMarkup {
   std::u16string text;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "common/text.h"
+#include "dialog_model.h"
 #include "markup/button.h"
 #include "markup/document.h"
 #include "markup/fixed_context.h"
@@ -175,6 +176,26 @@ TEST(CategoryGrid, FortySixCategoriesInSixGroupsShowEachCheckBoxOnceInsideTheGri
     EXPECT_EQ(lefts.size(), static_cast<std::size_t>(grid.columns)) << "one check box a line, at width " << width;
     EXPECT_EQ(layout.size.cy, 18 * kGridLineHeight + 10) << "the table's margins above and below";
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CategoryGrid, TheEngineGroupsAndCategoriesMakeTheGrid) {
+  DialogModel model;
+  model.host.LoadNames();
+  CConfigManagerCategory categories(&model.host.engine);
+  const GridContent content = LoadGridContent(model.roles, categories);
+  EXPECT_EQ(content.groupNames, (std::vector<std::u16string>{u"Adult content", u"Communication", u"Dangerous content",
+                                                              u"Entertainment", u"Information", u"Money and shopping"}));
+  ASSERT_EQ(content.categories.size(), 46u);
+  EXPECT_EQ(content.categories.front().group, 5);
+  EXPECT_EQ(content.categories.front().id, 24);
+  EXPECT_EQ(content.categories.back().group, 0);
+  const GridMarkup grid = BuildCategoryGrid(content.categories, content.groupNames, 0);
+  EXPECT_EQ(Columns(grid.text).size(), 3u);
+  EXPECT_EQ(Columns(grid.text)[0][0], "H:Money and shopping");
 }
 
 }  // namespace
