@@ -1,0 +1,94 @@
+#include "dialog_driver.h"
+
+#include "common/text.h"
+#include "win/screenshot.h"
+
+namespace dialogtest {
+namespace {
+
+CWnd* g_dialog = nullptr;
+std::function<void()> g_script;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!g_dialog || !g_dialog->GetSafeHwnd() || !g_dialog->IsWindowVisible() || !g_script) return;
+  KillTimer(nullptr, timer);
+  const std::function<void()> script = std::move(g_script);
+  g_script = nullptr;
+  SetForegroundWindow(g_dialog->GetSafeHwnd());
+  wintest::Pump(30);
+  script();
+  // An ended dialog is hidden at once and destroyed when its loop ends.
+  if (g_dialog->GetSafeHwnd() && IsWindowVisible(g_dialog->GetSafeHwnd())) ::EndDialog(g_dialog->GetSafeHwnd(), kLeftOpen);
+}
+
+}  // namespace
+
+INT_PTR RunModal(CWnd& dialog, const std::function<INT_PTR()>& show, const std::function<void()>& script) {
+  g_dialog = &dialog;
+  g_script = script;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &RunScript);
+  const INT_PTR result = show();
+  KillTimer(nullptr, timer);
+  g_dialog = nullptr;
+  g_script = nullptr;
+  return result;
+}
+
+void PumpDialog(HWND dialog, DWORD milliseconds) {
+  wintest::RunHostLoop(dialog, [] { return false; }, milliseconds);
+}
+
+void Press(HWND dialog, WORD key, bool shift) {
+  wintest::PressKey(key, shift);
+  PumpDialog(dialog);
+}
+
+RECT ClientRectOf(HWND parent, HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+POINT CentreOf(HWND child) {
+  const RECT rect = ClientRectOf(GetParent(child), child);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void Click(HWND dialog, int id) {
+  HWND button = GetDlgItem(dialog, id);
+  wintest::ClickAt(GetParent(button), CentreOf(button));
+  wintest::Pump(60);
+}
+
+void Screenshot(HWND dialog, const char* name) {
+  wintest::Pump(100);
+  EXPECT_TRUE(SaveWindowScreenshot(dialog, wintest::OutputPath((std::string(name) + ".png").c_str()))) << name;
+}
+
+void Grow(HWND window, int dx, int dy) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  SetWindowPos(window, nullptr, 0, 0, rect.right - rect.left + dx, rect.bottom - rect.top + dy,
+               SWP_NOMOVE | SWP_NOZORDER);
+  wintest::Pump(60);
+}
+
+ConfigFixture::ConfigFixture() {
+  static wintest::TestApp app(L"no-language-library.dll");
+  model.host.LoadNames();
+  config = std::make_unique<parental::corvui::CParentalConfig>(&model.host.engine, true, model.host.registry,
+                                                               model.service);
+  config->Load(config->GetVariables());
+  owner = wintest::CreateFrame(300, 200, L"Dialog owner");
+}
+
+ConfigFixture::~ConfigFixture() = default;
+
+std::string ConfigFixture::ReloadedModel() {
+  parental::corvui::CParentalConfig fresh(&model.host.engine, true, model.host.registry, model.service);
+  fresh.Load(fresh.GetVariables());
+  return DescribeModel(fresh);
+}
+
+}  // namespace dialogtest
