@@ -57,8 +57,33 @@ BOOL CTabConfigException::OnInitDialog() {
 
 void CTabConfigException::SetEntries(const std::vector<ExceptionEntry>& entries) {
   edit_.Entries() = entries;
-  list_.DeleteAllItems();
-  for (const ExceptionEntry& entry : entries) list_.AddItem(entry.url, images_.Mark(entry.allowed));
+  listStale_ = true;
+  if (IsWindowVisible()) ShowEntries();
+}
+
+// The list follows the edit in place: adding an entry to an owner-drawn list measures it,
+// which is slow, so entries are only added or deleted where the counts differ.
+void CTabConfigException::ShowEntries() {
+  listStale_ = false;
+  const std::vector<ExceptionEntry>& entries = edit_.Entries();
+  const int count = static_cast<int>(entries.size());
+  while (list_.ItemCount() > count) list_.DeleteItem(list_.ItemCount() - 1);
+  for (int i = 0; i < count; ++i) {
+    HBITMAP mark = images_.Mark(entries[i].allowed);
+    CExtItem* item = list_.GetItem(i);
+    if (!item) {
+      list_.AddItem(entries[i].url, mark);
+    } else if (item->text != entries[i].url || item->image != mark) {
+      item->text = entries[i].url;
+      item->image = mark;
+      list_.RedrawItem(i);
+    }
+  }
+}
+
+void CTabConfigException::OnShowWindow(bool show, UINT status) {
+  CDialog::OnShowWindow(show, status);
+  if (show && listStale_) ShowEntries();
 }
 
 bool CTabConfigException::OnCommand(int id, int code, HWND from) {

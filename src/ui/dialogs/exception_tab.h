@@ -20,7 +20,7 @@ class CTabConfigException : public CDialog {
   explicit CTabConfigException(platform::IAnsiCodePage& codePage);
   ~CTabConfigException() override;
 
-  // The list as it is now, and a new list.
+  // The list as it is now, and a new list (shown in the list box once the tab is visible).
   const std::vector<ExceptionEntry>& Entries() const { return edit_.Entries(); }
   void SetEntries(const std::vector<ExceptionEntry>& entries);
   CListBoxAdv& List() { return list_; }
@@ -29,12 +29,14 @@ class CTabConfigException : public CDialog {
   BOOL OnInitDialog() override;
   bool OnCommand(int id, int code, HWND from) override;
   void OnSize(UINT type, int width, int height) override;
+  void OnShowWindow(bool show, UINT status) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Enter and Escape belong to the dialog that holds the tab.
   void OnOK() override {}
   void OnCancel() override {}
 
  private:
+  void ShowEntries();
   void Add();
   void Move(int id);
   void Toggle();
@@ -46,6 +48,7 @@ class CTabConfigException : public CDialog {
   CEdit url_;
   CComboBox state_;
   CResizer resizer_;
+  bool listStale_ = false;  // the list box does not show the edit's entries yet
 };
 
 }  // namespace parental::corvui
