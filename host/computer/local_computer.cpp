@@ -104,4 +104,17 @@ std::uint32_t LocalComputer::GroupNamed(const wchar_t* name) {
   return 0;
 }
 
+bool AccountDatabaseIsSimulated() {
+  HMODULE netapi = LoadLibraryW(L"netapi32.dll");
+  if (!netapi) return false;
+  HMODULE owner = nullptr;
+  const FARPROC forwarded = GetProcAddress(netapi, "NetWkstaGetInfo");
+  const bool simulated = forwarded && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                                             GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                                         reinterpret_cast<LPCWSTR>(forwarded), &owner) &&
+                         owner != netapi;
+  FreeLibrary(netapi);
+  return simulated;
+}
+
 }  // namespace host

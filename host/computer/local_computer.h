@@ -40,4 +40,8 @@ class LocalComputer {
   std::vector<ComputerAccount> accounts_;
 };
 
+// Whether the process's netapi32.dll is the account-database stand-in (which forwards the
+// functions it does not answer to Wine's library) rather than Wine's own.
+bool AccountDatabaseIsSimulated();
+
 }  // namespace host
