@@ -16,11 +16,7 @@ using parental::common::AsWide;
 std::wstring DataFile(HMODULE module) {
   wchar_t path[MAX_PATH];
   DWORD length = GetEnvironmentVariableW(kComputerDataVariable, path, MAX_PATH);
-  if (length > 0 && length < MAX_PATH) return path;
-  length = GetModuleFileNameW(module, path, MAX_PATH);
-  std::wstring file(path, length < MAX_PATH ? length : 0);
-  file.resize(file.find_last_of(L'\\') + 1);
-  return file + L"computer-data.txt";
+  return length > 0 && length < MAX_PATH ? path : BesideModule(module, L"computer-data.txt");
 }
 
 std::wstring UserName() {
@@ -102,6 +98,21 @@ std::uint32_t LocalComputer::GroupNamed(const wchar_t* name) {
       return bit;
   }
   return 0;
+}
+
+std::wstring BesideModule(HMODULE module, const wchar_t* name) {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+  std::wstring file(path, length < MAX_PATH ? length : 0);
+  file.resize(file.find_last_of(L'\\') + 1);
+  return file + name;
+}
+
+HMODULE OwnModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&OwnModule), &module);
+  return module;
 }
 
 bool AccountDatabaseIsSimulated() {

@@ -40,6 +40,11 @@ class LocalComputer {
   std::vector<ComputerAccount> accounts_;
 };
 
+// The library this code is linked into: each stand-in finds its data file beside itself.
+HMODULE OwnModule();
+// The path of the file `name` in the folder of `module`.
+std::wstring BesideModule(HMODULE module, const wchar_t* name);
+
 // Whether the process's netapi32.dll is the account-database stand-in (which forwards the
 // functions it does not answer to Wine's library) rather than Wine's own.
 bool AccountDatabaseIsSimulated();

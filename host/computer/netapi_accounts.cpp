@@ -19,16 +19,8 @@ namespace {
 using host::ComputerAccount;
 using host::LocalComputer;
 
-HMODULE self = nullptr;
-
 FARPROC WineFunction(const char* name) {
-  static HMODULE wine = [] {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(self, path, MAX_PATH);
-    std::wstring file(path, length < MAX_PATH ? length : 0);
-    file.resize(file.find_last_of(L'\\') + 1);
-    return LoadLibraryW((file + L"wine-netapi32.dll").c_str());
-  }();
+  static HMODULE wine = LoadLibraryW(host::BesideModule(host::OwnModule(), L"wine-netapi32.dll").c_str());
   return wine ? GetProcAddress(wine, name) : nullptr;
 }
 
@@ -141,19 +133,11 @@ NET_API_STATUS UserInfo(const ComputerAccount& account, DWORD level, LPBYTE* buf
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    self = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
-}
-
 NET_API_STATUS WINAPI NetLocalGroupGetMembers(LPCWSTR server, LPCWSTR group, DWORD level, LPBYTE* buffer,
                                               DWORD preferred, LPDWORD read, LPDWORD total, PDWORD_PTR resume) {
   LocalComputer computer;
   const std::uint32_t bit = IsLocal(server) ? LocalComputer::GroupNamed(group) : 0;
-  if (!bit || !computer.Load(self))
+  if (!bit || !computer.Load(host::OwnModule()))
     return Forward<decltype(NetLocalGroupGetMembers)>("NetLocalGroupGetMembers", server, group, level, buffer,
                                                       preferred, read, total, resume);
   if (!buffer || !read || !total) return ERROR_INVALID_PARAMETER;
@@ -163,7 +147,7 @@ NET_API_STATUS WINAPI NetLocalGroupGetMembers(LPCWSTR server, LPCWSTR group, DWO
 
 NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR server, LPCWSTR user, DWORD level, LPBYTE* buffer) {
   LocalComputer computer;
-  if (!IsLocal(server) || !computer.Load(self))
+  if (!IsLocal(server) || !computer.Load(host::OwnModule()))
     return Forward<decltype(NetUserGetInfo)>("NetUserGetInfo", server, user, level, buffer);
   if (!buffer) return ERROR_INVALID_PARAMETER;
   const ComputerAccount* account = computer.Find(user);

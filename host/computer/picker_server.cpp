@@ -9,11 +9,10 @@
 #include <string>
 
 #include "computer/com_object.h"
+#include "computer/local_computer.h"
 #include "computer/object_picker.h"
 
 namespace {
-
-HINSTANCE self = nullptr;
 
 std::wstring ClassKey() {
   wchar_t clsid[40];
@@ -30,19 +29,11 @@ bool SetText(HKEY root, const std::wstring& key, const wchar_t* name, const std:
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    self = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
-}
-
 HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!IsEqualCLSID(clsid, CLSID_DsObjectPicker)) return CLASS_E_CLASSNOTAVAILABLE;
-  IClassFactory* factory = host::MakeObjectPickerFactory(self);
+  IClassFactory* factory = host::MakeObjectPickerFactory(host::OwnModule());
   const HRESULT result = factory->QueryInterface(iid, out);
   factory->Release();
   return result;
@@ -52,7 +43,7 @@ HRESULT WINAPI DllCanUnloadNow() { return host::liveObjects == 0 ? S_OK : S_FALS
 
 HRESULT WINAPI DllRegisterServer() {
   wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(self, path, MAX_PATH);
+  const DWORD length = GetModuleFileNameW(host::OwnModule(), path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return SELFREG_E_CLASS;
   const std::wstring server = ClassKey() + L"\\InprocServer32";
   const bool done = SetText(HKEY_CLASSES_ROOT, ClassKey(), nullptr, L"Object picker of the simulated computer") &&
