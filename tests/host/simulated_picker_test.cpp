@@ -70,11 +70,23 @@ TEST_F(SimulatedPicker, AScriptedPickGivesTheAccountsSidAndName) {
       << "a scope without users lists none";
 }
 
-// Photographs the picker's dialog, then chooses "Guest" in its list and presses OK.
+std::wstring dialogTitle;
+
+// Once the picker's dialog shows on this thread: notes its title, photographs it, chooses
+// "Guest" in its list and presses OK.
 void CALLBACK ChooseGuest(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = FindWindowW(L"#32770", L"Select Users");
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
+    wchar_t name[16];
+    if (!IsWindowVisible(window) || !GetClassNameW(window, name, 16) || std::wstring(name) != L"#32770") return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }, LPARAM(&dialog));
   if (!dialog) return;
   KillTimer(nullptr, timer);
+  wchar_t title[64] = L"";
+  GetWindowTextW(dialog, title, 64);
+  dialogTitle = title;
   RECT r;
   GetWindowRect(dialog, &r);
   const int width = r.right - r.left, height = r.bottom - r.top;
@@ -105,8 +117,11 @@ void CALLBACK ChooseGuest(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(SimulatedPicker, WithoutAScriptTheUserChoosesInTheDialog) {
-  SetTimer(nullptr, 0, 200, ChooseGuest);
-  ASSERT_TRUE(accounts_.PickAccount(kLocalUsers, nullptr, &picked_));
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, ChooseGuest);
+  const bool picked = accounts_.PickAccount(kLocalUsers, nullptr, &picked_);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(dialogTitle, L"Select Users");
+  ASSERT_TRUE(picked);
   EXPECT_EQ(picked_.name, u"Guest");
 }
 
