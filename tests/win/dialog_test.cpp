@@ -58,7 +58,7 @@ struct Dialogs : ::testing::Test {
 
 TEST_F(Dialogs, TemplatesComeFromTheLanguageLibraryFirst) {
   ASSERT_NE(app.LanguageModule(), nullptr);
-  CDialog replaced(102), own(103), missing(104);
+  CDialog replaced(102), own(103), missing(199);
   ASSERT_TRUE(replaced.Create(frame));
   EXPECT_EQ(TitleOf(replaced), u"Sprache");
   ASSERT_TRUE(own.Create(frame));
