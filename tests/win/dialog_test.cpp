@@ -82,6 +82,24 @@ TEST_F(Dialogs, TheTemplateCallbackChangesTheCopyTheDialogIsMadeFrom) {
   EXPECT_NE(dialog.GetDlgItem(1004), nullptr);  // the controls follow the new font
 }
 
+// A template of the older form without a font gets one; its controls follow unchanged.
+TEST_F(Dialogs, AFontGivenToATemplateWithoutOne) {
+  CDialog dialog(103);
+  ASSERT_TRUE(dialog.Create(frame, [](CDialogTemplate& dialogTemplate) {
+    EXPECT_FALSE(dialogTemplate.IsExtended());
+    EXPECT_EQ(dialogTemplate.FontFace(), u"");
+    EXPECT_TRUE(dialogTemplate.SetFont(u"Tahoma", 8));
+    EXPECT_EQ(dialogTemplate.FontFace(), u"Tahoma");
+    EXPECT_EQ(dialogTemplate.FontSize(), 8);
+  }));
+  LOGFONTW font{};
+  GetObjectW(dialog.GetFont(), sizeof(font), &font);
+  EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+  EXPECT_EQ(TitleOf(dialog), u"Own only");
+  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1301)), u"label");
+  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1302)), u"Go");
+}
+
 TEST_F(Dialogs, DataExchangeBothWays) {
   ExchangeDialog dialog;
   ASSERT_TRUE(dialog.Create(frame));
