@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "markup/button.h"
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 #include "ui/dialogs/account_config_dlg.h"
 #include "ui/dialogs/category_grid.h"
 #include "ui/dialogs/grid_scroll.h"
