@@ -4,6 +4,7 @@
 # reach fails the build (cmake/CheckLayers.cmake). Folders that do not exist yet keep
 # their place, so the user-interface layers are checked from their first file.
 parental_layer(common)
+parental_layer(res)                                 # resource ids, shared with the resource scripts
 parental_layer(platform       USES common)
 parental_layer(store          USES platform)
 parental_layer(profiles       USES store)           # configuration addressing
@@ -15,5 +16,5 @@ parental_layer(parental       USES frame/templates) # the configuration model
 parental_layer(markup         USES common)          # the mark-up engine stands beside the rest
 parental_layer(markup/win     USES markup)
 parental_layer(win            USES frame/app markup/win)
-parental_layer(ui             USES win parental)
+parental_layer(ui             USES win parental res)
 parental_layer(frame/plugin   USES ui frame/app)    # the plug-in object and the entry points
