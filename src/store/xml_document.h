@@ -26,8 +26,7 @@ enum XmlValueType : std::uint32_t {
 // How ResolvePath treats each segment.
 enum XmlPathMode : int {
   kPathNone = 0,         // resolves nothing
-  kPathAppend = 1,       // always appends a new element
-  kPathAppendToo = 2,    // the same as kPathAppend
+  kPathAppend = 1,       // always appends a new element (mode 2 is taken as this mode too)
   kPathFind = 3,         // finds the first match
   kPathFindOrCreate = 4  // finds the first match, else appends one
 };

@@ -30,7 +30,7 @@ TEST(XmlPath, FindOrCreateBuildsOnceAndFindsAgainByFilters) {
   EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"SECTION;ID=1000103", kPathFind), nullptr);
   // Append modes always add a sibling, with one attribute per filter in the order given.
   _XML_NODE* a = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppend);
-  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppendToo);
+  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", XmlPathMode(2));  // the second code of appending
   ASSERT_TRUE(a && b && a != b);
   EXPECT_EQ(std::u16string(a->firstChild->name), u"NAME");
   EXPECT_EQ(std::u16string(a->firstChild->nextSibling->name), u"TYPE");
