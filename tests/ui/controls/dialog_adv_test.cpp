@@ -73,7 +73,10 @@ TEST_F(DialogAdvTest, TheHeaderStandsAboveTheTemplatesControls) {
   EXPECT_GE(caption.top, host::kHeaderHeight);
   // The help caption's tip is the host's text.
   wchar_t tip[80] = {};
-  TOOLINFOW tool{sizeof(tool), 0, dialog_, 1};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = dialog_;
+  tool.uId = 1;
   tool.lpszText = tip;
   SendMessageW(dialog_.HelpToolTip(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
   EXPECT_STREQ(tip, L"Show help for this page");
@@ -89,7 +92,8 @@ TEST_F(DialogAdvTest, HelpGoesToTheHostWithTheHelpContext) {
   EXPECT_TRUE(host_.help.empty());
 
   dialog_.SetHelpContext(kHelpContext);
-  HELPINFO info{sizeof(info)};
+  HELPINFO info{};
+  info.cbSize = sizeof(info);
   SendMessageW(dialog_, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageW(dialog_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
   ClickAt(dialog_, HelpPoint());
