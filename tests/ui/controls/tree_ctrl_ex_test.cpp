@@ -42,22 +42,6 @@ class TreeCtrlExTest : public ControlsTest {
     return POINT{};
   }
 
-  void Press(POINT at) {
-    MovePointerTo(tree_, at);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &input, sizeof(input));
-    Pump();
-  }
-  void Release(POINT at) {
-    MovePointerTo(tree_, at);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-    Pump(100);
-  }
   MessageStep Changed(HTREEITEM item) const { return Notify(kTreeCheckChanged, reinterpret_cast<LPARAM>(item)); }
 
   ControlParent parent_;
@@ -66,16 +50,16 @@ class TreeCtrlExTest : public ControlsTest {
 };
 
 TEST_F(TreeCtrlExTest, PressAndReleaseOnOneCheckBoxToggleItAndTellTheParent) {
-  Press(CheckBoxOf(items_[1]));
-  Release(CheckBoxOf(items_[1]));
+  PressAt(tree_, CheckBoxOf(items_[1]));
+  ReleaseAt(tree_, CheckBoxOf(items_[1]));
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice, Changed(items_[1])}));
   EXPECT_TRUE(tree_.GetCheck(items_[1]));
   EXPECT_FALSE(tree_.GetCheck(items_[0]));
 }
 
 TEST_F(TreeCtrlExTest, ReleasingOverAnotherItemChangesNothing) {
-  Press(CheckBoxOf(items_[0]));
-  Release(CheckBoxOf(items_[2]));
+  PressAt(tree_, CheckBoxOf(items_[0]));
+  ReleaseAt(tree_, CheckBoxOf(items_[2]));
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice}));
   for (HTREEITEM item : items_) EXPECT_FALSE(tree_.GetCheck(item));
 }
@@ -91,8 +75,8 @@ TEST_F(TreeCtrlExTest, SpaceTogglesTheSelectedItemAndTellsTheParent) {
 
 TEST_F(TreeCtrlExTest, AReadOnlyTreeChangesNothingAndSendsNothing) {
   tree_.SetReadOnly(true);
-  Press(CheckBoxOf(items_[1]));
-  Release(CheckBoxOf(items_[1]));
+  PressAt(tree_, CheckBoxOf(items_[1]));
+  ReleaseAt(tree_, CheckBoxOf(items_[1]));
   PressKey(VK_SPACE);
   Pump(150);
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice}));
