@@ -4,6 +4,7 @@
 #include "ui/controls/tree_ctrl_ex.h"
 
 #include "controls_test_support.h"
+#include "win/screenshot.h"
 
 namespace controls_test {
 namespace {
@@ -55,6 +56,7 @@ TEST_F(TreeCtrlExTest, PressAndReleaseOnOneCheckBoxToggleItAndTellTheParent) {
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice, Changed(items_[1])}));
   EXPECT_TRUE(tree_.GetCheck(items_[1]));
   EXPECT_FALSE(tree_.GetCheck(items_[0]));
+  EXPECT_TRUE(SaveWindowScreenshot(frame_, wintest::OutputPath("tree_ctrl_ex.png")));  // painted off screen
 }
 
 TEST_F(TreeCtrlExTest, ReleasingOverAnotherItemChangesNothing) {
