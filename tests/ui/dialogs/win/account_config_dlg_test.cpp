@@ -68,19 +68,8 @@ TEST_F(AccountConfigDialogTest, OpensOnTheRoleAndResizesWithButtonsAtTheLowerRig
     EXPECT_EQ(ListTexts(dialog).front(), u"games.example/");
     Screenshot(window, "account_config_exceptions");
 
-    RECT client{};
-    GetClientRect(window, &client);
-    const RECT ok = ClientRectOf(window, GetDlgItem(window, IDOK));
     const RECT tabs = ClientRectOf(window, GetDlgItem(window, IDC_CONFIG_TABS));
-    Grow(window, 240, 160);
-    RECT grown{};
-    GetClientRect(window, &grown);
-    const RECT okNow = ClientRectOf(window, GetDlgItem(window, IDOK));
-    const RECT tabsNow = ClientRectOf(window, GetDlgItem(window, IDC_CONFIG_TABS));
-    EXPECT_EQ(grown.right - okNow.right, client.right - ok.right);
-    EXPECT_EQ(grown.bottom - okNow.bottom, client.bottom - ok.bottom);
-    EXPECT_EQ(tabsNow.right - tabsNow.left, tabs.right - tabs.left + grown.right - client.right);
-    EXPECT_EQ(tabsNow.bottom - tabsNow.top, tabs.bottom - tabs.top + grown.bottom - client.bottom);
+    GrowAndCheckLayout(window, IDC_CONFIG_TABS, 240, 160);
     const RECT page = ClientRectOf(window, dialog.ExceptionsTab().GetSafeHwnd());
     EXPECT_GT(page.right, tabs.right) << "the page follows the tab";
     Screenshot(window, "account_config_exceptions_resized");

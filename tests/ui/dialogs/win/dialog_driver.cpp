@@ -74,6 +74,21 @@ void Grow(HWND window, int dx, int dy) {
   wintest::Pump(60);
 }
 
+void GrowAndCheckLayout(HWND window, int stretched, int dx, int dy) {
+  RECT client{}, grown{};
+  GetClientRect(window, &client);
+  const RECT ok = ClientRectOf(window, GetDlgItem(window, IDOK));
+  const RECT control = ClientRectOf(window, GetDlgItem(window, stretched));
+  Grow(window, dx, dy);
+  GetClientRect(window, &grown);
+  const RECT okNow = ClientRectOf(window, GetDlgItem(window, IDOK));
+  const RECT controlNow = ClientRectOf(window, GetDlgItem(window, stretched));
+  EXPECT_EQ(grown.right - okNow.right, client.right - ok.right);
+  EXPECT_EQ(grown.bottom - okNow.bottom, client.bottom - ok.bottom);
+  EXPECT_EQ(controlNow.right - controlNow.left, control.right - control.left + grown.right - client.right);
+  EXPECT_EQ(controlNow.bottom - controlNow.top, control.bottom - control.top + grown.bottom - client.bottom);
+}
+
 ConfigFixture::ConfigFixture() {
   static wintest::TestApp app(L"no-language-library.dll");
   model.host.LoadNames();

@@ -31,6 +31,9 @@ void Screenshot(HWND dialog, const char* name);
 // Resizes a top-level window by (dx, dy) pixels.
 void Grow(HWND window, int dx, int dy);
 RECT ClientRectOf(HWND parent, HWND child);
+// Grows the dialog by (dx, dy) and checks the re-layout: "OK" keeps its distance to the
+// lower right corner, control `stretched` grows with the client area.
+void GrowAndCheckLayout(HWND window, int stretched, int dx, int dy);
 
 // A configuration on the model host: loaded from the mirror, saved there by the dialogs.
 struct ConfigFixture : ::testing::Test {

@@ -57,17 +57,7 @@ TEST_F(WebPageExceptionDialogTest, MarksFollowTheUrlToggleOnAClickAndOkWritesThe
     EXPECT_EQ(List(dialog).GetItem(2)->image, List(dialog).GetItem(1)->image) << "the allowed mark";
     Screenshot(window, "web_page_exception");
 
-    RECT client{};
-    GetClientRect(window, &client);
-    const RECT ok = ClientRectOf(window, GetDlgItem(window, IDOK));
-    const RECT list = ClientRectOf(window, GetDlgItem(window, IDC_WEB_PAGE_ACCOUNTS));
-    Grow(window, 160, 120);
-    RECT grown{};
-    GetClientRect(window, &grown);
-    const RECT okNow = ClientRectOf(window, GetDlgItem(window, IDOK));
-    EXPECT_EQ(grown.right - okNow.right, client.right - ok.right);
-    EXPECT_EQ(grown.bottom - okNow.bottom, client.bottom - ok.bottom);
-    EXPECT_EQ(ClientRectOf(window, GetDlgItem(window, IDC_WEB_PAGE_ACCOUNTS)).bottom, list.bottom + 120);
+    GrowAndCheckLayout(window, IDC_WEB_PAGE_ACCOUNTS, 160, 120);
     Screenshot(window, "web_page_exception_resized");
     Click(window, IDOK);
   });
