@@ -98,8 +98,8 @@ ModelHost::~ModelHost() {
 void ModelHost::LoadNames() {
   std::vector<NameTableEntry> entries(data.names.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    parental::common::CopyText(entries[i].first, kNameCapacity, data.names[i].first);
-    parental::common::CopyText(entries[i].second, kNameCapacity, data.names[i].second);
+    parental::common::CopyText(entries[i].symbolicName, kNameCapacity, data.names[i].first);
+    parental::common::CopyText(entries[i].displayName, kNameCapacity, data.names[i].second);
   }
   const NameTableHeader table{entries.size(), AddressOf(entries.data())};
   Process().names.Load(&table);

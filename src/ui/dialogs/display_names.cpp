@@ -6,7 +6,7 @@ namespace parental::corvui {
 
 std::u16string RoleDisplayName(const std::u16string& key) {
   char16_t name[kNameCapacity] = {};
-  if (!key.empty() && key[0] == u'@' && Process().names.Lookup(key, name)) return name;
+  if (!key.empty() && key[0] == u'@' && LookupName(key, name)) return name;
   return key;
 }
 
