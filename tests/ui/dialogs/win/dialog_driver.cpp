@@ -1,10 +1,63 @@
 #include "dialog_driver.h"
 
+#include "bitmaps.h"
 #include "common/text.h"
+#include "frame/templates/bitmap_store.h"
+#include "services.h"
 #include "win/screenshot.h"
 
 namespace dialogtest {
 namespace {
+
+// The reference host's services and bitmap store, for the whole program: the plug-in's
+// shared bitmap store registers once and keeps its link to the host for good, so the host
+// it talks to must outlive every test's model host. Dialog headers get the host's bitmaps.
+class LastingHost {
+ public:
+  static LastingHost& Get() {
+    static LastingHost host;
+    // The store is made after the host, so that it goes (and unregisters) before the host.
+    static const bool registered = [] {
+      const IoctlLink current = Process().hostLink;
+      Process().hostLink = host.Link();
+      SharedBitmapStore();
+      Process().hostLink = current;
+      return true;
+    }();
+    (void)registered;
+    return host;
+  }
+  host::HostServices services;
+
+ private:
+  LastingHost() = default;
+  IoctlLink Link() { return IoctlLink{PLUGIN_ID, AddressOf(&Proc), AddressOf(this)}; }
+  static std::int32_t Proc(void* context, std::uint32_t, std::uint32_t code, void* arg) {
+    auto* host = static_cast<LastingHost*>(context);
+    auto* bitmap = static_cast<BitmapRecord*>(arg);
+    switch (code) {
+      case kCodeRegister: {
+        const IoctlLink record = *static_cast<IoctlLink*>(arg);
+        IoctlLink link = host->Link();
+        return ProcOf(record)(FromAddress<void>(record.context), 0, kCodeAttach, &link);
+      }
+      case kRequestBitmapGet:
+        bitmap->handle = host->bitmaps_.Lend(FromAddress<const char16_t>(bitmap->pointer));
+        return bitmap->handle ? kDone : kFailed;
+      case kRequestBitmapRelease:
+        return host->bitmaps_.Return(bitmap->handle) ? kDone : kFailed;
+      case kRequestBitmapQueryA:
+        bitmap->handle = host->bitmaps_.HasAlpha(bitmap->handle);
+        return kDone;
+      case kRequestBitmapQueryB:
+        bitmap->handle = host->bitmaps_.Stretches(bitmap->handle);
+        return kDone;
+      default:
+        return kDone;  // detaching
+    }
+  }
+  host::BitmapStore bitmaps_;
+};
 
 CWnd* g_dialog = nullptr;
 std::function<void()> g_script;
@@ -91,6 +144,7 @@ void GrowAndCheckLayout(HWND window, int stretched, int dx, int dy) {
 
 ConfigFixture::ConfigFixture() {
   static wintest::TestApp app(L"no-language-library.dll");
+  StoreHostServices(&LastingHost::Get().services, true);
   model.host.LoadNames();
   config = std::make_unique<parental::corvui::CParentalConfig>(&model.host.engine, true, model.host.registry,
                                                                model.service);
