@@ -15,7 +15,7 @@ using shared::CExportConfigException;
 constexpr std::size_t kIdLength = 36;
 
 void SetItemValues(CExportConfigException& item, const core::RoleException& e, std::uint32_t priority) {
-  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(e.url);
+  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(EscapeControls(e.url));
   item.SetText(CExportConfigException::kUrl, url.c_str());
   item.SetNumber(CExportConfigException::kState, e.state ? 1 : 0);
   item.SetNumber(CExportConfigException::kPriority, priority);

@@ -12,7 +12,7 @@
 #ifdef _WIN32
 #include "config/xml_reader.h"
 #else
-#include <pugixml.hpp>
+#include "support/xml_readers.h"
 #endif
 
 namespace {
@@ -37,17 +37,6 @@ std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
   }
   return 1;
 }
-
-#ifndef _WIN32
-void Convert(const pugi::xml_node& node, host::XmlElement& element) {
-  using parental::common::FromUtf8;
-  element.name = FromUtf8(node.name());
-  for (const pugi::xml_attribute& a : node.attributes())
-    element.attributes.emplace_back(FromUtf8(a.name()), FromUtf8(a.value()));
-  for (const pugi::xml_node& child : node.children())
-    if (child.type() == pugi::node_element) Convert(child, element.children.emplace_back());
-}
-#endif
 
 }  // namespace
 
@@ -94,10 +83,7 @@ bool ModelHost::ParseXml(const std::string& text, host::XmlElement& root) {
   std::string error;
   return host::ParseXml(text.data(), text.size(), root, error);
 #else
-  pugi::xml_document document;
-  if (!document.load_buffer(text.data(), text.size())) return false;
-  Convert(document.document_element(), root);
-  return true;
+  return xml_readers::ReadBoth(text, root);
 #endif
 }
 
