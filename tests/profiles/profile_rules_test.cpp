@@ -64,7 +64,7 @@ TEST_P(ProfilesTest, EnabledProfilesResolveRequestedActiveOrFirstName) {
   EXPECT_TRUE(IsProfilesEnabled(h.get()));
   EXPECT_EQ(Resolve(h.get(), nullptr), u"A");  // "Active" missing: the first one enumerated
   EXPECT_EQ(Resolve(h.get(), u""), u"A");
-  EXPECT_EQ(Resolve(h.get(), u"a;b\"c#d'e\\f"), u"a b c d e f");
+  EXPECT_EQ(Resolve(h.get(), u"a;b\"c#d'e\\f|g"), u"a b c d e f g");
   EXPECT_EQ(Resolve(h.get(), std::u16string(100, u'n').c_str()), std::u16string(80, u'n'));
   SetText(u"Profiles", u"Active", u"B");
   EXPECT_EQ(Resolve(h.get(), nullptr), u"B");

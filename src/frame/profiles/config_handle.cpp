@@ -186,9 +186,10 @@ void ResolveProfileName(ConfigHandle* h, const char16_t* requested, char16_t nam
   } else {
     GetActiveProfile(h, name);
   }
-  // These characters would break the paths that the name is put into.
+  // These characters would break the paths that the name is put into, and "|" the
+  // variable list that carries it into them.
   for (char16_t* c = name; *c; ++c)
-    if (*c == u'"' || *c == u'#' || *c == u'\'' || *c == u';' || *c == u'\\') *c = u' ';
+    if (*c == u'"' || *c == u'#' || *c == u'\'' || *c == u';' || *c == u'\\' || *c == u'|') *c = u' ';
 }
 
 bool EnumerateProfiles(ConfigHandle* h, bool first, char16_t name[kProfileNameCapacity]) {
