@@ -230,8 +230,7 @@ bool CConfigManagerRole::WriteRole(const CRole& role, RoleProfileRecord& record,
   if (categories.size() >= kProfileTextCapacity) return false;
   common::CopyText(record.categories, kProfileTextCapacity, categories);
   if (role.Parent()) common::CopyText(record.parentRole, kRoleKeyCapacity, role.Parent()->Name());
-  WriteExceptions(role, list);
-  return true;
+  return WriteExceptions(role, list);
 }
 
 int CConfigManagerRole::CompareRoles(const CRole& a, const CRole& b) {

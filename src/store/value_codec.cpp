@@ -79,10 +79,14 @@ bool ValueDecoder::Reference(char32_t* c) {
     *c = v;
     return true;
   }
-  const std::uint8_t* start = p_;
-  while (p_ < end_ && *p_ != ';' && std::size_t(p_ - start) <= kMaxEntityName) ++p_;
-  if (p_ == end_ || *p_ != ';') return Fail();
-  std::u16string name(start, p_);
+  char16_t text[kMaxEntityName];
+  std::size_t length = 0;
+  for (; p_ < end_ && *p_ != ';'; ++p_) {
+    if (length == kMaxEntityName) return Fail();
+    text[length++] = *p_;
+  }
+  if (p_ == end_) return Fail();
+  const std::u16string_view name(text, length);
   ++p_;
   for (const NamedEntity& e : kEntities) {
     if (parental::common::EqualsNoCase(name, e.name)) { *c = e.value; return true; }

@@ -316,20 +316,22 @@ int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
 
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size) {
-  if (!doc || !size) return 1;
-  const _XML_NODE* attr = FindAttribute(element, name);
-  if (!attr) return 1;
-  std::u16string value;
-  if (!xml::DecodeValue(doc, attr, &value)) return 1;
-  if (!buffer) {
+  return xml::OrWhenOutOfMemory(1, [&] {
+    if (!doc || !size) return 1;
+    const _XML_NODE* attr = FindAttribute(element, name);
+    if (!attr) return 1;
+    std::u16string value;
+    if (!xml::DecodeValue(doc, attr, &value)) return 1;
+    if (!buffer) {
+      *size = value.size() + 1;
+      return 0;
+    }
+    if (*size < value.size() + 1) return 1;
+    std::memcpy(buffer, value.data(), value.size() * sizeof(char16_t));
+    buffer[value.size()] = 0;
     *size = value.size() + 1;
     return 0;
-  }
-  if (*size < value.size() + 1) return 1;
-  std::memcpy(buffer, value.data(), value.size() * sizeof(char16_t));
-  buffer[value.size()] = 0;
-  *size = value.size() + 1;
-  return 0;
+  });
 }
 
 void DeleteChildren(XmlDocument* doc, _XML_NODE* node) {
