@@ -76,12 +76,12 @@ void CheckDocument(const std::vector<std::u16string>& fields) {
     Check(SetAttribute(doc, nodes[k], u"NAME", u"V" + parental::common::FormatDecimal(k)) == 0);
     Check(SetAttribute(doc, nodes[k], u"VALUE", fields[k]) == 0);
   }
-  for (bool ascii : {false, true}) {
-    doc->writer.ascii = ascii;
-    doc->writer.growable = true;
-    Check(WriteDocument(doc, root, nullptr, 0) == 0);
+  for (XmlEncoding encoding : {XmlEncoding::kUtf8, XmlEncoding::kAscii}) {
+    SetEncoding(doc, encoding);
+    std::string_view text;
+    Check(WriteGrowable(doc, root, &text));
     host::XmlElement read;
-    Check(xml_readers::ReadBoth(std::string(doc->writer.buffer, doc->writer.position), read));
+    Check(xml_readers::ReadBoth(std::string(text), read));
     Check(read.children.size() == fields.size());
     for (std::size_t k = 0; k < fields.size(); ++k) {
       std::size_t size = 0;

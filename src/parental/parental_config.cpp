@@ -1,12 +1,11 @@
 #include "parental/parental_config.h"
 
-#include <memory>
 
 #include "common/crc32.h"
 #include "common/out_of_memory.h"
 #include "common/text.h"
-#include "frame/profiles/config_handle.h"
-#include "frame/profiles/variables.h"
+#include "profiles/config_handle.h"
+#include "profiles/variables.h"
 
 namespace parental::corvui {
 namespace {
@@ -15,16 +14,6 @@ using namespace profiles;
 
 // Role profiles are always addressed by their key, whatever the container's "Enable" says.
 constexpr std::uint32_t kRoleHandleFlags = kProfilesAlwaysOn;
-
-struct HandleCloser {
-  void operator()(ConfigHandle* h) const { ReleaseHandle(h); }
-};
-using HandlePtr = std::unique_ptr<ConfigHandle, HandleCloser>;
-
-struct DocumentCloser {
-  void operator()(XmlDocument* d) const { CloseDocument(d); }
-};
-using DocumentPtr = std::unique_ptr<XmlDocument, DocumentCloser>;
 
 // A fresh configuration tree with its root "Corvid", or null.
 DocumentPtr NewConfigurationTree() {

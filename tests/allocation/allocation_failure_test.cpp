@@ -15,7 +15,7 @@
 #include "parental/parental_config.h"
 #include "parental/substitute_accounts.h"
 #include "platform/registry_values.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 #include "store/xml_document.h"
 #include "support/counting_guids.h"
 #include "support/xml_readers.h"
@@ -52,9 +52,9 @@ bool BuildAndWrite(XmlDocument* doc, Inputs& in) {
       !SetValue(doc, profile, u"Secret", kTypePass, u"pass\u00df", 12) ||
       !ResolvePath(doc, profile, u"NODE;NAME=Exceptions;TYPE=SUBNODE", kPathAppend))
     return false;
-  doc->writer.growable = true;
-  if (WriteDocument(doc, GetRoot(doc), nullptr, 0) != 0) return false;
-  in.text.assign(doc->writer.buffer, doc->writer.position);
+  std::string_view text;
+  if (!WriteGrowable(doc, GetRoot(doc), &text)) return false;
+  in.text.assign(text);
   return true;
 }
 

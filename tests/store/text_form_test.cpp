@@ -54,7 +54,7 @@ std::u16string Held(XmlDocument* doc, _XML_NODE* e) {
 TEST(TextForm, EveryCharacterIsWrittenWellFormedAndReadsBackAsTheDocumentHoldsIt) {
   for (const Case& c : kCases) {
     const std::string label = testing::PrintToString(c.value);
-    DocPtr doc = NewDocument();
+    DocumentPtr doc = NewDocument();
     _XML_NODE* root = GetRoot(doc.get());
     ASSERT_EQ(SetAttribute(doc.get(), root, u"V", c.value), 0);
     EXPECT_EQ(Held(doc.get(), root), c.held) << label;
@@ -73,7 +73,7 @@ TEST(TextForm, EveryCharacterIsWrittenWellFormedAndReadsBackAsTheDocumentHoldsIt
 TEST(TextForm, LookupsFindTextsAsTheDocumentHoldsThem) {
   // A name with a lone surrogate is held with U+FFFD; looking it up again finds the same
   // element instead of making a second one.
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   const std::u16string name = Units({u'k', 0xD800, u'\x01'});
   const std::u16string path = u"NODE;NAME=" + name + u";TYPE=SUBNODE";
   _XML_NODE* made = ResolvePath(doc.get(), nullptr, path, kPathFindOrCreate);

@@ -1,4 +1,4 @@
-#include "frame/profiles/config_handle.h"
+#include "profiles/config_handle.h"
 
 #include <memory>
 #include <new>
@@ -6,7 +6,7 @@
 
 #include "common/out_of_memory.h"
 #include "common/text.h"
-#include "frame/profiles/variables.h"
+#include "profiles/variables.h"
 #include "platform/registry_values.h"
 
 namespace parental::profiles {
