@@ -83,4 +83,20 @@ TEST(XmlWriter, DeepTreesAreWrittenAndReleasedWithoutRecursion) {
   EXPECT_EQ(GetRoot(doc.get())->firstChild, nullptr);
 }
 
+TEST(XmlWriter, AttributesAddedAfterAChildStillGoIntoTheOpeningTag) {
+  DocumentPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  _XML_NODE* child = AddElement(doc.get(), root, u"C");
+  SetAttribute(doc.get(), root, u"A", u"1");
+  AddElement(doc.get(), root, u"D");
+  SetAttribute(doc.get(), root, u"B", u"2");
+  SetAttribute(doc.get(), child, u"E", u"3");
+  EXPECT_EQ(WriteText(doc.get(), root), std::string(kDecl) +
+                                            "<Corvid A=\"1\" B=\"2\">\n"
+                                            " <C E=\"3\" />\n"
+                                            " <D>\n"
+                                            " </D>\n"
+                                            "</Corvid>\n");
+}
+
 }  // namespace
