@@ -114,10 +114,7 @@ void CheckModel(const std::vector<std::u16string>& fields) {
   std::vector<std::string> urls;
   for (std::size_t k = 0; k < fields.size(); ++k) {
     std::u16string key = u"R" + parental::common::FormatDecimal(k) + u"-" + fields[k];
-    // A parent link names the parent as given, not as its profile is named: only names
-    // without path characters and zeros are parents here.
-    const bool parent = k > 0 && ProfileName(keys.back()) == Carried(keys.back());
-    Check(bool(config->Roles().CreateRole(key, parent ? keys.back() : u"", {})));
+    Check(bool(config->Roles().CreateRole(key, k > 0 ? keys.back() : u"", {})));
     const std::string url(reinterpret_cast<const char*>(fields[k].data()), fields[k].size() * 2);
     Check(config->Roles().AddException(key, url, k & 1, nullptr));
     urls.push_back(config->Roles().Roles().at(key).role->Exceptions()[0].url);
@@ -133,6 +130,8 @@ void CheckModel(const std::vector<std::u16string>& fields) {
   for (std::size_t k = 0; k < keys.size(); ++k) {
     const auto found = roles.find(ProfileName(keys[k]));
     Check(found != roles.end());
+    const auto& parent = found->second.role->Parent();
+    Check(k == 0 ? !parent : parent && parent->Name() == ProfileName(keys[k - 1]));
     const auto& exceptions = found->second.role->Exceptions();
     Check(exceptions.size() == 1);
     // Reading an exception normalises its URL again, from the text the host stored.

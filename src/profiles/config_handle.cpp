@@ -193,8 +193,10 @@ void ResolveProfileName(ConfigHandle* h, const char16_t* requested, char16_t nam
   } else {
     GetActiveProfile(h, name);
   }
-  // These characters would break the paths that the name is put into, and "|" the
-  // variable list that carries it into them.
+  SanitiseProfileName(name);
+}
+
+void SanitiseProfileName(char16_t* name) {
   for (char16_t* c = name; *c; ++c)
     if (*c == u'"' || *c == u'#' || *c == u'\'' || *c == u';' || *c == u'\\' || *c == u'|') *c = u' ';
 }

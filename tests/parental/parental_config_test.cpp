@@ -113,6 +113,9 @@ TEST_F(ParentalConfigTest, NamesAndUrlsOfAnyCharactersAreSavedWellFormedAndLoadB
   CConfigManagerRole& roles = Config().Roles();
   ASSERT_TRUE(roles.CreateRole(smiley, u"", {}));
   ASSERT_TRUE(roles.CreateRole(odd, smiley, {}));
+  // Characters that a profile name cannot hold become spaces, in the parent link too.
+  ASSERT_TRUE(roles.CreateAccountRole(u"O'Brien", u"PC", u"", {}));
+  ASSERT_TRUE(roles.CreateRole(u"kid#1", u"PC.O'Brien", {}));
   std::u16string id;
   ASSERT_TRUE(roles.AddException(smiley, "http://a.example/%01%20x%00%7F", 1, nullptr));
   ASSERT_TRUE(roles.AddException(smiley, "b.example", 0, &id));
@@ -120,7 +123,10 @@ TEST_F(ParentalConfigTest, NamesAndUrlsOfAnyCharactersAreSavedWellFormedAndLoadB
   ASSERT_TRUE(config->Save());
   CParentalConfig& reloaded = Config();
   const std::u16string held = u"O\uFFFD\uFFFD\uFFFD";
-  ASSERT_EQ(reloaded.Roles().Roles().size(), 2u);
+  ASSERT_EQ(reloaded.Roles().Roles().size(), 4u);
+  const auto& parent = reloaded.Roles().Roles().at(u"kid 1").role->Parent();
+  ASSERT_TRUE(parent);
+  EXPECT_EQ(parent->Name(), u"PC.O Brien");
   ASSERT_EQ(reloaded.Roles().Roles().count(held), 1u);
   EXPECT_EQ(reloaded.Roles().Roles().at(held).role->Parent()->Name(), smiley);
   const auto& exceptions = reloaded.Roles().Roles().at(smiley).role->Exceptions();
