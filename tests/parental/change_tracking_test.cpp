@@ -93,7 +93,9 @@ TEST_F(ChangeTrackingTest, EverySavedValueChangedAloneIsSeenAndSaved) {
     EXPECT_FALSE(c.IsModified()) << what;
     const std::string stored = Stored();
     EXPECT_NE(stored, before) << what;
-    if (std::string(what) != "an unchanged role deleted") EXPECT_EQ(stored, held) << what;
+    if (std::string(what) != "an unchanged role deleted") {
+      EXPECT_EQ(stored, held) << what;
+    }
     SetUp();
   }
 }
