@@ -6,11 +6,12 @@
 
 namespace parental::corvui {
 
-std::vector<StatusAccount> CollectStatusAccounts(IAccountsService& service, const CConfigManagerAccount* records,
+std::vector<StatusAccount> CollectStatusAccounts(IAccountsService& service, CPlug* engine,
+                                                 const CConfigManagerAccount* records,
                                                  const std::u16string& computerName) {
   std::vector<StatusAccount> accounts;
   std::vector<LocalAccount> local;
-  service.EnumerateLocalAccounts(nullptr, local, computerName);
+  service.EnumerateLocalAccounts(engine, local, computerName);
   for (LocalAccount& account : local) {
     accounts.push_back({kAccountNotSet, account.administrator != 0, std::move(account.sidText),
                         std::move(account.user), std::move(account.domain)});

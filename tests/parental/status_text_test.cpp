@@ -117,7 +117,7 @@ TEST(StatusAccounts, LocalAccountsAndRecordsWithKindsAndNames) {
   records.LoadAccounts(u"child", u"S-1-5-21-5-1001:1:2010|S-1-5-21-5-500:0:1970|S-1-5-21-9-2000:1:2012|"
                                  u"S-1-5-21-9-3000:1:2000");
 
-  std::vector<StatusAccount> accounts = CollectStatusAccounts(service, &records, u"PC");
+  std::vector<StatusAccount> accounts = CollectStatusAccounts(service, nullptr, &records, u"PC");
   std::map<std::u16string, StatusAccount> bySid;
   for (const StatusAccount& a : accounts) bySid[a.sidText] = a;
   ASSERT_EQ(accounts.size(), 4u);  // the record whose name cannot be found is left out
@@ -129,11 +129,11 @@ TEST(StatusAccounts, LocalAccountsAndRecordsWithKindsAndNames) {
   EXPECT_EQ(bySid[u"S-1-5-21-9-2000"].domain, u"OFFICE");
   EXPECT_FALSE(HasEnabledAdministrator(accounts));  // the administrator's record is disabled
   EXPECT_TRUE(records.SetEnabled(u"S-1-5-21-5-500", 1));
-  EXPECT_TRUE(HasEnabledAdministrator(CollectStatusAccounts(service, &records, u"PC")));
+  EXPECT_TRUE(HasEnabledAdministrator(CollectStatusAccounts(service, nullptr, &records, u"PC")));
 
   EXPECT_EQ(AccountAge(records, u"S-1-5-21-5-1001", 2026), 16);
   EXPECT_EQ(AccountAge(records, u"S-1-5-21-5-1002", 2026), 0);
-  EXPECT_EQ(CollectStatusAccounts(service, nullptr, u"PC").size(), 3u);
+  EXPECT_EQ(CollectStatusAccounts(service, nullptr, nullptr, u"PC").size(), 3u);
 }
 
 }  // namespace

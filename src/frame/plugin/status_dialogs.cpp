@@ -1,0 +1,19 @@
+// The dialogs and the host's rich-text control are not part of this build yet: every
+// dialog answers as cancelled and no clicked button is found, so the links change nothing.
+#include "frame/plugin/status_dialogs.h"
+
+namespace parental::corvui {
+
+bool RunAccountConfigDialog(HWND, CParentalConfig&, const StatusAccount&, SIZE, const std::u16string&) {
+  return false;
+}
+
+bool RunAccountSetupDialog(HWND, CParentalConfig&, const StatusAccount&, AccountSetupMode, std::uint32_t) {
+  return false;
+}
+
+bool RunWebPageExceptionDialog(HWND, CParentalConfig&, const std::u16string&) { return false; }
+
+bool ClickedButtonPoint(const HostItemRecord&, POINT*) { return false; }
+
+}  // namespace parental::corvui
