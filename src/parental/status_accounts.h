@@ -20,8 +20,8 @@ struct StatusAccount {
 
 // The local accounts of the computer, then the records of the configuration (matched by
 // SID text, appended when no local account has it); names still missing are looked up by
-// SID. engine (may be null) names the relative identifier the enumeration never lists. Accounts whose user name stays empty are left out. Without records (null) only
-// the local accounts.
+// SID; accounts whose user name stays empty are left out. Without records (null) only the
+// local accounts. engine (may be null) names the relative identifier never listed.
 std::vector<StatusAccount> CollectStatusAccounts(IAccountsService& service, CPlug* engine,
                                                  const CConfigManagerAccount* records,
                                                  const std::u16string& computerName);
