@@ -8,6 +8,7 @@
 #include "frame/templates/plugin_template.h"
 #include "parental/substitute_accounts.h"
 #include "platform/memory_registry.h"
+#include "win/richtext/static_ii.h"
 #include "test_host.h"
 
 namespace {
@@ -217,6 +218,34 @@ TEST_F(StatusPageTest, LabelLinksSwitchAccountsOnlyWithAccessAndKeepWhatASaveLos
   EXPECT_EQ(host_.Count(kRequestHostValue), 1u);
   EXPECT_FALSE(page_->Status().OnItemLink(4, 0, nullptr, nullptr));
   EXPECT_FALSE(Link(1, 0));  // no clicked button reported
+}
+
+TEST_F(StatusPageTest, TheStateButtonAsksForTheHostsMenuBelowItself) {
+  ASSERT_TRUE(CStaticII::RegisterClass());
+  CStaticII control;
+  ASSERT_TRUE(control.Create(WS_POPUP, RECT{100, 200, 700, 300}, nullptr, 0));
+  control.SetText(Content(page_->Status(), 1));
+  CLineObject* button = control.Document().FindObject(u"0");
+  ASSERT_TRUE(button && button->GetKind() == CLineObject::kButton);
+  HostItemRecord hostItem{};
+  hostItem.control = AddressOf(&control);
+  ItemLinkRecord link{0, 0};
+  EXPECT_FALSE(page_->Status().OnItemLink(1, 0, &hostItem, &link));  // nothing clicked yet
+
+  StateMenuRecord asked{};
+  host_.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
+    if (code == kRequestStateMenu) asked = *static_cast<StateMenuRecord*>(arg);
+    return kDone;
+  };
+  control.Document().hover.object = button;
+  EXPECT_TRUE(page_->Status().OnItemLink(1, 0, &hostItem, &link));
+  POINT expected{button->GetRect().left, button->GetRect().bottom};
+  ClientToScreen(control.GetSafeHwnd(), &expected);
+  EXPECT_EQ(asked.size, 16u);
+  EXPECT_EQ(asked.module, 0x2020001u);
+  EXPECT_EQ(asked.point, std::uint32_t(expected.x) | std::uint64_t(std::uint32_t(expected.y)) << 32);
+  EXPECT_GE(expected.y, 200);
+  control.DestroyWindow();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // links of each account line.
 #include "frame/app/plugin_app.h"
 #include "frame/plugin/panel_parental.h"
+#include "frame/plugin/clicked_button.h"
 #include "frame/plugin/status_dialogs.h"
 #include "frame/protocol/requests.h"
 #include "frame/protocol/status_records.h"

@@ -1,5 +1,5 @@
-// The dialogs and the host's rich-text control are not part of this build yet: every
-// dialog answers as cancelled and no clicked button is found, so the links change nothing.
+// The account dialogs are not part of this build yet: every dialog answers as cancelled,
+// so the links that open them change nothing.
 #include "frame/plugin/status_dialogs.h"
 
 namespace parental::corvui {
@@ -13,7 +13,5 @@ bool RunAccountSetupDialog(HWND, CParentalConfig&, const StatusAccount&, Account
 }
 
 bool RunWebPageExceptionDialog(HWND, CParentalConfig&, const std::u16string&) { return false; }
-
-bool ClickedButtonPoint(const HostItemRecord&, POINT*) { return false; }
 
 }  // namespace parental::corvui

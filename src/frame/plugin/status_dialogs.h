@@ -1,12 +1,11 @@
 #pragma once
-// The dialogs and host controls the status page's links lead to. Each dialog runs modal,
+// The dialogs the status page's links open. Each dialog runs modal,
 // owned by the panel's window, and answers true when it ended with OK.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
-#include "frame/protocol/status_records.h"
 #include "parental/parental_config.h"
 #include "parental/status_accounts.h"
 
@@ -24,9 +23,5 @@ bool RunAccountSetupDialog(HWND owner, CParentalConfig& config, const StatusAcco
 
 // The web-page exception dialog over every account and role of the configuration.
 bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config, const std::u16string& title);
-
-// The screen point below the left end of the button the host's control reports as clicked;
-// false when the clicked object is not a button.
-bool ClickedButtonPoint(const HostItemRecord& hostItem, POINT* point);
 
 }  // namespace parental::corvui
