@@ -8,6 +8,7 @@ CParentalPlugin::CParentalPlugin() {
   if (IsCreated()) OnCreate();
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
+  page_.SetConfig(private_);
 }
 
 CParentalPlugin::~CParentalPlugin() {
