@@ -133,11 +133,11 @@ _XML_NODE* FirstChildElement(const _XML_NODE* node);  // null when it has none
 _XML_NODE* NextSiblingElement(const _XML_NODE* node);
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value);  // 0, or 1 on failure
-// With a null buffer *size receives the characters needed (terminator included); with a
-// buffer *size is its capacity in, characters written (terminator included) out.
 // Appends an attribute without looking for one of that name: for elements known to lack it.
 // 0, or 1 on failure.
 int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name, std::u16string_view value);
+// With a null buffer *size receives the characters needed (terminator included); with a
+// buffer *size is its capacity in, characters written (terminator included) out.
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size);  // 0, or 1 on failure
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);

@@ -6,6 +6,7 @@ namespace parental::corvui {
 
 class CPageParental : public CPageTemplate {
  public:
+  CPageParental() { RunCreateIfHostCreated(); }
   std::int32_t OnIOCtl(std::uint32_t, void*) override { return 0; }  // the page answers every code
   void OnCreate() override {
     PublishPanels(0);

@@ -5,9 +5,9 @@
 namespace parental::corvui {
 
 CParentalPlugin::CParentalPlugin() {
-  if (IsCreated()) OnCreate();
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
+  RunCreateIfHostCreated();  // after the configurations: OnCreate loads the private one
 }
 
 CParentalPlugin::~CParentalPlugin() {
