@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/text.h"
-#include "profiles/variables.h"
 #include "platform/registry_values.h"
+#include "profiles/variables.h"
 
 namespace parental::profiles {
 namespace {

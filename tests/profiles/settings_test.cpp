@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
-#include "profiles/settings_table.h"
 #include "platform/registry_values.h"
+#include "profiles/settings_table.h"
 #include "support/registry_fixture.h"
 
 using namespace parental::profiles;
