@@ -25,19 +25,18 @@ void CConfigTemplate::PublishViews() {
 
 bool CConfigTemplate::Submit(std::uint32_t targetId, XmlDocument* document) {
   if (!document) return false;
-  // One pass into the writer's growable buffer, then the text behind the header: cheaper
-  // than a counting pass over the whole tree before a pass into a buffer of that size.
-  std::string_view text;
-  if (!WriteGrowable(document, GetRoot(document), &text)) return false;
-  const std::size_t length = text.size() + 1;  // with the terminating zero
+  const _XML_NODE* root = GetRoot(document);
+  std::size_t length = 0;  // the first pass only counts
+  if (!CountDocument(document, root, &length)) return false;
+  ++length;  // with the terminating zero
   if (length > std::numeric_limits<std::uint32_t>::max() - sizeof(SubmissionHeader)) return false;
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[sizeof(SubmissionHeader) + length]);
   if (!buffer) return false;
   SubmissionHeader header{sizeof(SubmissionHeader), 3, sizeof(SubmissionHeader),
                           static_cast<std::uint32_t>(length)};
   std::memcpy(buffer.get(), &header, sizeof(header));
-  std::memcpy(buffer.get() + sizeof(header), text.data(), text.size());
-  buffer[sizeof(header) + text.size()] = 0;
+  std::size_t size = length;
+  if (WriteToBuffer(document, root, buffer.get() + sizeof(header), &size) != 0) return false;
   PlugCallRecord record{kInnerSubmitXml, AddressOf(buffer.get()), length + sizeof(header), 0, 0, 0, 0};
   return SendRequest(targetId, kRequestSubmit, &record) == kDone && record.innerResult == 0;
 }
