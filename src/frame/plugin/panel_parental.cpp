@@ -39,7 +39,7 @@ CPanelParental::CPanelParental()
       lineFormat_(ResourceText(kLineString)),
       undefinedFormat_(ResourceText(kUndefinedLineString)),
       ageWords_(ResourceText(kAgeWordsString)) {
-  if (IsCreated()) OnCreate();
+  RunCreateIfHostCreated();
 }
 
 void CPanelParental::OnCreate() {
