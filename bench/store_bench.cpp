@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/text.h"
+#include "items/export_list.h"
 #include "profiles/settings_table.h"
 #include "pugixml_support.h"
 #include "ratio_reporter.h"
-#include "items/export_list.h"
 
 namespace {
 

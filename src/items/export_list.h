@@ -8,9 +8,9 @@
 
 #include "common/lock.h"
 #include "common/out_of_memory.h"
-#include "profiles/config_handle.h"
 #include "items/export_exception.h"
 #include "items/sorted_array.h"
+#include "profiles/config_handle.h"
 
 namespace parental::shared::detail {
 

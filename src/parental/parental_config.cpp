@@ -45,7 +45,7 @@ CParentalConfig::CParentalConfig(CPlug* engine, bool headless, platform::IRegist
       accounts_(accounts),
       categories_(engine) {
   generalFingerprint_ = Fingerprint(general_);
-  if (IsCreated() && !headless_) PublishViews();
+  RunCreateIfHostCreated();
 }
 
 void CParentalConfig::OnCreate() {

@@ -10,12 +10,12 @@
 
 #include "frame/templates/config_template.h"
 #include "frame/templates/plug.h"
+#include "items/export_list.h"
 #include "parental/account_manager.h"
 #include "parental/category_manager.h"
 #include "parental/profile_records.h"
 #include "parental/role_manager.h"
 #include "platform/registry_store.h"
-#include "items/export_list.h"
 
 namespace parental::corvui {
 

@@ -3,8 +3,8 @@
 // items "Url", "State" and "Priority" with the exception id as their "AutomaticItemID".
 #include <string>
 
-#include "parental/role.h"
 #include "items/export_list.h"
+#include "parental/role.h"
 
 namespace parental::corvui {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "items/export_list.h"
 #include "parental/profile_records.h"
 #include "parental/role.h"
-#include "items/export_list.h"
 
 class CPlug;
 

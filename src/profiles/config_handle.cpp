@@ -6,8 +6,8 @@
 
 #include "common/out_of_memory.h"
 #include "common/text.h"
-#include "profiles/variables.h"
 #include "platform/registry_values.h"
+#include "profiles/variables.h"
 
 namespace parental::profiles {
 namespace {

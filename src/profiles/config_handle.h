@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "common/closer.h"
-#include "profiles/paths.h"
 #include "platform/registry_store.h"
+#include "profiles/paths.h"
 #include "store/xml_document.h"
 
 namespace parental::profiles {

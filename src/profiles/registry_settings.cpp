@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "profiles/settings_io.h"
 #include "platform/registry_values.h"
+#include "profiles/settings_io.h"
 #include "store/scramble.h"
 
 namespace parental::profiles::detail {

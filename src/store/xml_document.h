@@ -35,20 +35,24 @@ constexpr std::size_t kXmlNameCapacity = 50;  // 49 characters and the terminato
 
 struct _XML_NODE {
   std::uint32_t kind;                // kXmlElement or kXmlAttribute
-  std::uint32_t attributeCount;      // elements: how many of the children are attributes
+  union {                            // one word for what each kind alone needs
+    std::uint32_t attributeCount;    // elements: how many of the children are attributes
+    std::uint32_t valueFlags;        // attributes: kValuePlain, kValueKeyed
+  };
   const char16_t* name;              // cut to 49 characters; held in the document's name table
   std::uint32_t valueInBuffer;       // 1: the range below refers to the value buffer
+  // Attributes: the hash of the value as filters compare it (with kValueKeyed), made on
+  // first lookup.
+  std::uint32_t valueKey;
   std::uint64_t valueStart;          // first byte of the encoded value
   std::uint64_t valueEnd;            // one past its last byte
   _XML_NODE* firstChild;             // attributes and elements, in creation order
   _XML_NODE* nextSibling;
   _XML_NODE* parent;
   _XML_NODE* lastChild;              // so that appending costs the same for every child
-  // Attributes: what lookups and the writer learn from the value once, when it is stored.
-  std::uint32_t valueKey;            // with kValueKeyed: hash of the value as filters compare it
-  std::uint8_t valueFlags;           // kValuePlain, kValueKeyed
 };
-enum : std::uint8_t {
+static_assert(sizeof(_XML_NODE) == 72 || sizeof(void*) != 8, "a node fills 72 bytes on 64-bit targets");
+enum : std::uint32_t {
   kValuePlain = 1,  // every stored byte stands for itself in the output
   kValueKeyed = 2,  // valueKey is set (for values short enough to be looked up by)
 };
@@ -133,11 +137,11 @@ _XML_NODE* FirstChildElement(const _XML_NODE* node);  // null when it has none
 _XML_NODE* NextSiblingElement(const _XML_NODE* node);
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
                  std::u16string_view value);  // 0, or 1 on failure
-// With a null buffer *size receives the characters needed (terminator included); with a
-// buffer *size is its capacity in, characters written (terminator included) out.
 // Appends an attribute without looking for one of that name: for elements known to lack it.
 // 0, or 1 on failure.
 int AppendAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name, std::u16string_view value);
+// With a null buffer *size receives the characters needed (terminator included); with a
+// buffer *size is its capacity in, characters written (terminator included) out.
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size);  // 0, or 1 on failure
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);

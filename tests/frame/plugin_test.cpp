@@ -49,4 +49,25 @@ TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
   EXPECT_EQ(Process().mainTemplate, nullptr);
 }
 
+// A host that creates every object as it registers creates each one while it is still
+// being constructed: every OnCreate must still run, once what it uses exists.
+TEST(ParentalPlugin, ObjectsCreatedAsTheyRegisterRunTheirOnCreate) {
+  TestHost host;
+  host.create = true;
+  StubServices services;
+  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
+    if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
+    return kDone;
+  };
+  auto* plugin = new CParentalPlugin;
+  EXPECT_EQ(host.Count(kRequestServices), 2u);
+  // The private configuration was loaded: it took the plug-in object's variables.
+  EXPECT_EQ(plugin->PrivateConfig()->Variables(), u"${PluginID}=01000D00|${ProfileName}=@My profile");
+  EXPECT_EQ(host.Count(kRequestPublishPanels), 2u);
+  EXPECT_EQ(host.Count(kRequestPublishViews), 1u);  // by the shared configuration only
+  EXPECT_EQ(Send(plugin, kCodeCreate), kFailed);    // created once
+  plugin->Release();
+  EXPECT_EQ(host.unregistrations.size(), 4u);
+}
+
 }  // namespace

@@ -45,6 +45,7 @@ class TestHost {
   }
 
   bool attach = true;                     // attach objects as they register
+  bool create = false;                    // and create them (code 5) right after
   Answer answer;                          // answers requests other than registration
   std::vector<Request> requests;          // every request, in order
   std::vector<IoctlLink> registrations;   // the records of kCodeRegister
@@ -59,6 +60,7 @@ class TestHost {
       host->registrations.push_back(record);
       IoctlLink link = host->Link();
       if (host->attach) ProcOf(record)(FromAddress<void>(record.context), 0, kCodeAttach, &link);
+      if (host->create) ProcOf(record)(FromAddress<void>(record.context), 0, kCodeCreate, nullptr);
       return kDone;
     }
     if (code == kCodeDetach) {

@@ -1,9 +1,9 @@
 #include <cstring>
 #include <string>
 
-#include "profiles/settings_table.h"
 #include "common/text.h"
 #include "platform/registry_values.h"
+#include "profiles/settings_table.h"
 #include "store/scramble.h"
 #include "support/registry_fixture.h"
 

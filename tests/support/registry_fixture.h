@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "profiles/config_handle.h"
 #include "platform/memory_registry.h"
 #include "platform/registry_values.h"
+#include "profiles/config_handle.h"
 #ifdef _WIN32
 #include "platform/win32_registry.h"
 #endif

@@ -14,7 +14,7 @@ constexpr UINT kTitleString = 2023, kEntryTitleString = 2024, kToolTipString = 2
 
 }  // namespace
 
-CPageParental::CPageParental() = default;
+CPageParental::CPageParental() { RunCreateIfHostCreated(); }
 
 std::int32_t CPageParental::OnIOCtl(std::uint32_t code, void* arg) {
   if (code == kCodeShowSecond && arg) {

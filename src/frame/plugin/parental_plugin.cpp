@@ -5,10 +5,10 @@
 namespace parental::corvui {
 
 CParentalPlugin::CParentalPlugin() {
-  if (IsCreated()) OnCreate();
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
   page_.SetConfig(private_);
+  RunCreateIfHostCreated();  // after the configurations: OnCreate loads the private one
 }
 
 CParentalPlugin::~CParentalPlugin() {

@@ -31,6 +31,15 @@ class CIOCtlProcTemplate {
   const IoctlLink& Link() const { return link_; }
   std::uint32_t RefCount() const { return refCount_.load(); }
 
+ protected:
+  // The host may create an object as soon as it registers, which happens in this base's
+  // constructor: only the base's empty OnCreate can run then. The constructor of each
+  // class whose OnCreate does something calls this last, once everything that OnCreate
+  // uses exists.
+  void RunCreateIfHostCreated() {
+    if (IsCreated()) OnCreate();
+  }
+
  private:
   friend std::int32_t TemplateProcedure(void*, std::uint32_t, std::uint32_t, void*);
   std::int32_t Dispatch(std::uint32_t code, void* arg);

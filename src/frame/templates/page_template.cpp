@@ -8,6 +8,7 @@ void CPageTemplate::PublishPanels(std::uint32_t value) {
     CPanelTemplate* panel = GetPanel(index);
     enumerating_.fetch_sub(1);
     if (!panel) break;
+    // A page may answer all ones for an index it leaves empty: not a panel, so no owner.
     if (AddressOf(panel) != ~std::uint64_t{0}) panel->SetPage(this);
   }
   ObjectRecord record{value, AddressOf(this)};
