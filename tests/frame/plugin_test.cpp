@@ -60,14 +60,14 @@ TEST(ParentalPlugin, ObjectsCreatedAsTheyRegisterRunTheirOnCreate) {
     return kDone;
   };
   auto* plugin = new CParentalPlugin;
-  EXPECT_EQ(host.Count(kRequestServices), 2u);
+  EXPECT_EQ(host.Count(kRequestServices), 3u);  // twice by the plug-in, once by the status panel
   // The private configuration was loaded: it took the plug-in object's variables.
   EXPECT_EQ(plugin->PrivateConfig()->Variables(), u"${PluginID}=01000D00|${ProfileName}=@My profile");
   EXPECT_EQ(host.Count(kRequestPublishPanels), 2u);
   EXPECT_EQ(host.Count(kRequestPublishViews), 1u);  // by the shared configuration only
   EXPECT_EQ(Send(plugin, kCodeCreate), kFailed);    // created once
   plugin->Release();
-  EXPECT_EQ(host.unregistrations.size(), 4u);
+  EXPECT_EQ(host.unregistrations.size(), 6u);
 }
 
 }  // namespace
