@@ -1,17 +1,34 @@
-// The account dialogs are not part of this build yet: every dialog answers as cancelled,
-// so the links that open them change nothing.
+// The status page's links open the account dialogs of src/ui/dialogs, modal, owned by the
+// panel's window.
 #include "frame/plugin/status_dialogs.h"
+
+#include "ui/dialogs/account_config_dlg.h"
+#include "ui/dialogs/account_init_dlg.h"
+#include "ui/dialogs/web_page_exception_dlg.h"
 
 namespace parental::corvui {
 
-bool RunAccountConfigDialog(HWND, CParentalConfig&, const StatusAccount&, SIZE, const std::u16string&) {
-  return false;
+// The dialog configures the account's role and saves the configuration itself on OK.
+bool RunAccountConfigDialog(HWND owner, CParentalConfig& config, const StatusAccount& account, SIZE,
+                            const std::u16string&) {
+  auto record = config.Accounts().Accounts().find(account.sidText);
+  if (record == config.Accounts().Accounts().end()) return false;
+  CAccountConfigDlg dialog(owner, config, record->second.roleKey);
+  return dialog.DoModal() == IDOK;
 }
 
-bool RunAccountSetupDialog(HWND, CParentalConfig&, const StatusAccount&, AccountSetupMode, std::uint32_t) {
-  return false;
+bool RunAccountSetupDialog(HWND owner, CParentalConfig& config, const StatusAccount& account, AccountSetupMode mode,
+                           std::uint32_t age) {
+  CAccountInitDlg dialog(owner, config.Roles(), config.Accounts(), account.domain, account.user, account.sidText);
+  if (mode == AccountSetupMode::NewAccount) dialog.SetNewAccount();
+  else dialog.SetExistingAccount(age);
+  return dialog.DoModal() == IDOK;
 }
 
-bool RunWebPageExceptionDialog(HWND, CParentalConfig&, const std::u16string&) { return false; }
+// The dialog takes its title from the same string as the panel.
+bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config, const std::u16string&) {
+  CExceptionConfigDlg dialog(owner, config.Roles(), config.Accounts().Accounts());
+  return dialog.DoModal() == IDOK;
+}
 
 }  // namespace parental::corvui
