@@ -34,7 +34,11 @@ DocumentPtr NewConfigurationTree() {
 
 std::uint32_t Fingerprint(const GeneralSettings& general) { return common::Crc32(&general, sizeof(general)); }
 
+SetupViewsFactory g_setupViews = nullptr;
+
 }  // namespace
+
+void SetSetupViewsFactory(SetupViewsFactory factory) { g_setupViews = factory; }
 
 CParentalConfig::CParentalConfig(CPlug* engine, bool headless, platform::IRegistryStore& registry,
                                  IAccountsService& accounts)
@@ -42,10 +46,12 @@ CParentalConfig::CParentalConfig(CPlug* engine, bool headless, platform::IRegist
       headless_(headless),
       engine_(engine),
       registry_(registry),
+      accountsService_(accounts),
       roles_(engine),
       accounts_(accounts),
       categories_(engine) {
   generalFingerprint_ = Fingerprint(general_);
+  if (!headless_ && g_setupViews) views_ = g_setupViews(*this);
   if (IsCreated() && !headless_) PublishViews();
 }
 
