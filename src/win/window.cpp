@@ -15,7 +15,9 @@ thread_local CWnd* t_creating = nullptr;
 
 }  // namespace
 
-CWnd::~CWnd() {
+CWnd::~CWnd() { ReleaseWindow(); }
+
+void CWnd::ReleaseWindow() {
   if (!hwnd_) return;
   if (owned_) {
     DestroyWindow();

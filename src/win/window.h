@@ -16,7 +16,7 @@ class CWnd {
   CWnd() = default;
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
-  virtual ~CWnd();  // destroys a window created here; gives a subclassed one back
+  virtual ~CWnd();  // ReleaseWindow
 
   // The object attached to a window, or null.
   static CWnd* FromHandle(HWND window);
@@ -74,6 +74,10 @@ class CWnd {
   bool KillTimer(UINT_PTR id) { return ::KillTimer(hwnd_, id) != FALSE; }
 
  protected:
+  // Destroys a window created here, gives a subclassed one its own procedure back. A class
+  // whose handlers must see the window go calls it in its own destructor (the base's
+  // destructor runs when the derived handlers are no longer there).
+  void ReleaseWindow();
   // Cracks a message into the handlers below (in message_cracker.cpp); override it only
   // for messages without a handler (registered messages, control messages).
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -75,14 +75,18 @@ HWND CreateFrame(int width, int height, const wchar_t* title) {
                            200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   }();
   while (HWND child = GetWindow(frame, GW_CHILD)) DestroyWindow(child);
-  RECT rect{0, 0, width, height};
-  AdjustWindowRectEx(&rect, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT);
-  SetWindowPos(frame, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+  ResizeFrame(frame, width, height);
   SetWindowTextW(frame, title);
   SetForegroundWindow(frame);
   SetFocus(frame);
   Pump(30);
   return frame;
+}
+
+void ResizeFrame(HWND frame, int width, int height) {
+  RECT rect{0, 0, width, height};
+  AdjustWindowRectEx(&rect, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT);
+  SetWindowPos(frame, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 std::u16string OutputPath(const char* name) {

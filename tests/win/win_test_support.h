@@ -37,6 +37,8 @@ void PressKey(WORD key, bool shift = false);
 // The top-level frame for controls under test (WS_EX_CONTROLPARENT, as the host's): one
 // for the whole program, emptied of children and sized for each caller.
 HWND CreateFrame(int width, int height, const wchar_t* title = L"Test frame");
+// Gives the frame a client area of this size.
+void ResizeFrame(HWND frame, int width, int height);
 
 // Where screenshots go: the test folder of the Windows build.
 std::u16string OutputPath(const char* name);
