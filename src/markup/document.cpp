@@ -203,8 +203,7 @@ bool CChDocument::MoveFocus(bool backward) {
   return false;
 }
 
-bool CChDocument::UpdateHover(int x, int y) {
-  HitInfo hit = HitTest(x, y);
+bool CChDocument::ApplyHover(const HitInfo& hit) {
   if (hit.object == hover.object && hit.link == hover.link) return false;
   if (hover.object) {
     hover.object->OnMouseLeave();

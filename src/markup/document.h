@@ -95,7 +95,9 @@ class CChDocument {
   // Moves the keyboard focus on (backward with Shift); false at the end of the chain.
   bool MoveFocus(bool backward);
   // The hover state at a point; answers true when the hovered object or link changed.
-  bool UpdateHover(int x, int y);
+  bool UpdateHover(int x, int y) { return ApplyHover(HitTest(x, y)); }
+  // The same for a hit test already made.
+  bool ApplyHover(const HitInfo& hit);
   // The left pointer button over the hovered object; releasing it activates.
   void PointerDown(int x, int y);
   void PointerUp(int x, int y);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -16,54 +15,11 @@
 #include "markup/text_object.h"
 #include "markup/win/gdi_context.h"
 #include "markup/win/renderer.h"
+#include "host_resources.h"
 
 using parental::common::FromUtf8;
 
 namespace {
-
-// A strip of round frames with premultiplied alpha, one colour per frame.
-class Strip {
- public:
-  Strip(const std::vector<COLORREF>& colours, int size) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size * static_cast<int>(colours.size());
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    const double r = size / 2.0 - 1;
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < info.bmiHeader.biWidth; ++x) {
-        const COLORREF c = colours[x / size];
-        const double d = std::hypot(x % size + 0.5 - size / 2.0, y + 0.5 - size / 2.0);
-        pixels[y * info.bmiHeader.biWidth + x] =
-            d <= r ? 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c) : 0;
-      }
-    }
-    bitmap = {info.bmiHeader.biWidth, size, handle};
-  }
-  ~Strip() { DeleteObject(static_cast<HBITMAP>(bitmap.native)); }
-  Bitmap bitmap;
-};
-
-// The host's bitmaps as the renderer's provider answers them; its fonts and skins.
-struct HostResources {
-  Strip states{{RGB(46, 160, 67), RGB(230, 160, 30), RGB(200, 40, 40), RGB(150, 150, 150), RGB(200, 40, 40)}, 16};
-  Strip icons{{RGB(30, 110, 200), RGB(120, 120, 120), RGB(46, 160, 67), RGB(200, 120, 30), RGB(30, 110, 200)}, 16};
-
-  void Install(CChDocument& document) {
-    document.defaultFont.face = u"Tahoma";
-    document.defaultFont.height = -11;
-    document.fontProvider = HostFont;
-    document.bitmapProvider = [this](std::u16string_view name) -> const Bitmap* {
-      return name == u"state_icon_list" ? &states.bitmap : name == u"text_icon" ? &icons.bitmap : nullptr;
-    };
-    document.skinProvider = HostSkin;
-  }
-};
 
 std::u16string Output(const char* name) { return FromUtf8(std::string(MARKUP_OUTPUT_DIR "/") + name); }
 

@@ -1,0 +1,127 @@
+// The rich-text control's window side: SetText and layout, attaching to existing windows,
+// the animation timer, hover with the hand cursor and tool tips, and screenshots of the
+// status panel's texts and the category grid (written beside the test program).
+#include "host_resources.h"
+#include "host_texts.h"
+#include "markup/text_object.h"
+#include "static_ii_fixture.h"
+#include "win/dialog.h"
+#include "win/screenshot.h"
+
+using namespace wintest;
+
+namespace {
+
+TEST_F(RichText, SetTextWrapsPlainTextAndLaysItOut) {
+  control.SetText(u"abc");
+  const auto& main = static_cast<const CTextLO&>(*control.Document().Main());
+  EXPECT_EQ(main.Core().Text(), u"abc");
+  EXPECT_EQ(main.Identifier(), u"_main_");
+  EXPECT_GT(control.ContentSize().cy, 0);
+  EXPECT_EQ(LinkItemCount(control.Document()), 0);
+}
+
+TEST_F(RichText, AnEmptyTextClearsHoverAndFocus) {
+  control.SetText(u"<A>one</A>");
+  control.SetFocus();
+  MovePointerTo(control, CentreOf(1));
+  ASSERT_NE(control.Document().hover.object, nullptr);
+  ASSERT_NE(control.Document().focus.object, nullptr);
+  control.SetText(u"");
+  EXPECT_EQ(control.Document().hover.link, -1);
+  EXPECT_EQ(control.Document().focus.object, nullptr);
+  EXPECT_EQ(LinkItemCount(control.Document()), 0);
+  Pump();  // paints an empty document
+}
+
+TEST_F(RichText, LayoutFollowsTheWindowsSize) {
+  control.SetText(u"Parental control applies to every account of this computer and to each of its users");
+  const Size wide = control.ContentSize();
+  SetWindowPos(control, nullptr, 0, 0, 120, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_LE(control.ContentSize().cx, 120);
+  EXPECT_GT(control.ContentSize().cy, wide.cy);
+}
+
+TEST_F(RichText, HoveringALinkShowsTheHandAndAToolTipThatWraps) {
+  std::u16string tip;
+  for (int word = 0; word < 30; ++word) tip += u"word ";
+  control.SetText(u"<A TOOLTIP=\"" + tip + u"\">long tip</A>");
+  MovePointerTo(control, CentreOf(1));
+  EXPECT_EQ(control.Document().hover.link, 1);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  HWND tipWindow = nullptr;
+  RunHostLoop(frame, [&] {
+    tipWindow = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    return tipWindow && IsWindowVisible(tipWindow);
+  }, 3000);
+  ASSERT_TRUE(tipWindow && IsWindowVisible(tipWindow));
+  RECT shown{};
+  GetWindowRect(tipWindow, &shown);
+  EXPECT_LE(shown.right - shown.left, CStaticII::kToolTipWidth + 20);  // the text and the tip's margins
+  EXPECT_GT(shown.bottom - shown.top, 30);                           // on more than one line
+  MovePointerTo(control, POINT{400, 200});                             // off the link: no hover
+  EXPECT_EQ(control.Document().hover.link, -1);
+}
+
+TEST_F(RichText, AnimatedObjectsTickEveryFifteenMilliseconds) {
+  HostResources resources;
+  resources.Install(control.Document());
+  control.SetText(u"<IMG SRC=\"state_icon_list\" FRAMES=\"5\" TIME=\"15\"></IMG>");
+  ASSERT_TRUE(control.Document().Animated());
+  Pump(200);
+  EXPECT_GE(control.Ticks(), 3u);  // Wine's timers are coarse; some ticks must have come
+  control.SetText(u"still");
+  const unsigned stopped = control.Ticks();
+  Pump(100);
+  EXPECT_EQ(control.Ticks(), stopped);
+}
+
+// A dialog's static and a "CStaticII" of the template: the dialog's font, the window's text.
+TEST(RichTextAttached, ToWindowsOfADialog) {
+  TestApp app;
+  HWND frame = CreateFrame(400, 220, L"Attached");
+  ASSERT_TRUE(CStaticII::RegisterClass());
+  CDialog page(101);
+  ASSERT_TRUE(page.Create(frame));
+  CStaticII fromStatic, fromTemplate;
+  ASSERT_TRUE(fromStatic.Attach(page.GetDlgItem(1103)));
+  ASSERT_TRUE(fromTemplate.Attach(page.GetDlgItem(1102)));
+  EXPECT_EQ(fromStatic.Document().defaultFont.face, u"MS Shell Dlg 2");
+  LinkItem item;
+  ASSERT_EQ(LinkItemCount(fromStatic.Document()), 1);
+  ASSERT_TRUE(LinkItemAt(fromStatic.Document(), 1, item));
+  EXPECT_EQ(item.name, u"from the static");
+  fromTemplate.SetText(u"<A>in the page</A>");
+  EXPECT_EQ(LinkItemCount(fromTemplate.Document()), 1);
+  Pump();
+  EXPECT_TRUE(SaveWindowScreenshot(page, OutputPath("static_ii_attached.png")));
+}
+
+struct Screens : RichText {
+  HostResources resources;
+  void Show(const std::u16string& text, int width, int height, const char* file) {
+    resources.Install(control.Document());
+    ShowWindow(before, SW_HIDE);
+    ShowWindow(after, SW_HIDE);
+    ResizeFrame(frame, width + 20, height + 20);
+    SetWindowTextW(frame, L"CStaticII");
+    parent.MoveWindow(RECT{0, 0, width + 20, height + 20});
+    control.MoveWindow(RECT{10, 10, width + 10, height + 10});
+    control.SetText(text);
+    Pump();
+    EXPECT_TRUE(SaveWindowScreenshot(control, OutputPath(file)));
+  }
+};
+
+TEST_F(Screens, StatusHeaderAndAccountLines) {
+  Show(StatusHeader(true) + u"\n" + AccountLines(Accounts(4)), 540, 300, "static_ii_status.png");
+  EXPECT_GT(LinkItemCount(control.Document()), 8);
+}
+
+TEST_F(Screens, CategoryGridOfSixtyCategories) {
+  Show(CategoryGrid(CategoryColumns(5, 12)), 700, 560, "static_ii_category_grid.png");
+  EXPECT_EQ(LinkItemCount(control.Document()), 60);
+  EXPECT_LE(control.ContentSize().cy, 560);
+}
+
+}  // namespace
