@@ -1,5 +1,7 @@
 #include "ui/host_ui.h"
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -17,6 +19,8 @@ bool HostUi::OpenSetup() {
 }
 
 bool HostUi::Run() {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
   if (!context_.script.empty()) return RunScript();
   if (!OpenSetup()) {
     context_.log("advanced setup refused");

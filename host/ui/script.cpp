@@ -16,6 +16,7 @@ struct Runner {
   std::function<void(bool)> done;
   std::size_t next = 0;
   bool finished = false;
+  bool busy = false;  // a command that opens no window runs: later ones wait for it
 };
 std::unique_ptr<Runner> g_runner;  // one script per run of the host
 constexpr UINT kTickMilliseconds = 40;
@@ -33,12 +34,23 @@ void Finish(bool ok) {
   g_runner->done(ok);
 }
 
+// Commands that may open a modal window (a form, a message box, the password prompt).
+bool MayOpenWindow(const std::u16string& name) {
+  return name == u"open-setup" || name == u"click" || name == u"ok" || name == u"cancel";
+}
+
 // One command per tick. The next tick is asked for before the command runs: a command that
 // opens a modal window returns only when it closes, and the commands after it run meanwhile.
+// Other commands may pump messages too (a screenshot waits for painting); ticks that come
+// then wait.
 void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   Runner& runner = *g_runner;
   if (runner.finished) return;
+  if (runner.busy) {
+    SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
+    return;
+  }
   if (runner.next == runner.commands.size()) {
     Finish(true);
     return;
@@ -47,7 +59,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
   runner.host.log("script " + std::to_string(command.line) + ": " + Line(command));
   std::string error;
-  if (!RunScriptCommand(command.words, runner.host, error)) {
+  runner.busy = !MayOpenWindow(command.words[0]);
+  const bool ok = RunScriptCommand(command.words, runner.host, error);
+  runner.busy = false;
+  if (!ok) {
     runner.host.log("script error at line " + std::to_string(command.line) + ": " + error);
     Finish(false);
   }

@@ -31,7 +31,10 @@ bool SetupWindow::Open() {
   if (window_ || !config_) return window_ != nullptr;
   window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SETUP_WINDOW), nullptr, &Procedure,
                                LPARAM(this));
-  if (!window_) return false;
+  if (!window_) {
+    log_("the setup window could not be created (error " + std::to_string(GetLastError()) + ")");
+    return false;
+  }
   pages_.clear();
   current_ = SIZE_MAX;
   HWND tree = GetDlgItem(window_, IDC_SETUP_TREE);

@@ -1,11 +1,13 @@
 #include "frame/plugin/parental_plugin.h"
 
 #include "frame/protocol/process.h"
+#include "ui/setup/setup_views.h"
 
 namespace parental::corvui {
 
 CParentalPlugin::CParentalPlugin() {
   if (IsCreated()) OnCreate();
+  SetSetupViewsFactory(&MakeSetupViews);
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
 }
