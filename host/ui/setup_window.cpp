@@ -37,6 +37,7 @@ bool SetupWindow::Open() {
   }
   pages_.clear();
   current_ = SIZE_MAX;
+  config_->Load(config_->GetVariables());  // the pages edit what is stored now
   HWND tree = GetDlgItem(window_, IDC_SETUP_TREE);
   for (std::uint32_t index = 0; IConfigView* view = config_->GetView(index); ++index) {
     PageInfo info{};

@@ -1,6 +1,6 @@
 #pragma once
-// The host's advanced-setup window: a tree of the pages that the configuration object
-// published, the selected page inside the window's page area (created on first selection,
+// The host's advanced-setup window: the configuration object loaded, a tree of the pages
+// that it published, the selected page inside the window's page area (created on first selection,
 // then configured and loaded), OK (every created page saves, then the configuration is
 // saved when it changed) and Cancel (the configuration is reloaded).
 #include <windows.h>
