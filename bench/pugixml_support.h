@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/text.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 inline void AddValueNode(pugi::xml_node parent, const char* name, const char* type, const std::string& value) {
   pugi::xml_node node = parent.append_child("NODE");

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/text.h"
-#include "frame/profiles/settings_table.h"
+#include "profiles/settings_table.h"
 #include "pugixml_support.h"
 #include "ratio_reporter.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 namespace {
 

@@ -28,6 +28,9 @@ const char kUsage[] =
     "  --answer KIND=VALUE  answer the next message box (KIND message) or dialog form (KIND\n"
     "                       dialog) with VALUE (1 OK, 2 Cancel, 6 Yes, 7 No); repeatable.\n"
     "                       Unscripted ones are answered with 2 (Cancel)\n"
+    "  --answer account=A   choose account A (a name or relative identifier of\n"
+    "                       computer-data.txt; several joined by \",\"; or \"cancel\") in the\n"
+    "                       next account picker; repeatable. Unscripted ones are cancelled\n"
     "  --setup              open the advanced setup with the plug-in's pages and run until\n"
     "                       it is closed\n"
     "  --script FILE        drive the host's windows with the commands of FILE (see\n"
@@ -55,12 +58,17 @@ std::wstring BesideProgram(const wchar_t* name) {
 bool ParseAnswer(const std::wstring& text, Options& options) {
   std::size_t equals = text.find(L'=');
   if (equals == std::wstring::npos || equals + 1 == text.size()) return false;
+  std::wstring kind = text.substr(0, equals), value = text.substr(equals + 1);
+  if (kind == L"account") {
+    if (value.find(L';') != std::wstring::npos) return false;
+    options.accountAnswers.push_back(value);
+    return true;
+  }
   wchar_t* end = nullptr;
-  long long value = std::wcstoll(text.c_str() + equals + 1, &end, 10);
+  long long number = std::wcstoll(value.c_str(), &end, 10);
   if (*end) return false;
-  std::wstring kind = text.substr(0, equals);
-  if (kind == L"message") options.messageAnswers.push_back(value);
-  else if (kind == L"dialog") options.dialogAnswers.push_back(value);
+  if (kind == L"message") options.messageAnswers.push_back(number);
+  else if (kind == L"dialog") options.dialogAnswers.push_back(number);
   else return false;
   return true;
 }

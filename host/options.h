@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -20,6 +21,7 @@ struct Options {
   bool help = false;
   std::deque<std::int64_t> messageAnswers;  // for message boxes, in order
   std::deque<std::int64_t> dialogAnswers;   // for dialog forms, in order
+  std::vector<std::wstring> accountAnswers; // for the account picker, in order
 };
 
 // Fills options from the arguments; false with the reason in error for a bad command line.

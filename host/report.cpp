@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/text.h"
+#include "computer/local_computer.h"
 #include "config/config_apply.h"
 
 namespace host {
@@ -74,6 +75,23 @@ std::string DescribeMirror() {
   return out.empty() ? "  (empty)\n" : out;
 }
 
+// The simulated computer's accounts, and whether this process meets the account-database
+// stand-in beside the program or Wine's own library (a prefix set up without it).
+std::string DescribeComputer() {
+  LocalComputer computer;
+  if (!computer.Load(nullptr)) return "Computer: no simulated accounts (computer-data.txt missing or malformed)\n";
+  std::string out = "Computer: " + Utf8(computer.Name().c_str()) + ", local accounts:";
+  for (const ComputerAccount& account : computer.Accounts()) {
+    out += (&account == &computer.Accounts().front() ? " " : ", ") + Utf8(account.name.c_str()) + " (" +
+           std::to_string(account.data.rid);
+    if (account.data.groups & kAdministrators) out += ", administrator";
+    if (account.data.disabled) out += ", disabled";
+    if (account.data.denyLogon) out += ", denied logon";
+    out += ")";
+  }
+  return out + (AccountDatabaseIsSimulated() ? "\n" : "; the account database is Wine's own\n");
+}
+
 std::string Report(const ReferenceHost& host, const Options& options, const EngineData& data) {
   std::string out = "Plug-in: " + Utf8(options.plugin.c_str()) + "\n";
   out += "Registered objects: " + std::to_string(host.Objects().size()) + "\n";
@@ -91,6 +109,7 @@ std::string Report(const ReferenceHost& host, const Options& options, const Engi
          std::to_string(data.templates.size()) + " template roles, " +
          std::to_string(data.groups.size()) + " group roles, excluded account " +
          std::to_string(data.excludedRid) + "\n";
+  out += DescribeComputer();
   if (!host.Events().empty()) {
     out += "Events:\n";
     for (const std::string& event : host.Events()) out += "  " + event + "\n";

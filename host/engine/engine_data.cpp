@@ -3,33 +3,12 @@
 #include <set>
 
 #include "common/text.h"
+#include "data_file.h"
 
 namespace host {
 namespace {
 
 using parental::common::FromUtf8;
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t start = 0;;) {
-    std::size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
-}
-
-bool ParseNumber(std::string_view text, std::uint32_t maximum, std::uint32_t& value) {
-  if (text.empty() || text.size() > 10) return false;
-  std::uint64_t n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    n = n * 10 + std::uint64_t(c - '0');
-  }
-  if (n > maximum) return false;
-  value = std::uint32_t(n);
-  return true;
-}
 
 class Parser {
  public:
@@ -37,7 +16,7 @@ class Parser {
 
   // Returns an empty text on success, else what is wrong with the line.
   std::string Line(std::string_view line) {
-    std::vector<std::string_view> f = Split(line, '|');
+    std::vector<std::string_view> f = SplitFields(line, '|');
     if (f[0] == "category" && f.size() == 6) return Category(f);
     if (f[0] == "template" && f.size() == 6) return Role(f[1], f[2], f[3], f[4], f[5], data_.templates);
     if (f[0] == "group" && f.size() == 3) return Group(f);
@@ -80,7 +59,7 @@ class Parser {
     role.maxAge = std::uint16_t(high);
     for (auto [list, state] : {std::pair{allowed, 1}, std::pair{blocked, 0}}) {
       if (list.empty()) continue;
-      for (std::string_view item : Split(list, ',')) {
+      for (std::string_view item : SplitFields(list, ',')) {
         std::uint32_t id = 0;
         if (!ParseNumber(item, 0xFFFF, id) || !categories_.count(std::uint16_t(id)))
           return "unknown category in a role";
@@ -111,18 +90,7 @@ class Parser {
 bool ParseEngineData(std::string_view text, EngineData& data, std::string& error) {
   data = EngineData{};
   Parser parser(data);
-  std::size_t number = 0;
-  for (std::string_view line : Split(text, '\n')) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line[0] == '#') continue;
-    std::string problem = parser.Line(line);
-    if (!problem.empty()) {
-      error = "line " + std::to_string(number) + ": " + problem;
-      return false;
-    }
-  }
-  return true;
+  return ReadRecordLines(text, [&](std::string_view line) { return parser.Line(line); }, error);
 }
 
 }  // namespace host

@@ -4,8 +4,8 @@
 
 #include "common/crc32.h"
 #include "common/text.h"
-#include "frame/profiles/config_handle.h"
-#include "frame/profiles/variables.h"
+#include "profiles/config_handle.h"
+#include "profiles/variables.h"
 
 namespace parental::corvui {
 namespace {

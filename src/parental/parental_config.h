@@ -16,7 +16,7 @@
 #include "parental/profile_records.h"
 #include "parental/role_manager.h"
 #include "platform/registry_store.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 namespace parental::corvui {
 

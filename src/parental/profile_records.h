@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/profiles/settings_table.h"
+#include "profiles/settings_table.h"
 
 namespace parental::corvui {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "parental/role.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 namespace parental::corvui {
 

@@ -9,7 +9,7 @@
 
 #include "parental/profile_records.h"
 #include "parental/role.h"
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 class CPlug;
 

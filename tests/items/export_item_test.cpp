@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "store/items/export_exception.h"
-#include "store/items/export_list.h"
+#include "items/export_exception.h"
+#include "items/export_list.h"
 #include "support/counting_guids.h"
 #include "support/xml_text.h"
 

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 #include "support/counting_guids.h"
 #include "support/registry_fixture.h"
 

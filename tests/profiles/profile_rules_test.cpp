@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/profiles/variables.h"
+#include "profiles/variables.h"
 #include "support/registry_fixture.h"
 
 using namespace parental::profiles;

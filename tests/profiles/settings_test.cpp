@@ -1,7 +1,7 @@
 #include <cstring>
 #include <string>
 
-#include "frame/profiles/settings_table.h"
+#include "profiles/settings_table.h"
 #include "platform/registry_values.h"
 #include "support/registry_fixture.h"
 

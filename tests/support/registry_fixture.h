@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "frame/profiles/config_handle.h"
+#include "profiles/config_handle.h"
 #include "platform/memory_registry.h"
 #include "platform/registry_values.h"
 #ifdef _WIN32

@@ -4,6 +4,7 @@
 
 #include "frame/plugin/parental_app.h"
 #include "frame/protocol/process.h"
+#include "frame/templates/plugin_template.h"
 
 namespace {
 parental::corvui::CParentalApp g_app;

@@ -1,6 +1,7 @@
 #pragma once
-// Process-wide state of the loaded plug-in and the routines that register objects with
-// the host and send requests through the main template.
+// Process-wide state of the loaded plug-in: the host link, the hooks that the main
+// template sets, the host's name table and services. The templates above fill it; this
+// layer only holds it, so it names their classes without knowing them.
 #include <cstdint>
 
 #include "frame/protocol/host_services.h"
@@ -43,18 +44,8 @@ class ModuleScope {
   std::uintptr_t cookie_ = 0;
 };
 
-// Sends kCodeRegister with {id, template procedure, object} through the host link.
-void RegisterObject(CIOCtlProcTemplate* object);
-
-// SendRequest on the main template; -1 without one.
-std::int32_t SendMainRequest(std::uint32_t param, std::uint32_t code, void* arg);
-
 // A request marked "main": through the main-request routine, -1 when none is set.
 std::int32_t MainRequest(std::uint32_t code, void* arg);
-
-// The work of SetIOCtlExtProc: copy the link, let `create` make the plug-in object, load
-// the name table. Null link: nothing happens. No exception leaves it.
-void StartPlugin(const IoctlLink* link, CPluginTemplate* (*create)());
 
 // Keeps the services of an answer to kRequestServices: metrics and settings, and the
 // images too when `withImages` is set. A second settings service is chained to the first.

@@ -6,14 +6,14 @@
 #include <new>
 #include <string>
 
-#include "common/text.h"
+#include "profiles/paths.h"
+#include "profiles/variables.h"
 #include "store/xml_document.h"
 
-using parental::common::FormatHex;
-
 const char16_t* CConfigTemplate::GetVariables() {
+  using namespace parental::profiles;
   static std::u16string variables;
-  variables = u"${PluginID}=" + FormatHex(TemplateId(), 8) + u"|${ProfileName}=@My profile";
+  variables = PluginVariables(TemplateId()) + u"|" + VariablePair(kProfileNameVariable, kDefaultProfile);
   return variables.c_str();
 }
 

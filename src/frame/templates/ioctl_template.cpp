@@ -1,6 +1,7 @@
 #include "frame/templates/ioctl_template.h"
 
 #include "frame/protocol/process.h"
+#include "frame/templates/plugin_template.h"
 
 CIOCtlProcTemplate::CIOCtlProcTemplate(std::uint32_t id) : id_(id) { AddRef(); }
 
@@ -89,5 +90,17 @@ std::int32_t TemplateProcedure(void* context, std::uint32_t, std::uint32_t code,
     return static_cast<CIOCtlProcTemplate*>(context)->Dispatch(code, arg);
   } catch (...) {
     return kFailed;
+  }
+}
+
+void RegisterObject(CIOCtlProcTemplate* object) {
+  const IoctlLink& host = Process().hostLink;
+  if (!host.proc || !host.context || !object) return;
+  std::uint32_t id = object->TemplateId();
+  if (id == MAIN_TEMPLATE_ID && Process().mainTemplate) id = Process().mainTemplate->TemplateId();
+  IoctlLink record{id, AddressOf(&TemplateProcedure), AddressOf(object)};
+  try {
+    ProcOf(host)(FromAddress<void>(host.context), 0, kCodeRegister, &record);
+  } catch (...) {
   }
 }

@@ -44,3 +44,7 @@ class CIOCtlProcTemplate {
 
 // The procedure the host calls for every registered object; its context is the object.
 std::int32_t TemplateProcedure(void* context, std::uint32_t param, std::uint32_t code, void* arg);
+
+// Sends kCodeRegister with {id, template procedure, object} through the host link (the
+// main template's id for MAIN_TEMPLATE_ID); the register hook while registration is on.
+void RegisterObject(CIOCtlProcTemplate* object);

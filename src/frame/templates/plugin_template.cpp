@@ -18,3 +18,21 @@ CPluginTemplate::~CPluginTemplate() {
   process.registerHook = nullptr;
   process.mainRequest = nullptr;
 }
+
+std::int32_t SendMainRequest(std::uint32_t param, std::uint32_t code, void* arg) {
+  CPluginTemplate* main = Process().mainTemplate;
+  return main ? main->SendRequest(param, code, arg) : kFailed;
+}
+
+void StartPlugin(const IoctlLink* link, CPluginTemplate* (*create)()) {
+  if (!link) return;
+  ProcessState& process = Process();
+  process.hostLink = *link;
+  process.registerHook = &RegisterObject;
+  try {
+    create();
+    const NameTableHeader* answer = nullptr;
+    if (SendMainRequest(0, kRequestNameTable, &answer) == kDone) process.names.Load(answer);
+  } catch (...) {
+  }
+}

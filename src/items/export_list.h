@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "common/lock.h"
-#include "frame/profiles/config_handle.h"
-#include "store/items/export_exception.h"
-#include "store/items/sorted_array.h"
+#include "profiles/config_handle.h"
+#include "items/export_exception.h"
+#include "items/sorted_array.h"
 
 namespace parental::shared::detail {
 

@@ -2,7 +2,7 @@
 // are typed "NODE" elements, and a profile marked for deletion is never read or written.
 #include <cstring>
 
-#include "frame/profiles/settings_io.h"
+#include "profiles/settings_io.h"
 
 namespace parental::profiles::detail {
 namespace {

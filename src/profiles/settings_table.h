@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/profiles/config_handle.h"
+#include "profiles/config_handle.h"
 
 namespace parental::profiles {
 

@@ -1,10 +1,10 @@
-#include "frame/profiles/settings_table.h"
+#include "profiles/settings_table.h"
 
 #include <cstring>
 
 #include "common/text.h"
-#include "frame/profiles/settings_io.h"
-#include "frame/profiles/variables.h"
+#include "profiles/settings_io.h"
+#include "profiles/variables.h"
 
 namespace parental::profiles {
 namespace detail {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "frame/profiles/settings_io.h"
+#include "profiles/settings_io.h"
 #include "platform/registry_values.h"
 #include "store/scramble.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/profiles/settings_table.h"
+#include "profiles/settings_table.h"
 
 namespace parental::profiles::detail {
 

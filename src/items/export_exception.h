@@ -1,7 +1,7 @@
 #pragma once
 // The URL exception item: the text "Url" and the numbers "State" and "Priority", with a
 // generated identifier.
-#include "store/items/export_config.h"
+#include "items/export_config.h"
 
 namespace parental::shared {
 

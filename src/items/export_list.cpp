@@ -1,4 +1,4 @@
-#include "store/items/export_list.h"
+#include "items/export_list.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "frame/profiles/variables.h"
+#include "profiles/variables.h"
 
 #include "common/text.h"
-#include "frame/profiles/paths.h"
+#include "profiles/paths.h"
 
 namespace parental::profiles {
 namespace {
@@ -46,12 +46,19 @@ bool ExpandVariables(char16_t* text, std::size_t capacity, std::u16string_view v
   return fits;
 }
 
+std::u16string VariablePair(std::u16string_view name, std::u16string_view value) {
+  std::u16string pair(name);
+  pair += u'=';
+  pair += value;
+  return pair;
+}
+
 std::u16string PluginVariables(std::uint32_t pluginId) {
-  return std::u16string(kPluginIdVariable) + u"=" + common::FormatHex(pluginId, 8);
+  return VariablePair(kPluginIdVariable, common::FormatHex(pluginId, 8));
 }
 
 std::u16string ProfileVariables(std::u16string_view profile, std::u16string_view variables) {
-  std::u16string s = std::u16string(kProfileNameVariable) + u"=" + std::u16string(profile);
+  std::u16string s = VariablePair(kProfileNameVariable, profile);
   if (!variables.empty()) s += u"|" + std::u16string(variables);
   if (s.size() > kMaxPart) s.resize(kMaxPart);
   return s;

@@ -1,4 +1,4 @@
-#include "store/items/export_config.h"
+#include "items/export_config.h"
 
 #include <cstdlib>
 #include <cstring>

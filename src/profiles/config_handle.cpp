@@ -1,10 +1,10 @@
-#include "frame/profiles/config_handle.h"
+#include "profiles/config_handle.h"
 
 #include <new>
 #include <string>
 
 #include "common/text.h"
-#include "frame/profiles/variables.h"
+#include "profiles/variables.h"
 #include "platform/registry_values.h"
 
 namespace parental::profiles {

@@ -14,6 +14,9 @@ bool ExpandVariables(char16_t* text, std::size_t capacity, std::u16string_view v
 // The same on a string, cut to capacity - 1 characters.
 bool ExpandVariables(std::u16string* text, std::size_t capacity, std::u16string_view variables);
 
+// One pair of a variable list: name, "=" and value.
+std::u16string VariablePair(std::u16string_view name, std::u16string_view value);
+
 // "${PluginID}=" and the id as eight uppercase hexadecimal digits.
 std::u16string PluginVariables(std::uint32_t pluginId);
 

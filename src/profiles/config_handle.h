@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "frame/profiles/paths.h"
+#include "profiles/paths.h"
 #include "platform/registry_store.h"
 #include "store/xml_document.h"
 

@@ -1,0 +1,3 @@
+#pragma once
+// A lower layer that reaches up: the layer check must refuse it.
+#include "store/high.h"
