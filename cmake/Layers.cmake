@@ -3,6 +3,7 @@
 # folder listed that holds it; an include of a file in a layer that its layer does not
 # reach fails the build (cmake/CheckLayers.cmake). Folders that do not exist yet keep
 # their place, so the user-interface layers are checked from their first file.
+parental_layer(res)                                 # dialog templates' control ids
 parental_layer(common)
 parental_layer(platform       USES common)
 parental_layer(store          USES platform)
@@ -15,5 +16,6 @@ parental_layer(parental       USES frame/templates) # the configuration model
 parental_layer(markup         USES common)          # the mark-up engine stands beside the rest
 parental_layer(markup/win     USES markup)
 parental_layer(win            USES frame/app markup/win)
-parental_layer(ui             USES win parental)
+parental_layer(markup/win/static_ii USES win)       # the rich-text control is a window
+parental_layer(ui             USES win parental res)
 parental_layer(frame/plugin   USES ui frame/app)    # the plug-in object and the entry points

@@ -5,6 +5,9 @@
 //   open-setup                 open the advanced setup (the password prompt first, if any)
 //   page TITLE                 select a page in the setup's tree
 //   click ID                   click the button ID of the window in front
+//   click-and-wait ID          the same, but the script waits until the click returns (for
+//                              a window that answers itself, such as the account picker
+//                              answered by --answer account=...)
 //   type ID TEXT               replace the text of edit ID by typing TEXT
 //   choose ID TEXT             choose the entry TEXT of combo box ID
 //   select ID TEXT             select the row (list view) or item (tree) showing TEXT

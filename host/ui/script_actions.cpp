@@ -103,11 +103,12 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
     if (!Arguments(words, 1, error)) return false;
     return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
   }
-  const std::size_t needed = name == u"click" || name == u"print" ? 1 : name == u"check" ? 3 : 2;
+  const bool click = name == u"click" || name == u"click-and-wait";
+  const std::size_t needed = click || name == u"print" ? 1 : name == u"check" ? 3 : 2;
   if (!Arguments(words, needed, error)) return false;
   HWND control = Control(words[1], name != u"print", error);
   if (!control) return false;
-  if (name == u"click") return Click(control);
+  if (click) return Click(control);
   if (name == u"print") {
     host.log("control " + parental::common::ToUtf8(words[1]) + ": " + DescribeControl(control));
     return true;
