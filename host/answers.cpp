@@ -1,6 +1,7 @@
 // The reference host's answers to the requests of the plug-in's objects.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 #include "common/text.h"
 #include "config/config_apply.h"
@@ -179,10 +180,12 @@ std::int32_t ReferenceHost::AnswerSubmission(std::uint32_t param, void* arg, std
   record->innerResult = kRejected;
   const char* text = nullptr;
   std::size_t length = 0;
-  if (!ReadSubmission(*record, &text, &length, detail) ||
-      !StoreConfiguration(param, text, length, detail)) {
-    return kFailed;
+  if (!ReadSubmission(*record, &text, &length, detail)) return kFailed;
+  if (!options_.submissions.empty()) {
+    const std::wstring path = options_.submissions + L"\\submission-" + std::to_wstring(++submitted_) + L".xml";
+    std::ofstream(path.c_str(), std::ios::binary).write(text, std::streamsize(length));
   }
+  if (!StoreConfiguration(param, text, length, detail)) return kFailed;
   record->innerResult = 0;
   return kDone;
 }

@@ -37,6 +37,9 @@ const char kUsage[] =
     "                       host/ui/script.h); dialog forms and message boxes then show\n"
     "  --settings-password TEXT\n"
     "                       protect the settings: the advanced setup asks for TEXT first\n"
+    "  --keep-submissions DIR\n"
+    "                       write every document the plug-in submits to DIR as\n"
+    "                       submission-1.xml, submission-2.xml, ...\n"
     "  --trace              print every request between host and plug-in with its result\n"
     "  --no-report          do not print the report at the end\n"
     "  --help               show this help\n"
@@ -95,6 +98,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
     else if (arg == L"--setup") options.setup = true;
     else if (arg == L"--script") ok = value(options.script);
     else if (arg == L"--settings-password") ok = value(options.settingsPassword);
+    else if (arg == L"--keep-submissions") ok = value(options.submissions);
     else if (arg == L"--answer") ok = value(text) && ParseAnswer(text, options);
     else if (arg == L"--section") {
       wchar_t* end = nullptr;

@@ -15,6 +15,7 @@ struct Options {
   bool setup = false;              // open the advanced setup and run until it closes
   std::wstring script;             // drive the host's windows with this script
   std::wstring settingsPassword;   // asked before the advanced setup opens
+  std::wstring submissions;        // a folder that keeps every submitted document
   bool refuseAccess = false;
   bool trace = false;
   bool report = true;

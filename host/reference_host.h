@@ -78,6 +78,7 @@ class ReferenceHost {
   NameTableHeader namesHeader_{};
   std::deque<HostObject> objects_;
   std::size_t pendingNotices_ = 0;
+  std::size_t submitted_ = 0;  // documents kept with --keep-submissions
   std::size_t answered_ = 0, refused_ = 0;
   std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices
   CConfigTemplate* pagesConfig_ = nullptr;  // the configuration object that published its pages

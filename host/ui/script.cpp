@@ -17,7 +17,9 @@ struct Runner {
   std::size_t next = 0;
   bool finished = false;
   bool busy = false;  // a command that opens no window runs: later ones wait for it
+  int retries = 0;    // of the current command, while the window it needs is not there yet
 };
+constexpr int kMaxRetries = 50;
 std::unique_ptr<Runner> g_runner;  // one script per run of the host
 constexpr UINT kTickMilliseconds = 40;
 
@@ -57,11 +59,16 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   }
   const ScriptCommand& command = runner.commands[runner.next++];
   SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
-  runner.host.log("script " + std::to_string(command.line) + ": " + Line(command));
+  if (runner.retries == 0) runner.host.log("script " + std::to_string(command.line) + ": " + Line(command));
   std::string error;
   runner.busy = !MayOpenWindow(command.words[0]);
   const bool ok = RunScriptCommand(command.words, runner.host, error);
   runner.busy = false;
+  if (!ok && ++runner.retries < kMaxRetries) {  // a window may still be on its way: try again
+    --runner.next;
+    return;
+  }
+  runner.retries = 0;
   if (!ok) {
     runner.host.log("script error at line " + std::to_string(command.line) + ": " + error);
     Finish(false);

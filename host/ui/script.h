@@ -19,8 +19,9 @@
 //
 // Words with spaces go in double quotes; "#" starts a comment line. Each command runs on a
 // timer tick of the host's thread, so commands after one that opens a form, a message box
-// or the password prompt act on that window while it runs. A command that fails ends the
-// script with an error.
+// or the password prompt act on that window while it runs. A command that cannot be done is
+// tried again for two seconds (a window may still be opening), then ends the script with
+// an error.
 #include <functional>
 #include <string>
 #include <vector>

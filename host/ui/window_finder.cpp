@@ -95,7 +95,7 @@ std::string DescribeControl(HWND control) {
     const bool checks = ListView_GetExtendedListViewStyle(control) & LVS_EX_CHECKBOXES;
     for (int row = 0; row < ListView_GetItemCount(control); ++row) {
       out += " [";
-      if (checks) out += ListView_GetCheckState(control, row) ? "x" : " ";
+      if (checks) out += ListView_GetCheckState(control, row) ? "x " : "  ";
       for (int column = checks ? 1 : 0; column < columns; ++column)
         out += (column > (checks ? 1 : 0) ? "|" : "") + Utf8(ListText(control, row, column));
       out += "]";
