@@ -223,8 +223,11 @@ std::int32_t ReferenceHost::AnswerBitmap(std::uint32_t code, void* arg, std::str
       return record->handle ? kDone : kFailed;
     case kRequestBitmapRelease:
       return bitmaps_.Return(record->handle) ? kDone : kFailed;
-    default:  // both queries: is it one of the host's bitmaps (all have alpha)
-      record->handle = bitmaps_.Knows(record->handle) ? 1 : 0;
+    case kRequestBitmapQueryA:
+      record->handle = bitmaps_.HasAlpha(record->handle) ? 1 : 0;
+      return kDone;
+    default:
+      record->handle = bitmaps_.Stretches(record->handle) ? 1 : 0;
       return kDone;
   }
 }

@@ -1,5 +1,7 @@
 #include "bitmaps.h"
 
+#include "header_bitmaps.h"
+
 namespace host {
 
 HBITMAP MakeStripBitmap(int frames, int size, int seed) {
@@ -22,6 +24,25 @@ HBITMAP MakeStripBitmap(int frames, int size, int seed) {
   return bitmap;
 }
 
+namespace {
+
+// Draws the named bitmap; whether it has alpha and may be stretched. Null for a name the
+// host does not know.
+HBITMAP Draw(const std::u16string& name, bool& alpha, bool& stretches) {
+  alpha = true;
+  stretches = false;
+  if (name == u"state_icon_list") return MakeStripBitmap(5, 16, 0);
+  if (name == u"text_icon") return MakeStripBitmap(5, 16, 2);
+  if (name == u"header_logo") return MakeHeaderLogo();
+  if (name == u"header_help") return MakeHeaderHelp();
+  alpha = false;
+  stretches = true;
+  if (name == u"header_background") return MakeHeaderBackground();
+  return nullptr;
+}
+
+}  // namespace
+
 BitmapStore::~BitmapStore() {
   for (auto& [name, entry] : bitmaps_) DeleteObject(entry.bitmap);
 }
@@ -29,13 +50,22 @@ BitmapStore::~BitmapStore() {
 std::uint64_t BitmapStore::Lend(const char16_t* name) {
   if (!name) return 0;
   std::u16string key = name;
-  int frames = key == u"state_icon_list" || key == u"text_icon" ? 5 : 0;
-  if (!frames) return 0;
-  Entry& entry = bitmaps_[key];
-  if (!entry.bitmap) entry.bitmap = MakeStripBitmap(frames, 16, key == u"text_icon" ? 2 : 0);
-  if (!entry.bitmap) return 0;
-  ++entry.loans;
-  return reinterpret_cast<std::uintptr_t>(entry.bitmap);
+  auto found = bitmaps_.find(key);
+  if (found == bitmaps_.end()) {
+    Entry entry;
+    entry.bitmap = Draw(key, entry.alpha, entry.stretches);
+    if (!entry.bitmap) return 0;
+    found = bitmaps_.emplace(key, entry).first;
+  }
+  ++found->second.loans;
+  return reinterpret_cast<std::uintptr_t>(found->second.bitmap);
+}
+
+const BitmapStore::Entry* BitmapStore::Find(std::uint64_t handle) const {
+  for (const auto& [name, entry] : bitmaps_) {
+    if (handle && reinterpret_cast<std::uintptr_t>(entry.bitmap) == handle) return &entry;
+  }
+  return nullptr;
 }
 
 bool BitmapStore::Return(std::uint64_t handle) {
@@ -48,11 +78,14 @@ bool BitmapStore::Return(std::uint64_t handle) {
   return false;
 }
 
-bool BitmapStore::Knows(std::uint64_t handle) const {
-  for (const auto& [name, entry] : bitmaps_) {
-    if (handle && reinterpret_cast<std::uintptr_t>(entry.bitmap) == handle) return true;
-  }
-  return false;
+bool BitmapStore::HasAlpha(std::uint64_t handle) const {
+  const Entry* entry = Find(handle);
+  return entry && entry->alpha;
+}
+
+bool BitmapStore::Stretches(std::uint64_t handle) const {
+  const Entry* entry = Find(handle);
+  return entry && entry->stretches;
 }
 
 std::size_t BitmapStore::Outstanding() const {

@@ -1,6 +1,7 @@
 #pragma once
-// The bitmaps the host lends to the plug-in (requests 10 to 13): "state_icon_list" and
-// "text_icon", strips of 16 x 16 frames drawn at first use.
+// The bitmaps the host lends to the plug-in (requests 10 to 13), drawn at first use:
+// "state_icon_list" and "text_icon", strips of 16 x 16 frames, and the dialog header's
+// "header_background", "header_logo" and "header_help" (header_bitmaps.h).
 #include <windows.h>
 
 #include <cstdint>
@@ -23,14 +24,20 @@ class BitmapStore {
   // Lends the named bitmap (0 for an unknown name); each loan is given back by Return.
   std::uint64_t Lend(const char16_t* name);
   bool Return(std::uint64_t handle);
-  bool Knows(std::uint64_t handle) const;
+  // Request 12: the bitmap has per-pixel alpha (premultiplied, drawn with AlphaBlend).
+  bool HasAlpha(std::uint64_t handle) const;
+  // Request 13: the bitmap may be stretched to fill its place.
+  bool Stretches(std::uint64_t handle) const;
   std::size_t Outstanding() const;
 
  private:
   struct Entry {
-    HBITMAP bitmap;
-    int loans;
+    HBITMAP bitmap = nullptr;
+    int loans = 0;
+    bool alpha = false;
+    bool stretches = false;
   };
+  const Entry* Find(std::uint64_t handle) const;
   std::map<std::u16string, Entry> bitmaps_;
 };
 

@@ -20,7 +20,12 @@ std::string Hex(std::uint64_t value) {
 }  // namespace
 
 ReferenceHost::ReferenceHost(const Options& options, const EngineData& engine)
-    : options_(options), engine_(engine), data_(engine), trace_(options.trace) {}
+    : options_(options), engine_(engine), data_(engine), trace_(options.trace) {
+  services_.OnEvent([this](const std::string& event) {
+    trace_.Note(event);
+    events_.push_back(event);
+  });
+}
 
 // The host's procedures answer the plug-in; no exception of the host may reach it.
 std::int32_t ReferenceHost::HostLinkProc(void* context, std::uint32_t, std::uint32_t code, void* arg) {

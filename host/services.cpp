@@ -1,6 +1,7 @@
 #include "services.h"
 
 #include "bitmaps.h"
+#include "header_bitmaps.h"
 #include "common/text.h"
 
 namespace host {
@@ -17,7 +18,7 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   settings_ = {
       {u"gui.password.disabled", u"0"},  {u"gui.textmode.state", u"0"},
       {u"gui.help.caption", u"Help"},    {u"gui.help.tooltip", u"Show help for this page"},
-      {u"gui.logo.clicked", u"Corvid"},
+      {u"gui.logo.clicked", u"Corvid Security"},
   };
 }
 
@@ -33,13 +34,20 @@ std::uint64_t HostServices::GetCursor(std::uint32_t) {
   return reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, IDC_HAND));
 }
 
+// Kind 3 is the dialog header: the width of its help area and its height.
 bool HostServices::GetMetrics(std::uint32_t kind, HostMetricsRecord* record) {
   if (!record) return false;
-  *record = HostMetricsRecord{kind == 3 ? 480 : 560, kind == 3 ? 48 : 400, {}};
+  *record = kind == kHeaderMetrics ? HostMetricsRecord{kHeaderHelpWidth, kHeaderHeight, {}}
+                                   : HostMetricsRecord{560, 400, {}};
   return true;
 }
 
 bool HostServices::QueryFlag(const char16_t* key, const char16_t* fallback) {
+  // Asking about the logo's key is the logo's click: the host would open its home page.
+  if (key && std::u16string_view(key) == u"gui.logo.clicked") {
+    if (onEvent_) onEvent_("logo clicked: the host opens its home page");
+    return true;
+  }
   auto found = key ? settings_.find(key) : settings_.end();
   if (found == settings_.end() && next_) return next_->QueryFlag(key, fallback);
   std::u16string value = found != settings_.end() ? found->second : fallback ? fallback : u"";

@@ -3,6 +3,7 @@
 // and the status table.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -40,12 +41,16 @@ class HostServices : public IHostServices, IHostMetrics, IHostSettings, IHostIma
 
   std::uint64_t GetImage(std::uint32_t flag) override;
 
+  // Receives what the host does on the plug-in's behalf (the logo's click), for the report.
+  void OnEvent(std::function<void(const std::string&)> sink) { onEvent_ = std::move(sink); }
+
  private:
   StatusTableEntry entries_[1];
   StatusTable table_;
   std::map<std::u16string, std::u16string> settings_;
   IHostSettings* next_ = nullptr;
   std::map<std::uint32_t, HBITMAP> images_;
+  std::function<void(const std::string&)> onEvent_;
 };
 
 }  // namespace host

@@ -60,7 +60,9 @@ class IDrawContext {
   // One flag per character: the script analysis marks it as white space.
   virtual std::vector<bool> WhiteSpace(std::u16string_view text) = 0;
 
-  // Drawing.
+  // Drawing. Whether anything drawn in `area` can show: objects outside the area to
+  // repaint are passed over. Contexts without such an area answer true.
+  virtual bool InArea(const Rect& area) { return true; }
   virtual void SetTextColour(Colour colour) = 0;
   virtual void PaintText(int x, int y, std::u16string_view text, const Rect* clip) = 0;  // ExtTextOutW
   virtual void PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) = 0;  // DrawTextW

@@ -123,7 +123,9 @@ CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this
 
 void CRowLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  for (auto& cell : m_cells) cell->Draw(dc);
+  for (auto& cell : m_cells) {
+    if (dc.InArea(cell->GetRect())) cell->Draw(dc);
+  }
 }
 
 void CRowLO::MoveTo(int x, int y) {
@@ -292,7 +294,9 @@ Size CTableLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
 
 void CTableLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  for (auto& row : m_rows) row->Draw(dc);
+  for (auto& row : m_rows) {
+    if (dc.InArea(row->GetRect())) row->Draw(dc);
+  }
 }
 
 void CTableLO::MoveTo(int x, int y) {

@@ -281,6 +281,7 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
   for (std::size_t i = 0; i < m_fragments.size(); ++i) {
     const Fragment& f = m_fragments[i];
     if (f.object) {
+      if (!dc.InArea(f.rect)) continue;
       f.object->Draw(dc);
       selected = nullptr;  // the object may have selected its own font
       continue;
@@ -290,6 +291,7 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
            m_fragments[i + 1].line == f.line && m_fragments[i + 1].start == f.start + length) {
       length += m_fragments[++i].length;
     }
+    if (!dc.InArea({f.rect.left, f.rect.top, m_fragments[i].rect.right, f.rect.bottom})) continue;
     const Style& style = m_runs[f.run].style;
     const FontDesc* font = style.font ? style.font : &defaultFont;
     unsigned bits = style.style;

@@ -48,6 +48,11 @@ void CDialog::EndDialog(INT_PTR result) {
   }
 }
 
+bool CDialog::PreTranslateMessage(MSG* message) {
+  if (modal_ || (GetStyle() & WS_CHILD) || message->message < WM_KEYFIRST || message->message > WM_KEYLAST) return false;
+  return IsDialogMessageW(GetSafeHwnd(), message) != FALSE;
+}
+
 BOOL CDialog::OnInitDialog() {
   UpdateData(false);
   return TRUE;

@@ -26,6 +26,10 @@ class CDialog : public CWnd {
 
   UINT TemplateId() const { return templateId_; }
   bool IsModal() const { return modal_; }
+  // A modeless top-level dialog runs its own keyboard navigation (IsDialogMessage), since
+  // the host's loop knows only its own windows; modal ones have the system's loop, pages
+  // inside a host window the host's.
+  bool PreTranslateMessage(MSG* message) override;
 
  protected:
   // After the controls exist: reads the members into them; TRUE lets the system set the focus.

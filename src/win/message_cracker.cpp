@@ -11,8 +11,33 @@ POINT PointOf(LPARAM lParam) {
 
 }  // namespace
 
+bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  HWND child = nullptr;
+  switch (message) {
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlType != ODT_MENU) child = item->hwndItem;
+      break;
+    }
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item->CtlType != ODT_MENU) child = ::GetDlgItem(hwnd_, static_cast<int>(item->CtlID));
+      break;
+    }
+    case WM_DELETEITEM: child = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_COMPAREITEM: child = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM: child = reinterpret_cast<HWND>(lParam); break;
+    default: return false;
+  }
+  CWnd* control = FromHandle(child);
+  return control && control != this && control->OnChildNotify(message, wParam, lParam, result);
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   const UINT low = LOWORD(wParam), high = HIWORD(wParam);
+  LRESULT reflected = 0;
+  if (ReflectToChild(message, wParam, lParam, &reflected)) return reflected;
   switch (message) {
     case WM_CREATE: return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam));
     case WM_DESTROY: OnDestroy(); return 0;

@@ -88,6 +88,9 @@ class CWnd {
   // After the last message (WM_NCDESTROY), once the window is detached.
   virtual void PostNcDestroy() {}
   virtual void DoDataExchange(CDataExchange& exchange) {}
+  // A message about this control that its parent received (owner drawing, keys to items);
+  // true when the control answered it, with the answer in `result`.
+  virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) { return false; }
 
   // Typed handlers; each one's default passes the message on (Default).
   virtual int OnCreate(CREATESTRUCTW* create);
@@ -127,6 +130,8 @@ class CWnd {
  private:
   friend class CDialog;
   static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Offers owner drawing and keys to items to the child control they concern first.
+  bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   // Runs one message through WindowProc with it remembered for Default.
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void Attach(HWND window);

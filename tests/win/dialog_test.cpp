@@ -119,6 +119,19 @@ TEST_F(Dialogs, AFailedExchangeKeepsAModalDialogOpen) {
   EXPECT_EQ(dialog.age, 9);
 }
 
+// A loop that knows nothing of the dialog (no IsDialogMessage): Tab still moves on.
+TEST_F(Dialogs, AModelessTopLevelDialogNavigatesByItself) {
+  ExchangeDialog dialog;
+  ASSERT_TRUE(dialog.Create(frame));
+  dialog.ShowWindow(SW_SHOW);
+  SetForegroundWindow(dialog);
+  ::SetFocus(dialog.GetDlgItem(1001));
+  PressKey(VK_TAB);
+  RunHostLoop(nullptr, [&] { return GetFocus() != dialog.GetDlgItem(1001); });
+  EXPECT_EQ(GetFocus(), dialog.GetDlgItem(1002));
+  SetForegroundWindow(frame);
+}
+
 TEST(DataExchange, IntegersAreWholeNumbersInRange) {
   int value = 5;
   EXPECT_TRUE(ParseInteger(u" -42 ", value));

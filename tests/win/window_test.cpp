@@ -75,6 +75,37 @@ TEST_F(Windows, CreationAttachesTheObjectAndRegistersTheClassWithThePluginsModul
   EXPECT_EQ(CWnd::FromHandle(probe), nullptr);
 }
 
+TEST_F(Windows, ClassesGoWhenTheLibraryUnloads) {
+  ASSERT_TRUE(RegisterWindowClass(L"WinTestShortLived", 0, nullptr, nullptr));
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetClassInfoExW(PluginModule(), L"WinTestShortLived", &info));
+  UnregisterWindowClasses();  // what the library's static objects do at unload
+  EXPECT_FALSE(GetClassInfoExW(PluginModule(), L"WinTestShortLived", &info));
+  EXPECT_FALSE(GetClassInfoExW(PluginModule(), kProbeClass, &info));
+}
+
+// Windows are made per-monitor aware (version 1 under Wine 8, which refuses version 2), and
+// the thread gets its awareness back afterwards.
+TEST_F(Windows, CreationRunsPerMonitorAware) {
+  using GetContext = void*(WINAPI*)();
+  using Equal = BOOL(WINAPI*)(void*, void*);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  auto get = reinterpret_cast<GetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  auto equal = reinterpret_cast<Equal>(reinterpret_cast<void*>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
+  if (!get || !equal) GTEST_SKIP() << "no per-thread DPI awareness here";
+  void* const perMonitor = reinterpret_cast<void*>(static_cast<LONG_PTR>(-3));
+  void* const perMonitorV2 = reinterpret_cast<void*>(static_cast<LONG_PTR>(-4));
+  void* const outside = get();
+  {
+    ThreadDpiScope scope;
+    EXPECT_TRUE(equal(get(), perMonitor) || equal(get(), perMonitorV2));
+  }
+  EXPECT_TRUE(equal(get(), outside));
+  EXPECT_EQ(DpiOf(frame), 96u);  // the prefix's display
+  EXPECT_EQ(ScaleToDpi(300, 144), 450);
+}
+
 TEST_F(Windows, AnExceptionInAHandlerStaysInsideTheWindowProcedure) {
   Probe probe;
   ASSERT_TRUE(probe.Create(frame));

@@ -28,6 +28,9 @@ struct HostMetricsRecord {
 };
 static_assert(sizeof(HostMetricsRecord) == 24);
 
+// Kind of GetMetrics that sizes the dialogs' header: width of its help area, its height.
+constexpr std::uint32_t kHeaderMetrics = 3;
+
 // First service: values for the plug-in's controls and dialogs, asked by a small index.
 class IHostMetrics {
  public:

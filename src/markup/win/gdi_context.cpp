@@ -57,6 +57,11 @@ void CGdiContext::SelectFont(const FontDesc& font, unsigned style) {
   if (handle) SelectObject(m_dc, handle);
 }
 
+bool CGdiContext::InArea(const Rect& area) {
+  const RECT rect = ToRect(area);
+  return RectVisible(m_dc, &rect) != FALSE;
+}
+
 Size CGdiContext::TextExtent(std::u16string_view text) {
   SIZE size{0, 0};
   if (text.empty()) {

@@ -23,6 +23,7 @@ class CGdiContext : public IDrawContext {
   Size MeasureText(std::u16string_view text, int width, unsigned format) override;
   std::vector<bool> WhiteSpace(std::u16string_view text) override;
 
+  bool InArea(const Rect& area) override;  // in the clip region
   void SetTextColour(Colour colour) override { ::SetTextColor(m_dc, colour); }
   void PaintText(int x, int y, std::u16string_view text, const Rect* clip) override;
   void PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) override;

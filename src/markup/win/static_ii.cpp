@@ -146,12 +146,13 @@ void CStaticII::OnSize(UINT type, int width, int height) {
 
 void CStaticII::Layout() { content_ = document_.Layout(MeasuringContext(), width_, height_); }
 
+// Only the part to repaint is drawn off screen and copied: a hover repaints one link.
 void CStaticII::OnPaint() {
   CPaintDC paint(GetSafeHwnd());
-  const RECT client = GetClientRect();
-  CMemDC memory(paint, client);
   RECT area = paint.GetClipBox();
   area.bottom += 1;
+  CMemDC memory(paint, area);
+  IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
   CGdiContext context(memory);
   memory.FillSolidRect(area, background_);
   document_.Draw(context);

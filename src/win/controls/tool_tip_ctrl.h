@@ -26,7 +26,12 @@ class CToolTipCtrl : public CWnd {
     TOOLINFOW info = ToolInfo(window, id, 0, text);
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
   }
-  int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
+  void SetToolRect(HWND window, UINT_PTR id, const RECT& rect) {
+    TOOLINFOW info = ToolInfo(window, id, 0, nullptr);
+    info.rect = rect;
+    SendMessage(TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+    int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
   void Activate(bool active) { SendMessage(TTM_ACTIVATE, active); }
   void RelayEvent(MSG* message) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(message)); }
   int SetMaxTipWidth(int width) { return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, width)); }
