@@ -148,6 +148,26 @@ TEST_F(SetupRoads, ExceptionsAreAddedEditedAndRemovedThroughTheForm) {
   EXPECT_TRUE(Has(run, "control 2027: enabled [Blocked|chat.example/] [Blocked|video.example/clips]")) << run.output;
 }
 
+TEST_F(SetupRoads, CategoriesAreSetPerRoleAndTheRoleIsRemembered) {
+  ASSERT_EQ(RunHost(HOST_EXE, L"--no-report --section 01000D01 --apply \"" EXAMPLES L"\\roles.xml\"").status, 0u);
+  HostRun run = Run("open-setup\npage Categories\nprint 2016\nchoose 2022 LAB.kid\nprint 2016\n"
+                    "check 2016 \"Web mail\" on\ncheck 2016 Chat off\ncheck 2016 Gambling on\nprint 2016\n" +
+                    Shot("categories_page.png") +
+                    "ok\nopen-setup\npage Categories\nprint 2022\nprint 2016\npage Exceptions\nprint 2024\ncancel\n");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "control 2016: disabled\n")) << "no role chosen\n" << run.output;
+  EXPECT_TRUE(Has(run, "control 2016: enabled [x Chat]\n")) << run.output;
+  EXPECT_TRUE(Has(run, "control 2016: enabled [x Gambling] [x Web mail]\n")) << run.output;
+  EXPECT_TRUE(Has(run, "Categories = \"4:1|12:0|13:0|14:1\"")) << run.output;
+  EXPECT_TRUE(Has(run, "script 14: print 2022\n  control 2022: enabled \"LAB.kid\"")) << run.output;
+  EXPECT_TRUE(Has(run, "script 15: print 2016\n  control 2016: enabled [x Gambling] [x Web mail]")) << run.output;
+  EXPECT_TRUE(Has(run, "control 2024: enabled \"LAB.kid\"")) << "the Exceptions page starts there\n" << run.output;
+  EXPECT_NE(Submission(1).find("4:1|12:0|13:0|14:1"), std::string::npos) << Submission(1);
+
+  run = Run("open-setup\npage Categories\nchoose 2022 LAB.kid\nprint 2016\ncancel\n");
+  EXPECT_TRUE(Has(run, "control 2016: enabled [x Gambling] [x Web mail]\n")) << "after a restart\n" << run.output;
+}
+
 TEST_F(SetupRoads, ASettingsPasswordGuardsTheSetup) {
   HostRun run = Run("open-setup\ntype 1011 wrong\nok\n", L"--settings-password secret");
   ASSERT_EQ(run.status, 0u) << run.output;

@@ -1,6 +1,7 @@
 #include "ui/setup/setup_views.h"
 
 #include "ui/setup/accounts_page.h"
+#include "ui/setup/categories_page.h"
 #include "ui/setup/exceptions_page.h"
 #include "ui/setup/general_page.h"
 
@@ -9,16 +10,17 @@ namespace {
 
 class SetupViews final : public ISetupViews {
  public:
-  explicit SetupViews(IAccountsService& accounts) : accounts_(accounts), exceptions_(accounts) {}
+  explicit SetupViews(IAccountsService& accounts) : accounts_(accounts), categories_(accounts), exceptions_(accounts) {}
 
   IConfigView* View(std::uint32_t index) override {
-    IConfigView* views[] = {&general_, &accounts_, &exceptions_};
+    IConfigView* views[] = {&general_, &accounts_, &categories_, &exceptions_};
     return index < std::size(views) ? views[index] : nullptr;
   }
 
  private:
   CConfigViewGeneral general_;
   CConfigViewAccount accounts_;
+  CConfigViewRoleCategory categories_;
   CConfigViewRoleException exceptions_;
 };
 
