@@ -45,7 +45,7 @@ struct OurEngine {
 // pixel size and the weight.
 class FixedMetricsContainer : public litehtml::document_container {
  public:
-  explicit FixedMetricsContainer(int width) : m_width(width) {}
+  explicit FixedMetricsContainer(int width) : width_(width) {}
 
   litehtml::uint_ptr create_font(const litehtml::tchar_t*, int size, int weight, litehtml::font_style, unsigned,
                                  litehtml::font_metrics* fm) override {
@@ -73,12 +73,12 @@ class FixedMetricsContainer : public litehtml::document_container {
   }
   void get_client_rect(litehtml::position& client) const override {
     client.x = client.y = 0;
-    client.width = m_width;
+    client.width = width_;
     client.height = 1000;
   }
   void get_media_features(litehtml::media_features& media) const override {
     media.type = litehtml::media_type_screen;
-    media.width = media.device_width = m_width;
+    media.width = media.device_width = width_;
     media.height = media.device_height = 1000;
     media.color = 8;
     media.resolution = 96;
@@ -109,7 +109,7 @@ class FixedMetricsContainer : public litehtml::document_container {
   void del_clip() override {}
 
  private:
-  int m_width;
+  int width_;
 };
 
 // The little of a browser's default style sheet that this content uses, loaded once.

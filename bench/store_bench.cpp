@@ -93,9 +93,9 @@ XmlDocument* BuildRoleSection() {
 // Not inlined, so that profiles show each save on its own.
 [[gnu::noinline]] std::size_t SaveWithOurDocument(std::string& out) {
   XmlDocument* doc = BuildRoleSection();
-  doc->writer.growable = true;  // one pass into a buffer that grows
-  WriteDocument(doc, GetRoot(doc), nullptr, 0);
-  out.assign(doc->writer.buffer, doc->writer.position);
+  std::string_view text;  // one pass into a buffer that grows
+  WriteGrowable(doc, GetRoot(doc), &text);
+  out.assign(text);
   CloseDocument(doc);
   return out.size();
 }
@@ -103,10 +103,11 @@ XmlDocument* BuildRoleSection() {
 // As a submission to the host writes: a counting pass, then a pass into a buffer of that size.
 [[gnu::noinline]] std::size_t SaveAsSubmission(std::string& out) {
   XmlDocument* doc = BuildRoleSection();
-  WriteDocument(doc, GetRoot(doc), nullptr, 0);
-  out.resize(doc->writer.count + 1);
-  WriteDocument(doc, GetRoot(doc), out.data(), out.size());
-  const std::size_t size = doc->writer.position;
+  std::size_t size = 0;
+  CountDocument(doc, GetRoot(doc), &size);
+  out.resize(size + 1);
+  std::size_t capacity = out.size();
+  WriteToBuffer(doc, GetRoot(doc), out.data(), &capacity);
   CloseDocument(doc);
   return size;
 }

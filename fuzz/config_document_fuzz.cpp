@@ -62,10 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     n = 64;
     GetPass(doc, GetRoot(doc), u"v", text, &n);
   }
-  for (bool ascii : {false, true}) {
-    doc->writer.ascii = ascii;
-    doc->writer.growable = true;
-    WriteDocument(doc, GetRoot(doc), nullptr, 0);
+  for (XmlEncoding encoding : {XmlEncoding::kUtf8, XmlEncoding::kAscii}) {
+    SetEncoding(doc, encoding);
+    std::string_view text;
+    WriteGrowable(doc, GetRoot(doc), &text);
   }
   char small[100];
   std::size_t capacity = sizeof small;

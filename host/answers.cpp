@@ -101,7 +101,7 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
     }
     case kRequestHostValue: {
       auto* record = static_cast<HostValueRecord*>(arg);
-      detail = "switch on module " + std::to_string(record->value);
+      detail = "switch on module " + std::to_string(record->feature);
       events_.push_back(detail);
       return kDone;
     }
@@ -126,10 +126,10 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
 
 std::int32_t ReferenceHost::AnswerNameTable(void* arg) {
   if (names_.empty()) {
-    for (const auto& [first, second] : data_.names) {
+    for (const auto& [symbolic, display] : data_.names) {
       NameTableEntry entry{};
-      CopyText(entry.first, kNameCapacity, first);
-      CopyText(entry.second, kNameCapacity, second);
+      CopyText(entry.symbolicName, kNameCapacity, symbolic);
+      CopyText(entry.displayName, kNameCapacity, display);
       names_.push_back(entry);
     }
     namesHeader_ = NameTableHeader{names_.size(), AddressOf(names_.data())};
@@ -145,19 +145,19 @@ std::int32_t ReferenceHost::AnswerText(void* arg, std::string& detail) {
   if (found == data_.texts.end()) {
     record->status = kTextNotFound;
     detail += " unknown";
-    return 1;
+    return kAnswered;
   }
   const std::u16string& text = found->second;
   if (!record->buffer || record->capacity < text.size() + 1) {
-    record->status = kTextBufferTooSmall;
+    record->status = kTextTooSmallStatuses[0];
     record->capacity = std::uint32_t(text.size() + 1);
     detail += " " + Number("needs", record->capacity);
-    return 1;
+    return kAnswered;
   }
   std::memcpy(FromAddress<char16_t>(record->buffer), text.c_str(), (text.size() + 1) * 2);
-  record->status = 0;
+  record->status = kTextDone;
   detail += " " + Text(record->buffer);
-  return 1;
+  return kAnswered;
 }
 
 std::int32_t ReferenceHost::AnswerPlugCall(std::uint32_t param, void* arg, std::string& detail) {

@@ -89,7 +89,7 @@ void ReferenceHost::DeliverNotices() {
     std::size_t told = 0;
     for (HostObject& object : objects_) {
       if (!object.created || object.unregistered) continue;
-      Send(object, kNoticeConfigChanged, nullptr);
+      Send(object, kConfigChangeNotices[0], nullptr);
       ++told;
     }
     events_.push_back("configuration-changed notice sent to " + std::to_string(told) + " objects");

@@ -34,8 +34,8 @@ const char* RequestName(std::uint32_t code, bool toPlugin) {
     case kRequestBitmapRelease: return "release bitmap";
     case kRequestBitmapQueryA:
     case kRequestBitmapQueryB: return "query bitmap";
-    case kNoticeConfigChanged:
-    case kNoticeConfigChangedToo: return "configuration changed";
+    case kConfigChangeNotices[0]:
+    case kConfigChangeNotices[1]: return "configuration changed";
     default: return "unknown request";
   }
 }

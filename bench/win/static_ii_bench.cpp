@@ -15,7 +15,7 @@
 #include "host_resources.h"
 #include "host_texts.h"
 #include "markup/link_items.h"
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 class CButtonLO : public CLineObject {
  public:
   CButtonLO() {
-    m_kind = kButton;
-    m_flags |= kFocusable;
+    kind_ = kButton;
+    flags_ |= kFocusable;
   }
 
-  std::u16string ToolTipText(int link) const override { return m_tooltip; }
+  std::u16string ToolTipText(int link) const override { return tooltip_; }
   CLineObject* ObjectAt(int x, int y, HitInfo& hit) override;
   void SetSpecificAttribute(std::u16string_view name, std::u16string_view value) override;
   void OnPress(int x, int y, bool down) override;
@@ -23,9 +23,9 @@ class CButtonLO : public CLineObject {
   std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CButtonLO>(); }
   const char16_t* GetTypeName() const override { return u"Button"; }
 
-  ButtonLook Look() const { return m_look; }
-  int State() const { return m_state; }
-  const std::u16string& Caption() const { return m_caption; }
+  ButtonLook Look() const { return look_; }
+  int State() const { return state_; }
+  const std::u16string& Caption() const { return caption_; }
 
  private:
   void Select(int item);
@@ -33,18 +33,18 @@ class CButtonLO : public CLineObject {
   unsigned CaptionFormat() const;
   int IconWidth() const;
 
-  ButtonLook m_look = ButtonLook::Push;
-  std::u16string m_caption;
-  std::u16string m_items;
-  std::u16string m_group;
-  std::u16string m_tooltip;
-  int m_state = 0;
-  const Skin* m_skin = nullptr;
-  const Bitmap* m_icon = nullptr;
-  bool m_imageButton = false;
-  bool m_multiline = false;
-  bool m_pressed = false;
-  int m_offset[2] = {0, 0};  // free space left and right of the caption
-  int m_maxWidth = 0;        // 0: no limit
-  Animation m_animation;
+  ButtonLook look_ = ButtonLook::Push;
+  std::u16string caption_;
+  std::u16string items_;
+  std::u16string group_;
+  std::u16string tooltip_;
+  int state_ = 0;
+  const Skin* skin_ = nullptr;
+  const Bitmap* icon_ = nullptr;
+  bool imageButton_ = false;
+  bool multiline_ = false;
+  bool pressed_ = false;
+  int offset_[2] = {0, 0};  // free space left and right of the caption
+  int maxWidth_ = 0;        // 0: no limit
+  Animation animation_;
 };

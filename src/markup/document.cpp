@@ -22,7 +22,7 @@ bool NoCaseLess::operator()(const std::u16string& a, const std::u16string& b) co
   return CompareNoCase(a, b) < 0;
 }
 
-CChDocument::CChDocument() : m_parser(CChParser::kAttributesUpper | CChParser::kTagsUpper) {
+CChDocument::CChDocument() : parser_(CChParser::kAttributesUpper | CChParser::kTagsUpper) {
   RegisterPrototype(u"test", std::make_unique<CTestLineObject>());
   RegisterPrototype(u"image", std::make_unique<CImageLO>());
   RegisterPrototype(u"p", std::make_unique<CTextLO>());
@@ -32,7 +32,7 @@ CChDocument::CChDocument() : m_parser(CChParser::kAttributesUpper | CChParser::k
   RegisterPrototype(u"progress", std::make_unique<CProgressLO>());
   RegisterPrototype(u"icon", std::make_unique<CIconLO>());
   RegisterPrototype(u"path", std::make_unique<CPathLO>());
-  m_tags = {
+  tags_ = {
       {u"P", u"p", {}},
       {u"IMG", u"image", {}},
       {u"TABLE", u"table", {}},
@@ -48,8 +48,8 @@ CChDocument::CChDocument() : m_parser(CChParser::kAttributesUpper | CChParser::k
 }
 
 CChDocument::~CChDocument() {
-  m_main.reset();
-  m_prototypes.clear();
+  main_.reset();
+  prototypes_.clear();
 }
 
 template <class Map, class Provider>
@@ -67,15 +67,15 @@ static auto Resolve(Map& map, const Provider& provider, std::u16string_view name
   }
 }
 
-const FontDesc* CChDocument::Font(std::u16string_view name) { return Resolve(m_fonts, fontProvider, name); }
+const FontDesc* CChDocument::Font(std::u16string_view name) { return Resolve(fonts_, fontProvider, name); }
 
 const Bitmap* CChDocument::BitmapNamed(std::u16string_view name) {
-  auto* slot = Resolve(m_bitmaps, bitmapProvider, name);
+  auto* slot = Resolve(bitmaps_, bitmapProvider, name);
   return slot ? *slot : nullptr;
 }
 
 const Skin* CChDocument::SkinNamed(std::u16string_view name) {
-  auto* slot = Resolve(m_skins, skinProvider, name);
+  auto* slot = Resolve(skins_, skinProvider, name);
   return slot ? *slot : nullptr;
 }
 
@@ -84,19 +84,19 @@ std::u16string CChDocument::ClassText(std::u16string_view name) const {
 }
 
 void CChDocument::RegisterPrototype(const std::u16string& type, std::unique_ptr<CLineObject> prototype) {
-  m_prototypes[type] = std::move(prototype);
+  prototypes_[type] = std::move(prototype);
 }
 
 const CChDocument::TagEntry* CChDocument::FindTag(std::u16string_view name) const {
-  for (const auto& entry : m_tags) {
+  for (const auto& entry : tags_) {
     if (parental::common::EqualsNoCase(entry.tag, name)) return &entry;
   }
   return nullptr;
 }
 
 std::unique_ptr<CLineObject> CChDocument::CreateEmpty(std::u16string_view type, const CLineObject* parent) {
-  auto found = m_prototypes.find(std::u16string(type));
-  if (found == m_prototypes.end()) return nullptr;
+  auto found = prototypes_.find(std::u16string(type));
+  if (found == prototypes_.end()) return nullptr;
   auto object = found->second->Clone();
   object->Attach(this, parent);
   return object;
@@ -106,36 +106,36 @@ std::unique_ptr<CLineObject> CChDocument::CreateObject(std::u16string_view type,
                                                        const CChParser& parser, int& tagIndex,
                                                        const CLineObject* parent, bool& more) {
   more = true;
-  if (m_depth >= kMaxDepth) return nullptr;
+  if (depth_ >= kMaxDepth) return nullptr;
   auto object = CreateEmpty(type, parent);
   if (!object) return nullptr;
   object->SetSource(&parser, tagIndex);
   for (const auto& [name, value] : defaults) object->SetAttribute(name, value);
   object->ApplyTagAttributes();
-  ++m_depth;
+  ++depth_;
   const int start = tagIndex;
   more = object->Parse(parser, tagIndex, *this);
   tagIndex = std::max(tagIndex, start);
-  --m_depth;
+  --depth_;
   return object;
 }
 
-void CChDocument::RegisterId(const std::u16string& id, CLineObject* object) { m_ids[id] = object; }
+void CChDocument::RegisterId(const std::u16string& id, CLineObject* object) { ids_[id] = object; }
 
 CLineObject* CChDocument::FindObject(const std::u16string& id) const {
-  auto found = m_ids.find(id);
-  return found == m_ids.end() ? nullptr : found->second;
+  auto found = ids_.find(id);
+  return found == ids_.end() ? nullptr : found->second;
 }
 
 void CChDocument::SetAnimated(CLineObject* object, bool animated) {
-  auto found = std::find(m_animated.begin(), m_animated.end(), object);
-  if (animated && found == m_animated.end()) m_animated.push_back(object);
-  if (!animated && found != m_animated.end()) m_animated.erase(found);
+  auto found = std::find(animated_.begin(), animated_.end(), object);
+  if (animated && found == animated_.end()) animated_.push_back(object);
+  if (!animated && found != animated_.end()) animated_.erase(found);
 }
 
 void CChDocument::Forget(CLineObject* object) {
-  auto id = m_ids.find(object->Identifier());
-  if (id != m_ids.end() && id->second == object) m_ids.erase(id);
+  auto id = ids_.find(object->Identifier());
+  if (id != ids_.end() && id->second == object) ids_.erase(id);
   SetAnimated(object, false);
   if (focus.object == object) focus = {nullptr, -1, focus.shown};
   if (hover.object == object) hover = HoverState{};
@@ -146,54 +146,54 @@ void CChDocument::Invalidate(const Rect& area) const {
 }
 
 void CChDocument::SetText(std::u16string_view text) {
-  m_main.reset();
+  main_.reset();
   std::u16string wrapped = u"<p>";
   wrapped.append(text).append(u"</p>");
-  m_parser.Parse(wrapped);
+  parser_.Parse(wrapped);
   int index = 0;
   bool more = true;
-  m_depth = 0;
-  m_main = CreateObject(u"p", {}, m_parser, index, nullptr, more);
-  if (m_main) m_main->SetAttribute(u"ID", u"_main_");
+  depth_ = 0;
+  main_ = CreateObject(u"p", {}, parser_, index, nullptr, more);
+  if (main_) main_->SetAttribute(u"ID", u"_main_");
   hover = HoverState{};
   focus = {nullptr, -1, focus.shown};
-  m_tick = 0;
+  tick_ = 0;
 }
 
 // The main object's margins and padding are kept clear of the client area's edges.
 Size CChDocument::Layout(IDrawContext& dc, int width, int height) {
-  if (!m_main) return {};
-  const Sides& m = m_main->Margins();
-  const Sides& p = m_main->Padding();
+  if (!main_) return {};
+  const Sides& m = main_->Margins();
+  const Sides& p = main_->Padding();
   const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
   const int x = m.left + p.left, y = m.top + p.top;
-  const int budgetWidth = m_main->WidthBudget(width), budgetHeight = m_main->HeightBudget(height);
-  Size size = m_main->Measure(dc, x, y, x + budgetWidth - hs, y + budgetHeight - vs);
+  const int budgetWidth = main_->WidthBudget(width), budgetHeight = main_->HeightBudget(height);
+  Size size = main_->Measure(dc, x, y, x + budgetWidth - hs, y + budgetHeight - vs);
   return {size.cx + hs, size.cy + vs};
 }
 
 void CChDocument::Draw(IDrawContext& dc) {
-  if (m_main && m_main->Visible()) m_main->Draw(dc);
+  if (main_ && main_->Visible()) main_->Draw(dc);
 }
 
 HitInfo CChDocument::HitTest(int x, int y) {
   HitInfo hit;
-  if (m_main && m_main->Visible() && m_main->GetRect().Contains(x, y)) m_main->ObjectAt(x, y, hit);
+  if (main_ && main_->Visible() && main_->GetRect().Contains(x, y)) main_->ObjectAt(x, y, hit);
   return hit;
 }
 
 void CChDocument::Tick() {
-  const auto animated = m_animated;  // an object may leave the list while ticking
+  const auto animated = animated_;  // an object may leave the list while ticking
   for (CLineObject* object : animated) {
-    if (std::find(m_animated.begin(), m_animated.end(), object) != m_animated.end()) object->OnTick(m_tick);
+    if (std::find(animated_.begin(), animated_.end(), object) != animated_.end()) object->OnTick(tick_);
   }
-  ++m_tick;
+  ++tick_;
 }
 
 bool CChDocument::MoveFocus(bool backward) {
-  if (!m_main) return false;
+  if (!main_) return false;
   const FocusState before = focus;
-  if (m_main->MoveFocus(before.object == nullptr, backward)) {
+  if (main_->MoveFocus(before.object == nullptr, backward)) {
     if (before.object) before.object->InvalidateLink(before.link);
     if (focus.object) focus.object->InvalidateLink(focus.link);
     return true;

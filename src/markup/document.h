@@ -85,8 +85,8 @@ class CChDocument {
 
   // The document: "<p>text</p>" parsed into the main text object "_main_".
   void SetText(std::u16string_view text);
-  CLineObject* Main() const { return m_main.get(); }
-  bool Animated() const { return !m_animated.empty(); }
+  CLineObject* Main() const { return main_.get(); }
+  bool Animated() const { return !animated_.empty(); }
   // Lays the main object out in a client area; answers the content size.
   Size Layout(IDrawContext& dc, int width, int height);
   void Draw(IDrawContext& dc);
@@ -105,15 +105,15 @@ class CChDocument {
   bool Activate(CLineObject* object, int link);
 
  private:
-  std::map<std::u16string, FontDesc, NoCaseLess> m_fonts;
-  std::map<std::u16string, const Bitmap*, NoCaseLess> m_bitmaps;
-  std::map<std::u16string, const Skin*, NoCaseLess> m_skins;
-  std::map<std::u16string, CLineObject*> m_ids;
-  std::map<std::u16string, std::unique_ptr<CLineObject>, NoCaseLess> m_prototypes;
-  std::vector<TagEntry> m_tags;
-  std::vector<CLineObject*> m_animated;
-  CChParser m_parser;
-  std::unique_ptr<CLineObject> m_main;
-  unsigned m_tick = 0;
-  int m_depth = 0;
+  std::map<std::u16string, FontDesc, NoCaseLess> fonts_;
+  std::map<std::u16string, const Bitmap*, NoCaseLess> bitmaps_;
+  std::map<std::u16string, const Skin*, NoCaseLess> skins_;
+  std::map<std::u16string, CLineObject*> ids_;
+  std::map<std::u16string, std::unique_ptr<CLineObject>, NoCaseLess> prototypes_;
+  std::vector<TagEntry> tags_;
+  std::vector<CLineObject*> animated_;
+  CChParser parser_;
+  std::unique_ptr<CLineObject> main_;
+  unsigned tick_ = 0;
+  int depth_ = 0;
 };

@@ -8,23 +8,23 @@ int CFixedContext::CharWidth(const FontDesc& font, unsigned style) {
 }
 
 void CFixedContext::SelectFont(const FontDesc& font, unsigned style) {
-  m_charWidth = std::max(1, CharWidth(font, style));
-  m_lineHeight = std::max(1, std::abs(font.height));
-  m_style = style;
+  charWidth_ = std::max(1, CharWidth(font, style));
+  lineHeight_ = std::max(1, std::abs(font.height));
+  style_ = style;
 }
 
 Size CFixedContext::TextExtent(std::u16string_view text) {
-  return {static_cast<int>(text.size()) * m_charWidth, m_lineHeight};
+  return {static_cast<int>(text.size()) * charWidth_, lineHeight_};
 }
 
 int CFixedContext::FitCount(std::u16string_view text, int maxWidth) {
-  return std::clamp(maxWidth / m_charWidth, 0, static_cast<int>(text.size()));
+  return std::clamp(maxWidth / charWidth_, 0, static_cast<int>(text.size()));
 }
 
 Size CFixedContext::MeasureText(std::u16string_view text, int width, unsigned format) {
   if (!(format & kTextWordBreak) || width <= 0) return TextExtent(text);
   // Greedy wrapping at blanks in whole characters.
-  const int perLine = std::max(1, width / m_charWidth);
+  const int perLine = std::max(1, width / charWidth_);
   int lines = 0, widest = 0;
   std::size_t i = 0;
   while (i < text.size()) {
@@ -33,12 +33,12 @@ Size CFixedContext::MeasureText(std::u16string_view text, int width, unsigned fo
       auto blank = text.substr(i, take + 1).rfind(u' ');
       if (blank != std::u16string_view::npos && blank > 0) take = blank;
     }
-    widest = std::max(widest, static_cast<int>(take) * m_charWidth);
+    widest = std::max(widest, static_cast<int>(take) * charWidth_);
     ++lines;
     i += take;
     while (i < text.size() && text[i] == u' ') ++i;
   }
-  return {widest, std::max(1, lines) * m_lineHeight};
+  return {widest, std::max(1, lines) * lineHeight_};
 }
 
 std::vector<bool> CFixedContext::WhiteSpace(std::u16string_view text) {
@@ -58,20 +58,20 @@ void CFixedContext::Record(Operation::Kind kind, const Rect& rect, std::u16strin
 void CFixedContext::PaintText(int x, int y, std::u16string_view text, const Rect* clip) {
   Size size = TextExtent(text);
   Rect rect{x, y, x + size.cx, y + size.cy};
-  Record(Operation::Text, clip ? *clip : rect, text, m_colour, m_style);
+  Record(Operation::Text, clip ? *clip : rect, text, colour_, style_);
 }
 
 // A path ellipsis keeps the last component and as much of the start as fits.
 void CFixedContext::PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) {
   std::u16string shown(text);
-  const int fit = std::max(0, rect.Width() / m_charWidth);
+  const int fit = std::max(0, rect.Width() / charWidth_);
   if ((format & kTextPathEllipsis) && static_cast<int>(text.size()) > fit) {
     auto slash = text.find_last_of(u"\\/");
     std::u16string_view tail = slash == std::u16string_view::npos ? text : text.substr(slash);
     int head = std::max(0, fit - 3 - static_cast<int>(tail.size()));
     shown = std::u16string(text.substr(0, head)) + u"..." + std::u16string(tail);
   }
-  Record(Operation::Text, rect, shown, m_colour, m_style);
+  Record(Operation::Text, rect, shown, colour_, style_);
 }
 
 void CFixedContext::FillSolid(const Rect& rect, Colour colour) { Record(Operation::Fill, rect, {}, colour, 0); }

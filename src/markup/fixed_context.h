@@ -25,7 +25,7 @@ class CFixedContext : public IDrawContext {
   Size MeasureText(std::u16string_view text, int width, unsigned format) override;
   std::vector<bool> WhiteSpace(std::u16string_view text) override;
 
-  void SetTextColour(Colour colour) override { m_colour = colour; }
+  void SetTextColour(Colour colour) override { colour_ = colour; }
   void PaintText(int x, int y, std::u16string_view text, const Rect* clip) override;
   void PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) override;
   void FillSolid(const Rect& rect, Colour colour) override;
@@ -46,7 +46,7 @@ class CFixedContext : public IDrawContext {
  private:
   void Record(Operation::Kind kind, const Rect& rect, std::u16string_view text, Colour colour, unsigned style);
 
-  int m_charWidth = 6, m_lineHeight = 11;
-  unsigned m_style = 0;
-  Colour m_colour = 0;
+  int charWidth_ = 6, lineHeight_ = 11;
+  unsigned style_ = 0;
+  Colour colour_ = 0;
 };

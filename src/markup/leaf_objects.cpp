@@ -14,64 +14,64 @@ using parental::common::FormatDecimal;
 void CImageLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view value) {
   auto is = [&](const char16_t* word) { return EqualsNoCase(name, word); };
   if (is(u"SRC")) {
-    if (const Bitmap* bitmap = m_document ? m_document->BitmapNamed(value) : nullptr) m_bitmap = bitmap;
+    if (const Bitmap* bitmap = document_ ? document_->BitmapNamed(value) : nullptr) bitmap_ = bitmap;
   } else if (is(u"FRAMES")) {
-    m_animation.frames = ReadNumber(value);
+    animation_.frames = ReadNumber(value);
   } else if (is(u"ACTIVE")) {
-    m_animation.active = ReadNumber(value);
+    animation_.active = ReadNumber(value);
   } else if (is(u"V-ALIGN")) {
-    m_verticalAlign = EqualsNoCase(value, u"TOP") ? kTop : EqualsNoCase(value, u"CENTER") ? kCentre : kBottom;
+    verticalAlign_ = EqualsNoCase(value, u"TOP") ? kTop : EqualsNoCase(value, u"CENTER") ? kCentre : kBottom;
   } else if (is(u"TIME")) {
-    m_animation.period = ReadNumber(value);
+    animation_.period = ReadNumber(value);
   } else {
     return;
   }
-  const bool running = m_animation.Running();
-  m_flags = running ? m_flags | kAnimated : m_flags & ~kAnimated;
-  if (m_document) m_document->SetAnimated(this, running);
+  const bool running = animation_.Running();
+  flags_ = running ? flags_ | kAnimated : flags_ & ~kAnimated;
+  if (document_) document_->SetAnimated(this, running);
 }
 
 // The frame's size; a fixed HEIGHT makes room in which V-ALIGN places the frame.
 Size CImageLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   Size size;
-  if (m_bitmap) size = {m_bitmap->width / m_animation.Count(), m_bitmap->height};
+  if (bitmap_) size = {bitmap_->width / animation_.Count(), bitmap_->height};
   if (HeightFixed()) size.cy = std::max(size.cy, bottom - y);
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
 void CImageLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  if (!m_bitmap) return;
-  const int w = m_bitmap->width / m_animation.Count(), h = m_bitmap->height;
-  const int frame = m_animation.active;
-  if (frame < 0 || frame >= m_animation.Count()) return;
-  int top = m_rect.bottom - h;
-  if (m_verticalAlign == kTop) top = m_rect.top;
-  else if (m_verticalAlign == kCentre) top = (m_rect.top + m_rect.bottom - h) / 2;
-  dc.PaintBitmap(*m_bitmap, {frame * w, 0, frame * w + w, h}, {m_rect.left, top, m_rect.left + w, top + h});
+  if (!bitmap_) return;
+  const int w = bitmap_->width / animation_.Count(), h = bitmap_->height;
+  const int frame = animation_.active;
+  if (frame < 0 || frame >= animation_.Count()) return;
+  int top = rect_.bottom - h;
+  if (verticalAlign_ == kTop) top = rect_.top;
+  else if (verticalAlign_ == kCentre) top = (rect_.top + rect_.bottom - h) / 2;
+  dc.PaintBitmap(*bitmap_, {frame * w, 0, frame * w + w, h}, {rect_.left, top, rect_.left + w, top + h});
 }
 
 void CImageLO::OnTick(unsigned tick) {
-  if (m_animation.Tick(tick)) InvalidateLink(0);
+  if (animation_.Tick(tick)) InvalidateLink(0);
 }
 
 // Line: a solid rule as wide as the space left.
 
 Size CLineLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
-  const int width = std::max(0, right - x), height = std::max(0, m_height);
-  m_rect = {x, y, x + width, y + height};
+  const int width = std::max(0, right - x), height = std::max(0, height_);
+  rect_ = {x, y, x + width, y + height};
   return {width, height};
 }
 
-void CLineLO::Draw(IDrawContext& dc) { dc.FillSolid(m_rect, TextColour()); }
+void CLineLO::Draw(IDrawContext& dc) { dc.FillSolid(rect_, TextColour()); }
 
 // Path: the tag's following text, as high as the letter Q.
 
 Size CPathLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   dc.SelectFont(Font(), 0);
   const Size size{std::max(0, right - x), dc.TextExtent(u"Q").cy};
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
@@ -79,66 +79,66 @@ void CPathLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
   dc.SelectFont(Font(), 0);
   dc.SetTextColour(TextColour());
-  dc.PaintTextInRect(m_name, m_rect, kTextPathEllipsis | kTextSingleLine | kTextBottom);
+  dc.PaintTextInRect(name_, rect_, kTextPathEllipsis | kTextSingleLine | kTextBottom);
 }
 
 // Icon: a shell icon or a named bitmap; a pipe is a separator.
 
 void CIconLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view value) {
   if (EqualsNoCase(name, u"TYPE")) {
-    m_type = EqualsNoCase(value, u"SHIELD")    ? Type::Shield
+    type_ = EqualsNoCase(value, u"SHIELD")    ? Type::Shield
              : EqualsNoCase(value, u"INFOTIP") ? Type::InfoTip
              : EqualsNoCase(value, u"PIPE")    ? Type::Pipe
                                                : Type::None;
   } else if (EqualsNoCase(name, u"FILE")) {
-    m_file.assign(value);
+    file_.assign(value);
   } else if (EqualsNoCase(name, u"TOOLTIP")) {
-    m_tooltip.assign(value);
+    tooltip_.assign(value);
   }
 }
 
 CLineObject* CIconLO::ObjectAt(int x, int y, HitInfo& hit) {
   CLineObject::ObjectAt(x, y, hit);
-  if (!m_tooltip.empty()) {
-    hit.tooltip = m_tooltip;
-    hit.tipRect = m_rect;
+  if (!tooltip_.empty()) {
+    hit.tooltip = tooltip_;
+    hit.tipRect = rect_;
   }
   return this;
 }
 
 Size CIconLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
-  m_icon = nullptr;
-  m_bitmap = nullptr;
-  if (!m_file.empty()) {
-    m_icon = dc.ShellIcon(0, m_file);
-    if (!m_icon) m_icon = dc.ShellIcon(2, {});  // a document
-  } else if (m_type == Type::Shield) {
-    m_icon = dc.ShellIcon(77, {});
-    if (!m_icon && m_document) m_bitmap = m_document->BitmapNamed(u"shield");
-  } else if (m_type == Type::InfoTip && m_document) {
-    m_bitmap = m_document->BitmapNamed(u"infotip");
+  icon_ = nullptr;
+  bitmap_ = nullptr;
+  if (!file_.empty()) {
+    icon_ = dc.ShellIcon(0, file_);
+    if (!icon_) icon_ = dc.ShellIcon(2, {});  // a document
+  } else if (type_ == Type::Shield) {
+    icon_ = dc.ShellIcon(77, {});
+    if (!icon_ && document_) bitmap_ = document_->BitmapNamed(u"shield");
+  } else if (type_ == Type::InfoTip && document_) {
+    bitmap_ = document_->BitmapNamed(u"infotip");
   }
   Size size;
-  if (m_icon) {
+  if (icon_) {
     size = dc.SmallIconSize();
-  } else if (m_bitmap) {
-    size = {m_bitmap->width, m_bitmap->height};
-  } else if (m_type == Type::Pipe) {
+  } else if (bitmap_) {
+    size = {bitmap_->width, bitmap_->height};
+  } else if (type_ == Type::Pipe) {
     dc.SelectFont(Font(), 0);
     size = {1, dc.TextExtent(u"|").cy};
   }
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
 void CIconLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  if (m_icon) {
-    dc.PaintIcon(m_icon, m_rect.left, m_rect.top);
-  } else if (m_bitmap) {
-    dc.PaintBitmap(*m_bitmap, {0, 0, m_bitmap->width, m_bitmap->height}, m_rect);
-  } else if (m_type == Type::Pipe) {
-    dc.FillSolid(m_rect, TextColour());
+  if (icon_) {
+    dc.PaintIcon(icon_, rect_.left, rect_.top);
+  } else if (bitmap_) {
+    dc.PaintBitmap(*bitmap_, {0, 0, bitmap_->width, bitmap_->height}, rect_);
+  } else if (type_ == Type::Pipe) {
+    dc.FillSolid(rect_, TextColour());
   }
 }
 
@@ -147,59 +147,59 @@ void CIconLO::Draw(IDrawContext& dc) {
 void CProgressLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view value) {
   auto is = [&](const char16_t* word) { return EqualsNoCase(name, word); };
   if (is(u"CAPTION")) {
-    m_caption.assign(value);
+    caption_.assign(value);
   } else if (is(u"PROGRESS")) {
-    m_percent = std::clamp(ReadNumber(value), 0, 100);
+    percent_ = std::clamp(ReadNumber(value), 0, 100);
   } else if (is(u"SKIN")) {
-    if (const Skin* skin = m_document ? m_document->SkinNamed(value) : nullptr) m_skin = skin;
+    if (const Skin* skin = document_ ? document_->SkinNamed(value) : nullptr) skin_ = skin;
   } else if (is(u"TEXT-HIGHLIGHT")) {
-    if (auto colour = ReadColour(value)) m_highlight = *colour;
+    if (auto colour = ReadColour(value)) highlight_ = *colour;
   }
 }
 
 Size CProgressLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   dc.SelectFont(Font(), 0);
-  Size size{std::max(0, right - x), dc.TextExtent(m_caption.empty() ? u"Q" : m_caption).cy + 4};
+  Size size{std::max(0, right - x), dc.TextExtent(caption_.empty() ? u"Q" : caption_).cy + 4};
   if (HeightFixed()) size.cy = std::max(0, bottom - y);
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
 void CProgressLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  Rect fill = m_rect;
-  fill.right = m_rect.left + static_cast<int>(static_cast<long long>(m_rect.Width()) * m_percent / 100);
-  if (m_skin) {
-    dc.FillSolid(m_rect, m_skin->face);
-    if (!fill.Empty()) dc.FillSolid(fill, m_skin->mark);
-    dc.FrameSolid(m_rect, m_skin->border);
+  Rect fill = rect_;
+  fill.right = rect_.left + static_cast<int>(static_cast<long long>(rect_.Width()) * percent_ / 100);
+  if (skin_) {
+    dc.FillSolid(rect_, skin_->face);
+    if (!fill.Empty()) dc.FillSolid(fill, skin_->mark);
+    dc.FrameSolid(rect_, skin_->border);
   } else {
-    dc.PaintProgress(m_rect, m_percent);
+    dc.PaintProgress(rect_, percent_);
   }
-  if (m_caption.empty()) return;
+  if (caption_.empty()) return;
   dc.SelectFont(Font(), 0);
-  const Size text = dc.TextExtent(m_caption);
-  const int x = m_rect.left + (m_rect.Width() - text.cx) / 2, y = m_rect.top + (m_rect.Height() - text.cy) / 2;
+  const Size text = dc.TextExtent(caption_);
+  const int x = rect_.left + (rect_.Width() - text.cx) / 2, y = rect_.top + (rect_.Height() - text.cy) / 2;
   dc.SetTextColour(TextColour());
-  dc.PaintText(x, y, m_caption, &m_rect);
+  dc.PaintText(x, y, caption_, &rect_);
   // The part of the caption over the filled bar in the highlight colour.
-  if (m_highlight != kTransparent && !fill.Empty()) {
-    dc.SetTextColour(m_highlight);
-    dc.PaintText(x, y, m_caption, &fill);
+  if (highlight_ != kTransparent && !fill.Empty()) {
+    dc.SetTextColour(highlight_);
+    dc.PaintText(x, y, caption_, &fill);
   }
 }
 
 // Test object.
 
-std::u16string CTestLineObject::ToolTipText(int link) const { return u"Test object " + FormatDecimal(m_tagIndex < 0 ? 0 : m_tagIndex); }
+std::u16string CTestLineObject::ToolTipText(int link) const { return u"Test object " + FormatDecimal(tagIndex_ < 0 ? 0 : tagIndex_); }
 
 Size CTestLineObject::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const Size size{std::clamp(right - x, 100, 200), 32};
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
 void CTestLineObject::Draw(IDrawContext& dc) {
-  dc.PaintButton(ButtonLook::Push, {}, m_rect);
+  dc.PaintButton(ButtonLook::Push, {}, rect_);
   DrawFocusFrame(dc);
 }

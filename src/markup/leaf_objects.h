@@ -5,27 +5,27 @@
 
 class CImageLO : public CLineObject {
  public:
-  CImageLO() { m_kind = kImage; }
+  CImageLO() { kind_ = kImage; }
   void SetSpecificAttribute(std::u16string_view name, std::u16string_view value) override;
   Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
   void Draw(IDrawContext& dc) override;
   void OnTick(unsigned tick) override;
   std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CImageLO>(); }
   const char16_t* GetTypeName() const override { return u"Image"; }
-  const Animation& Frames() const { return m_animation; }
+  const Animation& Frames() const { return animation_; }
 
  private:
-  const Bitmap* m_bitmap = nullptr;
-  Animation m_animation;
-  enum { kBottom, kTop, kCentre } m_verticalAlign = kBottom;
+  const Bitmap* bitmap_ = nullptr;
+  Animation animation_;
+  enum { kBottom, kTop, kCentre } verticalAlign_ = kBottom;
 };
 
 class CLineLO : public CLineObject {
  public:
   CLineLO() {
-    m_kind = kLine;
-    m_height = 1;
-    m_flags &= ~kHeightPercent;
+    kind_ = kLine;
+    height_ = 1;
+    flags_ &= ~kHeightPercent;
   }
   Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
   void Draw(IDrawContext& dc) override;
@@ -47,7 +47,7 @@ class CPathLO : public CLineObject {
 class CIconLO : public CLineObject {
  public:
   void SetSpecificAttribute(std::u16string_view name, std::u16string_view value) override;
-  std::u16string ToolTipText(int link) const override { return m_tooltip; }
+  std::u16string ToolTipText(int link) const override { return tooltip_; }
   CLineObject* ObjectAt(int x, int y, HitInfo& hit) override;
   Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
   void Draw(IDrawContext& dc) override;
@@ -55,34 +55,34 @@ class CIconLO : public CLineObject {
   const char16_t* GetTypeName() const override { return u"Icon"; }
 
  private:
-  enum class Type { None, Shield, InfoTip, Pipe } m_type = Type::None;
-  std::u16string m_file;
-  std::u16string m_tooltip;
-  const void* m_icon = nullptr;       // shell icon, owned by the drawing context
-  const Bitmap* m_bitmap = nullptr;   // fallback bitmap
+  enum class Type { None, Shield, InfoTip, Pipe } type_ = Type::None;
+  std::u16string file_;
+  std::u16string tooltip_;
+  const void* icon_ = nullptr;       // shell icon, owned by the drawing context
+  const Bitmap* bitmap_ = nullptr;   // fallback bitmap
 };
 
 class CProgressLO : public CLineObject {
  public:
-  CProgressLO() { m_kind = kProgress; }
+  CProgressLO() { kind_ = kProgress; }
   void SetSpecificAttribute(std::u16string_view name, std::u16string_view value) override;
   Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
   void Draw(IDrawContext& dc) override;
   std::unique_ptr<CLineObject> Clone() const override { return CloneAs<CProgressLO>(); }
   const char16_t* GetTypeName() const override { return u"Progress"; }
-  int Percent() const { return m_percent; }
+  int Percent() const { return percent_; }
 
  private:
-  std::u16string m_caption;
-  int m_percent = 0;
-  const Skin* m_skin = nullptr;
-  Colour m_highlight = kTransparent;
+  std::u16string caption_;
+  int percent_ = 0;
+  const Skin* skin_ = nullptr;
+  Colour highlight_ = kTransparent;
 };
 
 // A push-button frame for trying layouts out.
 class CTestLineObject : public CLineObject {
  public:
-  CTestLineObject() { m_flags |= kFocusable; }
+  CTestLineObject() { flags_ |= kFocusable; }
   std::u16string ToolTipText(int link) const override;
   Size Measure(IDrawContext& dc, int x, int y, int right, int bottom) override;
   void Draw(IDrawContext& dc) override;

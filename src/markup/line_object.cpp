@@ -9,47 +9,47 @@
 using parental::common::EqualsNoCase;
 
 CLineObject::CLineObject(const CLineObject& other)
-    : m_name(other.m_name),
-      m_background(other.m_background),
-      m_hoverBackground(other.m_hoverBackground),
-      m_backgroundColour(other.m_backgroundColour),
-      m_hoverBackgroundColour(other.m_hoverBackgroundColour),
-      m_backgroundPosition(other.m_backgroundPosition),
-      m_backgroundStretch(other.m_backgroundStretch),
-      m_backgroundAlignment(other.m_backgroundAlignment),
-      m_backgroundRepeat(other.m_backgroundRepeat),
-      m_margins(other.m_margins),
-      m_padding(other.m_padding),
-      m_width(other.m_width),
-      m_height(other.m_height),
-      m_alignment(other.m_alignment),
-      m_flags(other.m_flags & ~kAnimated),
-      m_kind(other.m_kind),
-      m_font(other.m_font),
-      m_textColour(other.m_textColour) {}
+    : name_(other.name_),
+      background_(other.background_),
+      hoverBackground_(other.hoverBackground_),
+      backgroundColour_(other.backgroundColour_),
+      hoverBackgroundColour_(other.hoverBackgroundColour_),
+      backgroundPosition_(other.backgroundPosition_),
+      backgroundStretch_(other.backgroundStretch_),
+      backgroundAlignment_(other.backgroundAlignment_),
+      backgroundRepeat_(other.backgroundRepeat_),
+      margins_(other.margins_),
+      padding_(other.padding_),
+      width_(other.width_),
+      height_(other.height_),
+      alignment_(other.alignment_),
+      flags_(other.flags_ & ~kAnimated),
+      kind_(other.kind_),
+      font_(other.font_),
+      textColour_(other.textColour_) {}
 
 CLineObject::~CLineObject() {
-  if (m_document) m_document->Forget(this);
+  if (document_) document_->Forget(this);
 }
 
 void CLineObject::Attach(CChDocument* document, const CLineObject* parent) {
-  m_document = document;
+  document_ = document;
   if (parent) {
-    if (!m_font) m_font = parent->m_font;
-    if (m_textColour == kTransparent) m_textColour = parent->m_textColour;
+    if (!font_) font_ = parent->font_;
+    if (textColour_ == kTransparent) textColour_ = parent->textColour_;
   }
 }
 
 void CLineObject::SetSource(const CChParser* parser, int tagIndex) {
-  m_parser = parser;
-  m_tagIndex = tagIndex;
-  if (parser) m_name.assign(parser->FollowingText(tagIndex));
+  parser_ = parser;
+  tagIndex_ = tagIndex;
+  if (parser) name_.assign(parser->FollowingText(tagIndex));
 }
 
 void CLineObject::ApplyTagAttributes() {
-  if (!m_parser) return;
+  if (!parser_) return;
   std::u16string name, value;
-  for (int i = 0; m_parser->GetTagAttribute(m_tagIndex, i, name, value); ++i) SetAttribute(name, value);
+  for (int i = 0; parser_->GetTagAttribute(tagIndex_, i, name, value); ++i) SetAttribute(name, value);
 }
 
 namespace {
@@ -70,12 +70,12 @@ void SetLength(std::u16string_view value, int& size, std::uint32_t& flags, std::
 void CLineObject::SetAttribute(std::u16string_view name, std::u16string_view value) {
   auto is = [&](const char16_t* word) { return EqualsNoCase(name, word); };
   if (is(u"ID")) {
-    m_id.assign(value);
-    if (m_document) m_document->RegisterId(m_id, this);
+    id_.assign(value);
+    if (document_) document_->RegisterId(id_, this);
   } else if (is(u"CLASS")) {
-    if (!m_document) return;
+    if (!document_) return;
     CChParser parser;
-    parser.Parse(m_document->ClassText(value));
+    parser.Parse(document_->ClassText(value));
     std::u16string attribute, text;
     for (int tag = 0; tag < parser.TagCount(); ++tag) {
       for (int i = 0; parser.GetTagAttribute(tag, i, attribute, text); ++i) {
@@ -83,59 +83,59 @@ void CLineObject::SetAttribute(std::u16string_view name, std::u16string_view val
       }
     }
   } else if (is(u"ALIGN")) {
-    m_alignment = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 8, 4}));
+    alignment_ = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 8, 4}));
   } else if (is(u"MARGIN")) {
-    m_margins = ReadSides(value);
+    margins_ = ReadSides(value);
   } else if (is(u"PADDING")) {
-    m_padding = ReadSides(value);
+    padding_ = ReadSides(value);
   } else if (is(u"BG") || is(u"HOVER-BG")) {
-    const Bitmap* bitmap = m_document ? m_document->BitmapNamed(value) : nullptr;
-    if (bitmap) (is(u"BG") ? m_background : m_hoverBackground) = bitmap;
+    const Bitmap* bitmap = document_ ? document_->BitmapNamed(value) : nullptr;
+    if (bitmap) (is(u"BG") ? background_ : hoverBackground_) = bitmap;
   } else if (is(u"FONT")) {
-    const FontDesc* font = m_document ? m_document->Font(value) : nullptr;
-    if (font) m_font = font;
+    const FontDesc* font = document_ ? document_->Font(value) : nullptr;
+    if (font) font_ = font;
   } else if (is(u"BG-ALIGN")) {
-    m_backgroundAlignment = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 8, 4}));
+    backgroundAlignment_ = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 8, 4}));
   } else if (is(u"BG-COLOR") || is(u"HOVER-BG-COLOR")) {
-    if (auto colour = ReadColour(value, true)) (is(u"BG-COLOR") ? m_backgroundColour : m_hoverBackgroundColour) = *colour;
+    if (auto colour = ReadColour(value, true)) (is(u"BG-COLOR") ? backgroundColour_ : hoverBackgroundColour_) = *colour;
   } else if (is(u"BG-POSITION")) {
-    m_backgroundPosition = ReadSides(value);
+    backgroundPosition_ = ReadSides(value);
   } else if (is(u"BG-REPEAT")) {
-    m_backgroundRepeat = ReadFlag(value);
+    backgroundRepeat_ = ReadFlag(value);
   } else if (is(u"LINK")) {
-    SetFlag(m_flags, kClickable, ReadFlag(value));
+    SetFlag(flags_, kClickable, ReadFlag(value));
   } else if (is(u"BG-STRETCH")) {
-    m_backgroundStretch = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 4, 8, 16}));
+    backgroundStretch_ = static_cast<std::uint8_t>(ReadFlagBits(value, {1, 2, 4, 8, 16}));
   } else if (is(u"ENABLE")) {
-    SetFlag(m_flags, kEnabled, ReadFlag(value));
+    SetFlag(flags_, kEnabled, ReadFlag(value));
   } else if (is(u"VISIBLE")) {
-    SetFlag(m_flags, kHidden, !ReadFlag(value));
+    SetFlag(flags_, kHidden, !ReadFlag(value));
   } else if (is(u"WIDTH")) {
-    SetLength(value, m_width, m_flags, kWidthPercent, kWidthAuto);
+    SetLength(value, width_, flags_, kWidthPercent, kWidthAuto);
   } else if (is(u"HEIGHT")) {
-    SetLength(value, m_height, m_flags, kHeightPercent, kHeightAuto);
+    SetLength(value, height_, flags_, kHeightPercent, kHeightAuto);
   } else if (is(u"TEXT-COLOR")) {
-    if (auto colour = ReadColour(value)) m_textColour = *colour;
+    if (auto colour = ReadColour(value)) textColour_ = *colour;
   } else {
     SetSpecificAttribute(name, value);
   }
 }
 
 int CLineObject::WidthBudget(int available) const {
-  if (WidthFixed()) return m_width;
-  return ClampCoordinate(static_cast<long long>(available) * std::max(m_width, 0) / 100);
+  if (WidthFixed()) return width_;
+  return ClampCoordinate(static_cast<long long>(available) * std::max(width_, 0) / 100);
 }
 
 int CLineObject::HeightBudget(int available) const {
-  if (HeightFixed()) return m_height;
-  return ClampCoordinate(static_cast<long long>(available) * std::max(m_height, 0) / 100);
+  if (HeightFixed()) return height_;
+  return ClampCoordinate(static_cast<long long>(available) * std::max(height_, 0) / 100);
 }
 
 Size CLineObject::MeasureBox(IDrawContext& dc, int x, int y, int availableWidth, int availableHeight) {
-  const int hs = m_margins.Horizontal() + m_padding.Horizontal(), vs = m_margins.Vertical() + m_padding.Vertical();
+  const int hs = margins_.Horizontal() + padding_.Horizontal(), vs = margins_.Vertical() + padding_.Vertical();
   const int width = std::max(0, WidthBudget(availableWidth) - hs);
   const int height = std::max(0, HeightBudget(availableHeight) - vs);
-  const int left = x + m_margins.left + m_padding.left, top = y + m_margins.top + m_padding.top;
+  const int left = x + margins_.left + padding_.left, top = y + margins_.top + padding_.top;
   const Size size = Measure(dc, left, top, left + width, top + height);
   return {size.cx + hs, size.cy + vs};
 }
@@ -145,7 +145,7 @@ CLineObject* CLineObject::ObjectAt(int x, int y, HitInfo& hit) {
   if (Has(kClickable) || CanFocus()) {
     hit.link = 0;
     hit.hand = Has(kClickable);
-    hit.tipRect = m_rect;
+    hit.tipRect = rect_;
     hit.tooltip = ToolTipText(0);
   }
   return this;
@@ -154,32 +154,32 @@ CLineObject* CLineObject::ObjectAt(int x, int y, HitInfo& hit) {
 // Leaves take the space they are given; the kinds refine this.
 Size CLineObject::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   Size size{std::max(0, right - x), std::max(0, bottom - y)};
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
-void CLineObject::MoveTo(int x, int y) { m_rect = m_rect.Offset(x - m_rect.left, y - m_rect.top); }
+void CLineObject::MoveTo(int x, int y) { rect_ = rect_.Offset(x - rect_.left, y - rect_.top); }
 
 bool CLineObject::MoveFocus(bool enter, bool backward) {
   if (enter && CanFocus()) {
-    m_focusedLink = 0;
-    if (m_document) m_document->focus = {this, 0, m_document->focus.shown};
+    focusedLink_ = 0;
+    if (document_) document_->focus = {this, 0, document_->focus.shown};
     return true;
   }
-  m_focusedLink = -1;
+  focusedLink_ = -1;
   return false;
 }
 
 void CLineObject::InvalidateLink(int link) {
-  if (!m_document) return;
-  m_document->Invalidate(
-      {m_rect.left - m_margins.left, m_rect.top - m_margins.top, m_rect.right + m_margins.right,
-       m_rect.bottom + m_margins.bottom});
+  if (!document_) return;
+  document_->Invalidate(
+      {rect_.left - margins_.left, rect_.top - margins_.top, rect_.right + margins_.right,
+       rect_.bottom + margins_.bottom});
 }
 
 CLineObject* CLineObject::LinkAt(int& link) {
-  link = m_focusedLink;
-  return m_focusedLink >= 0 ? this : nullptr;
+  link = focusedLink_;
+  return focusedLink_ >= 0 ? this : nullptr;
 }
 
 bool CLineObject::NthFocusable(int& count, CLineObject*& object, int& link) {
@@ -192,42 +192,42 @@ bool CLineObject::NthFocusable(int& count, CLineObject*& object, int& link) {
 
 const FontDesc& CLineObject::Font() const {
   static const FontDesc fallback;
-  if (m_font) return *m_font;
-  return m_document ? m_document->defaultFont : fallback;
+  if (font_) return *font_;
+  return document_ ? document_->defaultFont : fallback;
 }
 
 Colour CLineObject::TextColour() const {
-  if (m_textColour != kTransparent) return m_textColour;
-  return m_document ? m_document->defaultTextColour : 0;
+  if (textColour_ != kTransparent) return textColour_;
+  return document_ ? document_->defaultTextColour : 0;
 }
 
-bool CLineObject::IsFocused() const { return m_document && m_document->focus.object == this; }
+bool CLineObject::IsFocused() const { return document_ && document_->focus.object == this; }
 void CLineObject::DrawFocusFrame(IDrawContext& dc) const {
-  if (IsFocused() && m_document->focus.shown) dc.FocusFrame(m_rect);
+  if (IsFocused() && document_->focus.shown) dc.FocusFrame(rect_);
 }
 
-bool CLineObject::IsHovered() const { return m_document && m_document->hover.object == this; }
+bool CLineObject::IsHovered() const { return document_ && document_->hover.object == this; }
 
 // Background colour, then the image: once at its position and alignment, tiled, or stretched.
 void CLineObject::DrawBackground(IDrawContext& dc) const {
-  Colour colour = IsHovered() && m_hoverBackgroundColour != kTransparent ? m_hoverBackgroundColour : m_backgroundColour;
-  if (colour != kTransparent) dc.FillSolid(m_rect, colour);
-  const Bitmap* image = IsHovered() && m_hoverBackground ? m_hoverBackground : m_background;
+  Colour colour = IsHovered() && hoverBackgroundColour_ != kTransparent ? hoverBackgroundColour_ : backgroundColour_;
+  if (colour != kTransparent) dc.FillSolid(rect_, colour);
+  const Bitmap* image = IsHovered() && hoverBackground_ ? hoverBackground_ : background_;
   if (!image || image->width <= 0 || image->height <= 0) return;
-  const Rect area{m_rect.left + m_backgroundPosition.left, m_rect.top + m_backgroundPosition.top,
-                  m_rect.right - m_backgroundPosition.right, m_rect.bottom - m_backgroundPosition.bottom};
+  const Rect area{rect_.left + backgroundPosition_.left, rect_.top + backgroundPosition_.top,
+                  rect_.right - backgroundPosition_.right, rect_.bottom - backgroundPosition_.bottom};
   if (area.Empty()) return;
   const Rect whole{0, 0, image->width, image->height};
-  if (m_backgroundStretch) {
+  if (backgroundStretch_) {
     dc.PaintBitmap(*image, whole, area);
     return;
   }
-  if (!m_backgroundRepeat) {
+  if (!backgroundRepeat_) {
     int x = area.left, y = area.top;
-    if ((m_backgroundAlignment & 3) == 3) x = (area.left + area.right - image->width) / 2;
-    else if (m_backgroundAlignment & 2) x = area.right - image->width;
-    if ((m_backgroundAlignment & 12) == 12) y = (area.top + area.bottom - image->height) / 2;
-    else if (m_backgroundAlignment & 4) y = area.bottom - image->height;
+    if ((backgroundAlignment_ & 3) == 3) x = (area.left + area.right - image->width) / 2;
+    else if (backgroundAlignment_ & 2) x = area.right - image->width;
+    if ((backgroundAlignment_ & 12) == 12) y = (area.top + area.bottom - image->height) / 2;
+    else if (backgroundAlignment_ & 4) y = area.bottom - image->height;
     dc.PaintBitmap(*image, whole, {x, y, x + image->width, y + image->height});
     return;
   }

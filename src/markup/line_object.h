@@ -68,17 +68,17 @@ class CLineObject {
   void Attach(CChDocument* document, const CLineObject* parent);
   void SetSource(const CChParser* parser, int tagIndex);
 
-  bool Has(std::uint32_t flag) const { return (m_flags & flag) != 0; }
+  bool Has(std::uint32_t flag) const { return (flags_ & flag) != 0; }
   bool Visible() const { return !Has(kHidden); }
   bool CanFocus() const { return Has(kFocusable) && Visible() && Has(kEnabled); }
-  Kind GetKind() const { return m_kind; }
-  const Rect& GetRect() const { return m_rect; }
-  const Sides& Margins() const { return m_margins; }
-  const Sides& Padding() const { return m_padding; }
-  const std::u16string& Identifier() const { return m_id; }
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-  int FocusedLink() const { return m_focusedLink; }
+  Kind GetKind() const { return kind_; }
+  const Rect& GetRect() const { return rect_; }
+  const Sides& Margins() const { return margins_; }
+  const Sides& Padding() const { return padding_; }
+  const std::u16string& Identifier() const { return id_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int FocusedLink() const { return focusedLink_; }
   // The width or height an object asks for out of `available`: fixed pixels, or its
   // percentage (automatic sizes count as 100 percent).
   int WidthBudget(int available) const;
@@ -88,7 +88,7 @@ class CLineObject {
   int HeightBudget(int available) const;
   bool WidthFixed() const { return !Has(kWidthPercent | kWidthAuto); }
   bool HeightFixed() const { return !Has(kHeightPercent | kHeightAuto); }
-  std::uint8_t Alignment() const { return m_alignment; }
+  std::uint8_t Alignment() const { return alignment_; }
 
  protected:
   CLineObject(const CLineObject& other);
@@ -105,27 +105,27 @@ class CLineObject {
   bool IsFocused() const;
   bool IsHovered() const;
 
-  std::u16string m_name;  // the following text of the tag
-  std::u16string m_id;
-  const Bitmap* m_background = nullptr;
-  const Bitmap* m_hoverBackground = nullptr;
-  Colour m_backgroundColour = kTransparent;
-  Colour m_hoverBackgroundColour = kTransparent;
-  Sides m_backgroundPosition;
-  std::uint8_t m_backgroundStretch = 0;
-  std::uint8_t m_backgroundAlignment = 0;
-  std::uint8_t m_backgroundRepeat = 0;
-  Rect m_rect;
-  Sides m_margins;
-  Sides m_padding;
-  int m_width = 100, m_height = 100;
-  std::uint8_t m_alignment = 0;
-  int m_focusedLink = -1;
-  std::uint32_t m_flags = kEnabled | kWidthPercent | kHeightPercent;
-  const CChParser* m_parser = nullptr;
-  int m_tagIndex = -1;
-  Kind m_kind = kNone;
-  const FontDesc* m_font = nullptr;  // null: the document's default font
-  Colour m_textColour = kTransparent;  // transparent: the document's default colour
-  CChDocument* m_document = nullptr;
+  std::u16string name_;  // the following text of the tag
+  std::u16string id_;
+  const Bitmap* background_ = nullptr;
+  const Bitmap* hoverBackground_ = nullptr;
+  Colour backgroundColour_ = kTransparent;
+  Colour hoverBackgroundColour_ = kTransparent;
+  Sides backgroundPosition_;
+  std::uint8_t backgroundStretch_ = 0;
+  std::uint8_t backgroundAlignment_ = 0;
+  std::uint8_t backgroundRepeat_ = 0;
+  Rect rect_;
+  Sides margins_;
+  Sides padding_;
+  int width_ = 100, height_ = 100;
+  std::uint8_t alignment_ = 0;
+  int focusedLink_ = -1;
+  std::uint32_t flags_ = kEnabled | kWidthPercent | kHeightPercent;
+  const CChParser* parser_ = nullptr;
+  int tagIndex_ = -1;
+  Kind kind_ = kNone;
+  const FontDesc* font_ = nullptr;  // null: the document's default font
+  Colour textColour_ = kTransparent;  // transparent: the document's default colour
+  CChDocument* document_ = nullptr;
 };

@@ -24,50 +24,50 @@ std::u16string Convert(std::u16string_view text, unsigned options, unsigned uppe
 }  // namespace
 
 void CChParser::Clear() {
-  m_text.clear();
-  m_tags.clear();
-  m_spans.clear();
-  m_open.clear();
+  text_.clear();
+  tags_.clear();
+  spans_.clear();
+  open_.clear();
 }
 
 bool CChParser::Parse(std::u16string_view text) {
   Clear();
-  m_text.assign(text);
+  text_.assign(text);
   std::int32_t pos = 0, lastClose = -1;
   for (;;) {
-    auto lt = m_text.find(u'<', pos);
+    auto lt = text_.find(u'<', pos);
     if (lt == std::u16string::npos) break;
     auto open = static_cast<std::int32_t>(lt);
-    if (!m_tags.empty()) {
-      m_tags.back().textStart = lastClose + 1;
-      m_tags.back().textLength = open - (lastClose + 1);
+    if (!tags_.empty()) {
+      tags_.back().textStart = lastClose + 1;
+      tags_.back().textLength = open - (lastClose + 1);
     }
-    auto gt = m_text.find(u'>', lt);
+    auto gt = text_.find(u'>', lt);
     if (gt == std::u16string::npos) break;
     auto close = static_cast<std::int32_t>(gt);
     ReadTag(open + 1, close);
-    m_tags.back().textStart = close + 1;
+    tags_.back().textStart = close + 1;
     lastClose = close;
     pos = close;
   }
-  const std::int32_t last = static_cast<std::int32_t>(m_tags.size()) - 1;
-  for (auto index : m_open) m_tags[index].endIndex = last;
-  m_open.clear();
+  const std::int32_t last = static_cast<std::int32_t>(tags_.size()) - 1;
+  for (auto index : open_) tags_[index].endIndex = last;
+  open_.clear();
   return true;
 }
 
 void CChParser::ReadTag(std::int32_t s, std::int32_t e) {
   TAG tag;
-  const auto index = static_cast<std::int32_t>(m_tags.size());
+  const auto index = static_cast<std::int32_t>(tags_.size());
   std::int32_t nameEnd = s;
-  while (nameEnd < e && m_text[nameEnd] != u' ') ++nameEnd;
+  while (nameEnd < e && text_[nameEnd] != u' ') ++nameEnd;
   tag.nameStart = s;
-  if (s < e && m_text[s] == u'/') {
+  if (s < e && text_[s] == u'/') {
     tag.closing = 1;
     tag.nameStart = s + 1;
   }
   tag.nameLength = nameEnd - tag.nameStart;
-  if (e > s && m_text[e - 1] == u'/') tag.selfClosing = 1;
+  if (e > s && text_[e - 1] == u'/') tag.selfClosing = 1;
   if (nameEnd < e) {
     tag.attributesStart = nameEnd;
     tag.attributesLength = e - nameEnd - tag.selfClosing;
@@ -75,18 +75,18 @@ void CChParser::ReadTag(std::int32_t s, std::int32_t e) {
     --tag.nameLength;  // <BR/> is named BR
   }
   tag.endIndex = index;
-  tag.firstAttribute = static_cast<std::int32_t>(m_spans.size());
+  tag.firstAttribute = static_cast<std::int32_t>(spans_.size());
   if (tag.attributesStart) ScanAttributes(tag, tag.attributesStart, tag.attributesStart + tag.attributesLength);
-  m_tags.push_back(tag);
+  tags_.push_back(tag);
 
   if (tag.closing) {
-    if (!m_open.empty()) {
-      m_tags[m_open.back()].endIndex = index;
-      m_open.pop_back();
+    if (!open_.empty()) {
+      tags_[open_.back()].endIndex = index;
+      open_.pop_back();
     }
   } else if (!tag.selfClosing) {
-    if (m_open.size() == m_open.capacity()) m_open.reserve(m_open.size() + 10);
-    m_open.push_back(index);
+    if (open_.size() == open_.capacity()) open_.reserve(open_.size() + 10);
+    open_.push_back(index);
   }
 }
 
@@ -96,18 +96,18 @@ void CChParser::ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end) {
   while (p < end) {
     AttributeSpan span;
     std::int32_t nameStart = p + 1, nameEnd = nameStart;
-    while (nameEnd < end && m_text[nameEnd] != u'=') ++nameEnd;
+    while (nameEnd < end && text_[nameEnd] != u'=') ++nameEnd;
     p = nameEnd;
-    while (nameStart < nameEnd && IsBlank(m_text[nameStart])) ++nameStart;
+    while (nameStart < nameEnd && IsBlank(text_[nameStart])) ++nameStart;
     std::int32_t trimmedEnd = nameEnd;
-    while (trimmedEnd > nameStart && IsBlank(m_text[trimmedEnd - 1])) --trimmedEnd;
+    while (trimmedEnd > nameStart && IsBlank(text_[trimmedEnd - 1])) --trimmedEnd;
     span.nameStart = nameStart;
     span.nameLength = trimmedEnd - nameStart;
     std::int32_t quote = p;
-    while (quote < end && m_text[quote] != u'"') ++quote;
+    while (quote < end && text_[quote] != u'"') ++quote;
     if (quote < end) {
       std::int32_t valueEnd = quote + 1;
-      while (valueEnd < end && m_text[valueEnd] != u'"') ++valueEnd;
+      while (valueEnd < end && text_[valueEnd] != u'"') ++valueEnd;
       span.valueStart = quote + 1;
       span.valueLength = valueEnd - span.valueStart;
       p = valueEnd;
@@ -116,7 +116,7 @@ void CChParser::ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end) {
       p = end;
     }
     if (span.nameLength > 0) {
-      m_spans.push_back(span);
+      spans_.push_back(span);
       ++tag.attributeCount;
     }
   }
@@ -124,11 +124,11 @@ void CChParser::ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end) {
 
 const CChParser::TAG* CChParser::Tag(int index) const {
   if (index < 0 || index >= TagCount()) return nullptr;
-  return &m_tags[index];
+  return &tags_[index];
 }
 
 std::u16string_view CChParser::Span(std::int32_t start, std::int32_t length) const {
-  return std::u16string_view(m_text).substr(start, length);
+  return std::u16string_view(text_).substr(start, length);
 }
 
 std::u16string_view CChParser::RawTagName(int index) const {
@@ -137,7 +137,7 @@ std::u16string_view CChParser::RawTagName(int index) const {
 }
 
 std::u16string CChParser::TagName(int index) const {
-  return Convert(RawTagName(index), m_case, kTagsUpper, kTagsLower);
+  return Convert(RawTagName(index), case_, kTagsUpper, kTagsLower);
 }
 
 bool CChParser::GetTagValue(int index, std::u16string& value) const {
@@ -153,8 +153,8 @@ bool CChParser::GetTagValue(int index, std::u16string& value) const {
 bool CChParser::GetTagAttribute(int index, int number, std::u16string& name, std::u16string& value) const {
   const TAG* tag = Tag(index);
   if (!tag || number < 0 || number >= tag->attributeCount) return false;
-  const AttributeSpan& span = m_spans[tag->firstAttribute + number];
-  name = Convert(Span(span.nameStart, span.nameLength), m_case, kAttributesUpper, kAttributesLower);
+  const AttributeSpan& span = spans_[tag->firstAttribute + number];
+  name = Convert(Span(span.nameStart, span.nameLength), case_, kAttributesUpper, kAttributesLower);
   value.assign(Span(span.valueStart, span.valueLength));
   return true;
 }

@@ -33,14 +33,14 @@ class CChParser {
     std::int32_t attributeCount = 0;
   };
 
-  explicit CChParser(unsigned caseOptions = kAttributesUpper | kTagsUpper) : m_case(caseOptions) {}
+  explicit CChParser(unsigned caseOptions = kAttributesUpper | kTagsUpper) : case_(caseOptions) {}
 
   bool Parse(std::u16string_view text);
   void Clear();
 
-  int TagCount() const { return static_cast<int>(m_tags.size()); }
+  int TagCount() const { return static_cast<int>(tags_.size()); }
   const TAG* Tag(int index) const;
-  const std::u16string& Text() const { return m_text; }
+  const std::u16string& Text() const { return text_; }
 
   // The name span as written (for <NAME="value"> the whole NAME="value").
   std::u16string_view RawTagName(int index) const;
@@ -57,9 +57,9 @@ class CChParser {
   void ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end);
   std::u16string_view Span(std::int32_t start, std::int32_t length) const;
 
-  unsigned m_case;
-  std::u16string m_text;
-  std::vector<TAG> m_tags;
-  std::vector<AttributeSpan> m_spans;
-  std::vector<std::int32_t> m_open;  // indices of tags opened and not yet closed
+  unsigned case_;
+  std::u16string text_;
+  std::vector<TAG> tags_;
+  std::vector<AttributeSpan> spans_;
+  std::vector<std::int32_t> open_;  // indices of tags opened and not yet closed
 };

@@ -61,82 +61,82 @@ void MoveChildren(const Children& children, int dx, int dy) {
 // Cell.
 
 CLineObject* CCellLO::ObjectAt(int x, int y, HitInfo& hit) {
-  if (m_content && m_content->Visible() && m_content->GetRect().Contains(x, y)) return m_content->ObjectAt(x, y, hit);
+  if (content_ && content_->Visible() && content_->GetRect().Contains(x, y)) return content_->ObjectAt(x, y, hit);
   hit.object = this;
   return this;
 }
 
 void CCellLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  if (m_content && m_content->Visible()) m_content->Draw(dc);
+  if (content_ && content_->Visible()) content_->Draw(dc);
 }
 
 void CCellLO::MoveTo(int x, int y) {
-  if (m_content) {
-    const Rect& inner = m_content->GetRect();
-    m_content->MoveTo(inner.left + x - m_rect.left, inner.top + y - m_rect.top);
+  if (content_) {
+    const Rect& inner = content_->GetRect();
+    content_->MoveTo(inner.left + x - rect_.left, inner.top + y - rect_.top);
   }
   CLineObject::MoveTo(x, y);
 }
 
 bool CCellLO::MoveFocus(bool enter, bool backward) {
-  return m_content && m_content->MoveFocus(enter, backward);
+  return content_ && content_->MoveFocus(enter, backward);
 }
 
-CLineObject* CCellLO::LinkAt(int& link) { return m_content ? m_content->LinkAt(link) : nullptr; }
+CLineObject* CCellLO::LinkAt(int& link) { return content_ ? content_->LinkAt(link) : nullptr; }
 
 bool CCellLO::NthFocusable(int& count, CLineObject*& object, int& link) {
-  return m_content && m_content->NthFocusable(count, object, link);
+  return content_ && content_->NthFocusable(count, object, link);
 }
 
 Size CCellLO::MeasureContent(IDrawContext& dc, int x, int y, int width, int height) {
-  const int hs = m_margins.Horizontal() + m_padding.Horizontal(), vs = m_margins.Vertical() + m_padding.Vertical();
-  if (!m_content || !m_content->Visible()) return {hs, vs};
-  const Size box = m_content->MeasureBox(dc, x + m_margins.left + m_padding.left, y + m_margins.top + m_padding.top,
+  const int hs = margins_.Horizontal() + padding_.Horizontal(), vs = margins_.Vertical() + padding_.Vertical();
+  if (!content_ || !content_->Visible()) return {hs, vs};
+  const Size box = content_->MeasureBox(dc, x + margins_.left + padding_.left, y + margins_.top + padding_.top,
                                          std::max(0, width - hs), std::max(0, height - vs));
   return {box.cx + hs, box.cy + vs};
 }
 
 // The content at the cell's top left, or where its ALIGN bits put it.
 void CCellLO::Place(const Rect& cell) {
-  m_rect = cell;
-  if (!m_content || !m_content->Visible()) return;
-  const Rect inner{cell.left + m_margins.left + m_padding.left, cell.top + m_margins.top + m_padding.top,
-                   cell.right - m_margins.right - m_padding.right, cell.bottom - m_margins.bottom - m_padding.bottom};
-  const Rect& content = m_content->GetRect();
-  const Sides& m = m_content->Margins();
-  const Sides& p = m_content->Padding();
+  rect_ = cell;
+  if (!content_ || !content_->Visible()) return;
+  const Rect inner{cell.left + margins_.left + padding_.left, cell.top + margins_.top + padding_.top,
+                   cell.right - margins_.right - padding_.right, cell.bottom - margins_.bottom - padding_.bottom};
+  const Rect& content = content_->GetRect();
+  const Sides& m = content_->Margins();
+  const Sides& p = content_->Padding();
   const int boxWidth = content.Width() + m.Horizontal() + p.Horizontal();
   const int boxHeight = content.Height() + m.Vertical() + p.Vertical();
   int x = inner.left, y = inner.top;
-  const auto align = m_content->Alignment();
+  const auto align = content_->Alignment();
   if ((align & 3) == 3) x += (inner.Width() - boxWidth) / 2;
   else if (align & 2) x = inner.right - boxWidth;
   if ((align & 12) == 12) y += (inner.Height() - boxHeight) / 2;
   else if (align & 4) y = inner.bottom - boxHeight;
-  m_content->MoveTo(x + m.left + p.left, y + m.top + p.top);
+  content_->MoveTo(x + m.left + p.left, y + m.top + p.top);
 }
 
 // Row.
 
-CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, m_cells, x, y, hit); }
+CLineObject* CRowLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, cells_, x, y, hit); }
 
 void CRowLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  for (auto& cell : m_cells) {
+  for (auto& cell : cells_) {
     if (dc.InArea(cell->GetRect())) cell->Draw(dc);
   }
 }
 
 void CRowLO::MoveTo(int x, int y) {
-  MoveChildren(m_cells, x - m_rect.left, y - m_rect.top);
+  MoveChildren(cells_, x - rect_.left, y - rect_.top);
   CLineObject::MoveTo(x, y);
 }
 
-bool CRowLO::MoveFocus(bool enter, bool backward) { return StepFocus(m_cells, m_focusedCell, enter, backward); }
-CLineObject* CRowLO::LinkAt(int& link) { return FocusedChildLink(m_cells, m_focusedCell, link); }
+bool CRowLO::MoveFocus(bool enter, bool backward) { return StepFocus(cells_, focusedCell_, enter, backward); }
+CLineObject* CRowLO::LinkAt(int& link) { return FocusedChildLink(cells_, focusedCell_, link); }
 bool CRowLO::NthFocusable(int& count, CLineObject*& object, int& link) {
-  return CountFocusable(m_cells, count, object, link);
+  return CountFocusable(cells_, count, object, link);
 }
 
 // Grid.
@@ -156,16 +156,16 @@ void CChTable::Register(Track& track, const CLineObject& cell, bool width) {
 }
 
 CChTable::Track& CChTable::Column(std::size_t index) {
-  if (index >= m_columns.size()) m_columns.resize(index + 1);
-  return m_columns[index];
+  if (index >= columns_.size()) columns_.resize(index + 1);
+  return columns_[index];
 }
 
 void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
-  for (std::size_t c = 0; c < m_columns.size(); ++c) {
-    Track& column = m_columns[c];
+  for (std::size_t c = 0; c < columns_.size(); ++c) {
+    Track& column = columns_[c];
     if (!column.automatic) continue;
     int widest = 0;
-    for (auto& row : m_rows) {
+    for (auto& row : rows_) {
       if (c >= row->Cells().size()) continue;
       CCellLO& cell = *row->Cells()[c];
       const Rect& at = cell.GetRect();
@@ -174,7 +174,7 @@ void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
     column.minimum = widest;
   }
   long long fixed = 0, percents = 0;
-  for (Track& column : m_columns) {
+  for (Track& column : columns_) {
     if (!column.percentFlag || column.automatic) {
       column.size = column.minimum;
       fixed += column.minimum;
@@ -185,15 +185,15 @@ void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
   // Percents are shares of what the fixed columns leave, relative to their sum.
   if (percents == 0) return;
   const double share = static_cast<double>(available - fixed) / static_cast<double>(percents);
-  for (Track& column : m_columns) {
+  for (Track& column : columns_) {
     if (column.percentFlag && !column.automatic) column.size = std::max(0, static_cast<int>(column.percent * share));
   }
 }
 
 int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget) {
   int top = y;
-  for (std::size_t r = 0; r < m_rows.size(); ++r) {
-    CRowLO& row = *m_rows[r];
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    CRowLO& row = *rows_[r];
     const Sides& rm = row.Margins();
     const Sides& rp = row.Padding();
     const int cellTop = top + rm.top + rp.top;
@@ -201,14 +201,14 @@ int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heigh
     std::vector<Rect> cells;
     for (std::size_t c = 0; c < row.Cells().size(); ++c) {
       CCellLO& cell = *row.Cells()[c];
-      const int width = c < m_columns.size() ? m_columns[c].size : 0;
+      const int width = c < columns_.size() ? columns_[c].size : 0;
       int cellHeight = cell.MeasureContent(dc, cellX, cellTop, width, heightBudget).cy;
       if (cell.HeightFixed()) cellHeight = std::max(cellHeight, cell.Height());
       height = std::max(height, cellHeight);
       cells.push_back({cellX, cellTop, cellX + width, cellTop});
       cellX += width;
     }
-    const int rowHeight = std::max(height + rm.Vertical() + rp.Vertical(), m_rowTracks[r].minimum);
+    const int rowHeight = std::max(height + rm.Vertical() + rp.Vertical(), rowTracks_[r].minimum);
     const int inner = rowHeight - rm.Vertical() - rp.Vertical();
     for (std::size_t c = 0; c < cells.size(); ++c) {
       cells[c].bottom = cellTop + inner;
@@ -223,9 +223,9 @@ int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heigh
 // Table.
 
 bool CTableLO::Parse(const CChParser& parser, int& tagIndex, CChDocument& document) {
-  m_rows.clear();
-  m_rowTracks.clear();
-  m_columns.clear();
+  rows_.clear();
+  rowTracks_.clear();
+  columns_.clear();
   const auto* tag = parser.Tag(tagIndex);
   if (!tag || tag->selfClosing || tag->endIndex <= tagIndex) return true;
   const int last = tag->endIndex - 1;
@@ -237,9 +237,9 @@ bool CTableLO::Parse(const CChParser& parser, int& tagIndex, CChDocument& docume
       row->Attach(&document, this);
       row->SetSource(&parser, i);
       row->ApplyTagAttributes();
-      m_rowTracks.emplace_back();
-      Register(m_rowTracks.back(), *row, false);
-      m_rows.push_back(std::move(row));
+      rowTracks_.emplace_back();
+      Register(rowTracks_.back(), *row, false);
+      rows_.push_back(std::move(row));
     } else if (EqualsNoCase(name, u"TD")) {
       AddCell(parser, i, last, document);
     }
@@ -249,18 +249,18 @@ bool CTableLO::Parse(const CChParser& parser, int& tagIndex, CChDocument& docume
 }
 
 void CTableLO::AddCell(const CChParser& parser, int& index, int last, CChDocument& document) {
-  if (m_rows.empty()) {  // a cell before any row opens one
-    m_rows.push_back(std::make_unique<CRowLO>());
-    m_rows.back()->Attach(&document, this);
-    m_rowTracks.emplace_back();
+  if (rows_.empty()) {  // a cell before any row opens one
+    rows_.push_back(std::make_unique<CRowLO>());
+    rows_.back()->Attach(&document, this);
+    rowTracks_.emplace_back();
   }
-  CRowLO& row = *m_rows.back();
+  CRowLO& row = *rows_.back();
   auto cell = std::make_unique<CCellLO>();
   cell->Attach(&document, &row);
   cell->SetSource(&parser, index);
   cell->ApplyTagAttributes();
   Register(Column(row.Cells().size()), *cell, true);
-  Register(m_rowTracks.back(), *cell, false);
+  Register(rowTracks_.back(), *cell, false);
 
   const auto* td = parser.Tag(index);
   std::unique_ptr<CLineObject> content;
@@ -282,35 +282,35 @@ void CTableLO::AddCell(const CChParser& parser, int& index, int last, CChDocumen
   index = std::max(index, std::min(td->endIndex, last));
 }
 
-CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, m_rows, x, y, hit); }
+CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*this, rows_, x, y, hit); }
 
 Size CTableLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const int available = std::max(0, right - x);
   SizeColumns(dc, available, bottom - y);
   const int height = PlaceRows(dc, x, y, available, bottom - y);
-  m_rect = {x, y, x + available, y + height};
+  rect_ = {x, y, x + available, y + height};
   return {available, height};
 }
 
 void CTableLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  for (auto& row : m_rows) {
+  for (auto& row : rows_) {
     if (dc.InArea(row->GetRect())) row->Draw(dc);
   }
 }
 
 void CTableLO::MoveTo(int x, int y) {
-  MoveChildren(m_rows, x - m_rect.left, y - m_rect.top);
+  MoveChildren(rows_, x - rect_.left, y - rect_.top);
   CLineObject::MoveTo(x, y);
 }
 
 bool CTableLO::MoveFocus(bool enter, bool backward) {
   if (enter && !CanFocus()) return false;
-  return StepFocus(m_rows, m_focusedRow, enter, backward);
+  return StepFocus(rows_, focusedRow_, enter, backward);
 }
 
-CLineObject* CTableLO::LinkAt(int& link) { return FocusedChildLink(m_rows, m_focusedRow, link); }
+CLineObject* CTableLO::LinkAt(int& link) { return FocusedChildLink(rows_, focusedRow_, link); }
 
 bool CTableLO::NthFocusable(int& count, CLineObject*& object, int& link) {
-  return CanFocus() && CountFocusable(m_rows, count, object, link);
+  return CanFocus() && CountFocusable(rows_, count, object, link);
 }

@@ -25,14 +25,14 @@ class CCellLO : public CLineObject {
   Size MeasureContent(IDrawContext& dc, int x, int y, int width, int height);
   // Takes its final rectangle and moves the content laid out there into place.
   void Place(const Rect& cell);
-  void SetContent(std::unique_ptr<CLineObject> content) { m_content = std::move(content); }
-  CLineObject* Content() const { return m_content.get(); }
+  void SetContent(std::unique_ptr<CLineObject> content) { content_ = std::move(content); }
+  CLineObject* Content() const { return content_.get(); }
 
  private:
   friend class CLineObject;
   CCellLO(const CCellLO& other) : CLineObject(other) {}  // settings only, no content
 
-  std::unique_ptr<CLineObject> m_content;
+  std::unique_ptr<CLineObject> content_;
 };
 
 class CRowLO : public CLineObject {
@@ -47,16 +47,16 @@ class CRowLO : public CLineObject {
   bool NthFocusable(int& count, CLineObject*& object, int& link) override;
   const char16_t* GetTypeName() const override { return u"Row"; }
 
-  std::vector<std::unique_ptr<CCellLO>>& Cells() { return m_cells; }
-  const std::vector<std::unique_ptr<CCellLO>>& Cells() const { return m_cells; }
-  void SetRect(const Rect& rect) { m_rect = rect; }
+  std::vector<std::unique_ptr<CCellLO>>& Cells() { return cells_; }
+  const std::vector<std::unique_ptr<CCellLO>>& Cells() const { return cells_; }
+  void SetRect(const Rect& rect) { rect_ = rect; }
 
  private:
   friend class CLineObject;
   CRowLO(const CRowLO& other) : CLineObject(other) {}  // settings only, no cells
 
-  std::vector<std::unique_ptr<CCellLO>> m_cells;
-  int m_focusedCell = -1;
+  std::vector<std::unique_ptr<CCellLO>> cells_;
+  int focusedCell_ = -1;
 };
 
 class CChTable {
@@ -69,9 +69,9 @@ class CChTable {
     std::uint8_t percent = 100;
   };
 
-  const std::vector<std::unique_ptr<CRowLO>>& Rows() const { return m_rows; }
-  const std::vector<Track>& Columns() const { return m_columns; }
-  const std::vector<Track>& RowTracks() const { return m_rowTracks; }
+  const std::vector<std::unique_ptr<CRowLO>>& Rows() const { return rows_; }
+  const std::vector<Track>& Columns() const { return columns_; }
+  const std::vector<Track>& RowTracks() const { return rowTracks_; }
 
  protected:
   // Registers a cell's width with its column (and its height with its row).
@@ -82,16 +82,16 @@ class CChTable {
   // Stacks the rows from (x, y) in width A; answers the table's height.
   int PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget);
 
-  std::vector<std::unique_ptr<CRowLO>> m_rows;
-  std::vector<Track> m_rowTracks;
-  std::vector<Track> m_columns;
+  std::vector<std::unique_ptr<CRowLO>> rows_;
+  std::vector<Track> rowTracks_;
+  std::vector<Track> columns_;
 };
 
 class CTableLO : public CLineObject, public CChTable {
  public:
   CTableLO() {
-    m_kind = kTableKind;
-    m_flags |= kFocusable | kTable;
+    kind_ = kTableKind;
+    flags_ |= kFocusable | kTable;
   }
 
   bool Parse(const CChParser& parser, int& tagIndex, CChDocument& document) override;
@@ -110,5 +110,5 @@ class CTableLO : public CLineObject, public CChTable {
   CTableLO(const CTableLO& other) : CLineObject(other) {}  // settings only, no rows
 
   void AddCell(const CChParser& parser, int& index, int last, CChDocument& document);
-  int m_focusedRow = -1;
+  int focusedRow_ = -1;
 };

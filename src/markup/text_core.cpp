@@ -18,79 +18,79 @@ Rect Union(const Rect& a, const Rect& b) {
 }  // namespace
 
 void CChCore::Clear() {
-  m_text.clear();
-  m_runs.clear();
-  m_objects.clear();
-  m_links.clear();
-  m_linkCount = 0;
-  m_white.clear();
-  m_analysed = false;
-  m_fragments.clear();
-  m_lines.clear();
+  text_.clear();
+  runs_.clear();
+  objects_.clear();
+  links_.clear();
+  linkCount_ = 0;
+  white_.clear();
+  analysed_ = false;
+  fragments_.clear();
+  lines_.clear();
 }
 
 void CChCore::SetStyle(const Style& style) {
-  if (!m_runs.empty() && m_runs.back().style == style) return;
+  if (!runs_.empty() && runs_.back().style == style) return;
   // A run that received nothing is replaced instead of kept.
-  if (!m_runs.empty() && !m_runs.back().object && m_runs.back().start == static_cast<std::int32_t>(m_text.size())) {
-    m_runs.back().style = style;
+  if (!runs_.empty() && !runs_.back().object && runs_.back().start == static_cast<std::int32_t>(text_.size())) {
+    runs_.back().style = style;
     return;
   }
-  m_runs.push_back(Run{static_cast<std::int32_t>(m_text.size()), style, nullptr});
+  runs_.push_back(Run{static_cast<std::int32_t>(text_.size()), style, nullptr});
 }
 
 CChCore::Run& CChCore::RunForText() {
-  if (m_runs.empty()) m_runs.push_back(Run{});
-  if (m_runs.back().object) {
-    Run next{static_cast<std::int32_t>(m_text.size()), m_runs.back().style, nullptr};
-    m_runs.push_back(next);
+  if (runs_.empty()) runs_.push_back(Run{});
+  if (runs_.back().object) {
+    Run next{static_cast<std::int32_t>(text_.size()), runs_.back().style, nullptr};
+    runs_.push_back(next);
   }
-  return m_runs.back();
+  return runs_.back();
 }
 
 void CChCore::AppendText(std::u16string_view text) {
   if (text.empty()) return;
   RunForText();
-  m_text.append(text);
+  text_.append(text);
 }
 
 int CChCore::NewLink(int tagIndex) {
-  const int link = ++m_linkCount;  // 8 bits: wraps after 255 as the counter does
-  if (static_cast<int>(m_links.size()) < link + 5) m_links.resize(link + 5);
-  m_links[link] = Link{};
-  m_links[link].tagIndex = tagIndex;
+  const int link = ++linkCount_;  // 8 bits: wraps after 255 as the counter does
+  if (static_cast<int>(links_.size()) < link + 5) links_.resize(link + 5);
+  links_[link] = Link{};
+  links_[link].tagIndex = tagIndex;
   return link;
 }
 
 void CChCore::SetLinkTooltip(int link, std::u16string_view tooltip) {
-  if (link >= 0 && link < static_cast<int>(m_links.size())) m_links[link].tooltip.assign(tooltip);
+  if (link >= 0 && link < static_cast<int>(links_.size())) links_[link].tooltip.assign(tooltip);
 }
 
 void CChCore::Embed(std::unique_ptr<CLineObject> object, bool takesLinkNumber) {
   RunForText().object = object.get();
-  if (takesLinkNumber) m_links[NewLink(-1)].object = object.get();
-  m_objects.push_back(std::move(object));
+  if (takesLinkNumber) links_[NewLink(-1)].object = object.get();
+  objects_.push_back(std::move(object));
 }
 
 const CChCore::Link* CChCore::LinkEntry(int link) const {
-  return link >= 0 && link < static_cast<int>(m_links.size()) ? &m_links[link] : nullptr;
+  return link >= 0 && link < static_cast<int>(links_.size()) ? &links_[link] : nullptr;
 }
 
 // Places words, tabs, line feeds and objects one after the other into lines.
 class CChCore::Breaker {
  public:
   Breaker(CChCore& core, IDrawContext& dc, int width, int heightBudget)
-      : m_core(core), m_dc(dc), m_width(width), m_heightBudget(heightBudget) {
-    m_core.m_lines.assign(1, Line{});
+      : core_(core), dc_(dc), width_(width), heightBudget_(heightBudget) {
+    core_.lines_.assign(1, Line{});
   }
 
   void Run(int run, const FontDesc& font) {
-    const CChCore::Run& r = m_core.m_runs[run];
-    const auto& text = m_core.m_text;
-    const auto end = run + 1 < static_cast<int>(m_core.m_runs.size()) ? m_core.m_runs[run + 1].start
+    const CChCore::Run& r = core_.runs_[run];
+    const auto& text = core_.text_;
+    const auto end = run + 1 < static_cast<int>(core_.runs_.size()) ? core_.runs_[run + 1].start
                                                                       : static_cast<std::int32_t>(text.size());
-    m_dc.SelectFont(font, r.style.style);
-    m_run = run;
+    dc_.SelectFont(font, r.style.style);
+    run_ = run;
     for (std::int32_t i = r.start; i < end;) {
       const char16_t c = text[i];
       if (c == u'\n') {
@@ -99,14 +99,14 @@ class CChCore::Breaker {
       } else if (c == u'\t') {
         Tab(r.style.tabPosition);
         ++i;
-      } else if (m_core.m_white[i]) {
+      } else if (core_.white_[i]) {
         std::int32_t j = i;
-        while (j < end && m_core.m_white[j] && text[j] != u'\n' && text[j] != u'\t') ++j;
+        while (j < end && core_.white_[j] && text[j] != u'\n' && text[j] != u'\t') ++j;
         Space(i, j - i);
         i = j;
       } else {
         std::int32_t j = i;
-        while (j < end && !m_core.m_white[j] && text[j] != u'\n' && text[j] != u'\t') {
+        while (j < end && !core_.white_[j] && text[j] != u'\n' && text[j] != u'\t') {
           if (BreaksAfter(text[j++])) break;
         }
         Word(i, j - i);
@@ -117,50 +117,50 @@ class CChCore::Breaker {
   }
 
   void Finish() {
-    Line& last = m_core.m_lines.back();
-    last.width = m_pen;
-    if (!LineHasContent() && m_core.m_lines.size() > 1) m_core.m_lines.pop_back();
+    Line& last = core_.lines_.back();
+    last.width = pen_;
+    if (!LineHasContent() && core_.lines_.size() > 1) core_.lines_.pop_back();
   }
 
  private:
   bool LineHasContent() const {
-    return !m_core.m_fragments.empty() && m_core.m_fragments.back().line == Current();
+    return !core_.fragments_.empty() && core_.fragments_.back().line == Current();
   }
-  int Current() const { return static_cast<int>(m_core.m_lines.size()) - 1; }
+  int Current() const { return static_cast<int>(core_.lines_.size()) - 1; }
 
   void EndLine(int emptyHeight) {
-    Line& line = m_core.m_lines.back();
-    line.width = m_pen;
+    Line& line = core_.lines_.back();
+    line.width = pen_;
     if (!LineHasContent()) line.height = std::max(line.height, emptyHeight);
-    m_core.m_lines.push_back(Line{});
-    m_pen = 0;
+    core_.lines_.push_back(Line{});
+    pen_ = 0;
   }
 
   void Place(std::int32_t start, std::int32_t length, CLineObject* object, Size size) {
-    m_core.m_fragments.push_back(Fragment{m_run, start, length, object, Rect{m_pen, 0, m_pen + size.cx, size.cy}, Current()});
-    m_pen += size.cx;
-    Line& line = m_core.m_lines.back();
-    const auto& style = m_core.m_runs[m_run].style;
+    core_.fragments_.push_back(Fragment{run_, start, length, object, Rect{pen_, 0, pen_ + size.cx, size.cy}, Current()});
+    pen_ += size.cx;
+    Line& line = core_.lines_.back();
+    const auto& style = core_.runs_[run_].style;
     line.height = std::max(line.height, size.cy + std::max(0, style.linePosition));
     line.alignment = std::max(line.alignment, style.alignment);
   }
 
   std::u16string_view Slice(std::int32_t start, std::int32_t length) const {
-    return std::u16string_view(m_core.m_text).substr(start, length);
+    return std::u16string_view(core_.text_).substr(start, length);
   }
 
   void Tab(std::uint32_t position) {
     int p = static_cast<std::int16_t>(position & 0xFFFF);
-    if (position & 0x10000) p = static_cast<int>(static_cast<long long>(p) * m_width / 100);
+    if (position & 0x10000) p = static_cast<int>(static_cast<long long>(p) * width_ / 100);
     if (p == 0) return;
-    if (p < 0) p += m_width;
-    if (p > m_pen && p < m_width) m_pen = p;
+    if (p < 0) p += width_;
+    if (p > pen_ && p < width_) pen_ = p;
   }
 
   void Space(std::int32_t start, std::int32_t length) {
-    if (m_pen == 0) return;  // a space never starts a line
-    Size size = m_dc.TextExtent(Slice(start, length));
-    if (m_pen + size.cx > m_width) {
+    if (pen_ == 0) return;  // a space never starts a line
+    Size size = dc_.TextExtent(Slice(start, length));
+    if (pen_ + size.cx > width_) {
       EndLine(0);
       return;
     }
@@ -168,67 +168,67 @@ class CChCore::Breaker {
   }
 
   void Word(std::int32_t start, std::int32_t length) {
-    Size size = m_dc.TextExtent(Slice(start, length));
-    if (m_pen > 0 && m_pen + size.cx > m_width) EndLine(0);
+    Size size = dc_.TextExtent(Slice(start, length));
+    if (pen_ > 0 && pen_ + size.cx > width_) EndLine(0);
     // A word wider than the line is cut after the last character that fits.
-    while (length > 0 && m_pen + size.cx > m_width) {
-      int fit = std::clamp(m_dc.FitCount(Slice(start, length), m_width - m_pen), 1, static_cast<int>(length));
+    while (length > 0 && pen_ + size.cx > width_) {
+      int fit = std::clamp(dc_.FitCount(Slice(start, length), width_ - pen_), 1, static_cast<int>(length));
       if (fit == length) break;
-      Place(start, fit, nullptr, m_dc.TextExtent(Slice(start, fit)));
+      Place(start, fit, nullptr, dc_.TextExtent(Slice(start, fit)));
       EndLine(0);
       start += fit;
       length -= fit;
-      size = m_dc.TextExtent(Slice(start, length));
+      size = dc_.TextExtent(Slice(start, length));
     }
     if (length > 0) Place(start, length, nullptr, size);
   }
 
   // Measured in its own width (or its percentage of what is left on the line); the box
   // with margins and padding goes on the line, or on the next one.
-  Size MeasureBox(CLineObject* object) { return object->MeasureBox(m_dc, m_pen, 0, m_width - m_pen, m_heightBudget); }
+  Size MeasureBox(CLineObject* object) { return object->MeasureBox(dc_, pen_, 0, width_ - pen_, heightBudget_); }
 
   void Object(CLineObject* object) {
     Size box = MeasureBox(object);
-    if (m_pen > 0 && m_pen + box.cx > m_width) {
+    if (pen_ > 0 && pen_ + box.cx > width_) {
       EndLine(0);
       box = MeasureBox(object);
     }
     Place(0, 0, object, box);
   }
 
-  CChCore& m_core;
-  IDrawContext& m_dc;
-  const int m_width, m_heightBudget;
-  int m_pen = 0;
-  int m_run = 0;
+  CChCore& core_;
+  IDrawContext& dc_;
+  const int width_, heightBudget_;
+  int pen_ = 0;
+  int run_ = 0;
 };
 
 Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget, const FontDesc& defaultFont) {
   const int lineWidth = std::max(width, kMinimumWidth);
-  if (!m_analysed) {
-    m_white = dc.WhiteSpace(m_text);
-    m_white.resize(m_text.size());
-    m_analysed = true;
+  if (!analysed_) {
+    white_ = dc.WhiteSpace(text_);
+    white_.resize(text_.size());
+    analysed_ = true;
   }
-  m_fragments.clear();
+  fragments_.clear();
   Breaker breaker(*this, dc, lineWidth, heightBudget);
-  for (int run = 0; run < static_cast<int>(m_runs.size()); ++run) {
-    breaker.Run(run, m_runs[run].style.font ? *m_runs[run].style.font : defaultFont);
+  for (int run = 0; run < static_cast<int>(runs_.size()); ++run) {
+    breaker.Run(run, runs_[run].style.font ? *runs_[run].style.font : defaultFont);
   }
   breaker.Finish();
 
   int top = 0, widest = 0;
-  std::vector<int> shifts(m_lines.size());
-  for (std::size_t i = 0; i < m_lines.size(); ++i) {
-    Line& line = m_lines[i];
+  std::vector<int> shifts(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    Line& line = lines_[i];
     line.top = top;
     top = ClampCoordinate(static_cast<long long>(top) + line.height);
     const int room = std::max(0, lineWidth - line.width);
     shifts[i] = line.alignment == 3 ? room / 2 : line.alignment == 2 ? room : 0;
     widest = std::max(widest, shifts[i] + line.width);
   }
-  for (Fragment& f : m_fragments) {
-    const Line& line = m_lines[f.line];
+  for (Fragment& f : fragments_) {
+    const Line& line = lines_[f.line];
     const int w = f.rect.Width(), h = f.rect.Height();
     const int left = x + f.rect.left + shifts[f.line], fragmentTop = y + line.top + line.height - h;
     f.rect = Rect{left, fragmentTop, left + w, fragmentTop + h};
@@ -244,11 +244,11 @@ Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget
 
 void CChCore::MoveBy(int dx, int dy) {
   if (dx == 0 && dy == 0) return;
-  for (Fragment& f : m_fragments) {
+  for (Fragment& f : fragments_) {
     f.rect = f.rect.Offset(dx, dy);
     if (f.object) f.object->MoveTo(f.object->GetRect().left + dx, f.object->GetRect().top + dy);
   }
-  for (Link& link : m_links) {
+  for (Link& link : links_) {
     for (Rect& r : link.rects) {
       if (!r.Empty()) r = r.Offset(dx, dy);
     }
@@ -256,18 +256,18 @@ void CChCore::MoveBy(int dx, int dy) {
 }
 
 void CChCore::ComputeLinkRects() {
-  for (Link& link : m_links) link.rects[0] = link.rects[1] = link.rects[2] = Rect{};
-  std::vector<int> firstLine(m_links.size(), -1), lastLine(m_links.size(), -1);
-  for (const Fragment& f : m_fragments) {
-    const int link = m_runs[f.run].style.link;
-    if (f.object || link < 0 || link >= static_cast<int>(m_links.size())) continue;
+  for (Link& link : links_) link.rects[0] = link.rects[1] = link.rects[2] = Rect{};
+  std::vector<int> firstLine(links_.size(), -1), lastLine(links_.size(), -1);
+  for (const Fragment& f : fragments_) {
+    const int link = runs_[f.run].style.link;
+    if (f.object || link < 0 || link >= static_cast<int>(links_.size())) continue;
     if (firstLine[link] < 0) firstLine[link] = f.line;
     lastLine[link] = f.line;
   }
-  for (const Fragment& f : m_fragments) {
-    const int link = m_runs[f.run].style.link;
-    if (f.object || link < 0 || link >= static_cast<int>(m_links.size())) continue;
-    Rect* rects = m_links[link].rects;
+  for (const Fragment& f : fragments_) {
+    const int link = runs_[f.run].style.link;
+    if (f.object || link < 0 || link >= static_cast<int>(links_.size())) continue;
+    Rect* rects = links_[link].rects;
     const int part = f.line == firstLine[link] ? 0 : f.line == lastLine[link] ? 2 : 1;
     rects[part] = Union(rects[part], f.rect);
   }
@@ -278,8 +278,8 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
                    const FontDesc& defaultFont) const {
   const FontDesc* selected = nullptr;
   unsigned selectedStyle = ~0u;
-  for (std::size_t i = 0; i < m_fragments.size(); ++i) {
-    const Fragment& f = m_fragments[i];
+  for (std::size_t i = 0; i < fragments_.size(); ++i) {
+    const Fragment& f = fragments_[i];
     if (f.object) {
       if (!dc.InArea(f.rect)) continue;
       f.object->Draw(dc);
@@ -287,12 +287,12 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
       continue;
     }
     std::int32_t length = f.length;
-    while (i + 1 < m_fragments.size() && !m_fragments[i + 1].object && m_fragments[i + 1].run == f.run &&
-           m_fragments[i + 1].line == f.line && m_fragments[i + 1].start == f.start + length) {
-      length += m_fragments[++i].length;
+    while (i + 1 < fragments_.size() && !fragments_[i + 1].object && fragments_[i + 1].run == f.run &&
+           fragments_[i + 1].line == f.line && fragments_[i + 1].start == f.start + length) {
+      length += fragments_[++i].length;
     }
-    if (!dc.InArea({f.rect.left, f.rect.top, m_fragments[i].rect.right, f.rect.bottom})) continue;
-    const Style& style = m_runs[f.run].style;
+    if (!dc.InArea({f.rect.left, f.rect.top, fragments_[i].rect.right, f.rect.bottom})) continue;
+    const Style& style = runs_[f.run].style;
     const FontDesc* font = style.font ? style.font : &defaultFont;
     unsigned bits = style.style;
     Colour colour = style.colour;
@@ -307,7 +307,7 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
       selectedStyle = bits;
     }
     dc.SetTextColour(colour);
-    dc.PaintText(f.rect.left, f.rect.top, std::u16string_view(m_text).substr(f.start, length), nullptr);
+    dc.PaintText(f.rect.left, f.rect.top, std::u16string_view(text_).substr(f.start, length), nullptr);
   }
   const Link* focused = showFocus ? LinkEntry(focusedLink) : nullptr;
   if (focused && !focused->object) {
@@ -318,10 +318,10 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
 }
 
 CLineObject* CChCore::HitTest(int x, int y, HitInfo& hit) const {
-  for (const Fragment& f : m_fragments) {
+  for (const Fragment& f : fragments_) {
     if (!f.rect.Contains(x, y)) continue;
     if (f.object) return f.object->ObjectAt(x, y, hit);
-    const int link = m_runs[f.run].style.link;
+    const int link = runs_[f.run].style.link;
     if (const Link* entry = LinkEntry(link)) {
       hit.link = link;
       hit.tooltip = entry->tooltip;

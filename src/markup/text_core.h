@@ -58,12 +58,12 @@ class CChCore {
   // The embedded object under the point, or the link (number, tool tip, rectangle).
   CLineObject* HitTest(int x, int y, HitInfo& hit) const;
 
-  const std::u16string& Text() const { return m_text; }
-  const std::vector<Run>& Runs() const { return m_runs; }
-  int LinkCount() const { return m_linkCount; }
+  const std::u16string& Text() const { return text_; }
+  const std::vector<Run>& Runs() const { return runs_; }
+  int LinkCount() const { return linkCount_; }
   const Link* LinkEntry(int link) const;
-  const std::vector<std::unique_ptr<CLineObject>>& Objects() const { return m_objects; }
-  int LineCount() const { return static_cast<int>(m_lines.size()); }
+  const std::vector<std::unique_ptr<CLineObject>>& Objects() const { return objects_; }
+  int LineCount() const { return static_cast<int>(lines_.size()); }
 
  private:
   struct Fragment {
@@ -82,13 +82,13 @@ class CChCore {
   Run& RunForText();
   void ComputeLinkRects();
 
-  std::u16string m_text;
-  std::vector<Run> m_runs;
-  std::vector<std::unique_ptr<CLineObject>> m_objects;
-  std::vector<Link> m_links;
-  std::uint8_t m_linkCount = 0;
-  std::vector<bool> m_white;  // script analysis of m_text, made on the first layout
-  bool m_analysed = false;
-  std::vector<Fragment> m_fragments;
-  std::vector<Line> m_lines;
+  std::u16string text_;
+  std::vector<Run> runs_;
+  std::vector<std::unique_ptr<CLineObject>> objects_;
+  std::vector<Link> links_;
+  std::uint8_t linkCount_ = 0;
+  std::vector<bool> white_;  // script analysis of text_, made on the first layout
+  bool analysed_ = false;
+  std::vector<Fragment> fragments_;
+  std::vector<Line> lines_;
 };

@@ -40,37 +40,37 @@ std::u16string DecodeEntities(std::u16string_view text) {
 
 CTextFlow::CTextFlow(CChCore& core, const CChParser& parser, CChDocument& document, CLineObject& owner,
                      const CChCore::Style& defaults)
-    : m_core(core), m_parser(parser), m_document(document), m_owner(owner) {
-  m_colours.Push(defaults.colour);
-  m_fonts.Push(defaults.font);
-  m_tabs.Push(defaults.tabPosition);
-  m_linePositions.Push(defaults.linePosition);
-  m_alignments.Push(defaults.alignment);
-  m_links.Push(-1);
+    : core_(core), parser_(parser), document_(document), owner_(owner) {
+  colours_.Push(defaults.colour);
+  fonts_.Push(defaults.font);
+  tabs_.Push(defaults.tabPosition);
+  linePositions_.Push(defaults.linePosition);
+  alignments_.Push(defaults.alignment);
+  links_.Push(-1);
   UpdateStyle();
 }
 
 void CTextFlow::UpdateStyle() {
   CChCore::Style style;
-  style.colour = m_colours.Top();
-  style.font = m_fonts.Top();
-  style.tabPosition = m_tabs.Top();
-  style.linePosition = m_linePositions.Top();
-  style.alignment = m_alignments.Top();
-  style.style = static_cast<std::uint8_t>((m_bold ? kBold : 0) | (m_italic ? kItalic : 0) | (m_underline ? kUnderline : 0));
-  style.link = m_links.Top();
-  m_core.SetStyle(style);
+  style.colour = colours_.Top();
+  style.font = fonts_.Top();
+  style.tabPosition = tabs_.Top();
+  style.linePosition = linePositions_.Top();
+  style.alignment = alignments_.Top();
+  style.style = static_cast<std::uint8_t>((bold_ ? kBold : 0) | (italic_ ? kItalic : 0) | (underline_ ? kUnderline : 0));
+  style.link = links_.Top();
+  core_.SetStyle(style);
 }
 
 void CTextFlow::Walk(int first, int last) {
-  for (int index = first; index <= last && index < m_parser.TagCount(); ++index) {
-    if (Apply(index)) m_core.AppendText(DecodeEntities(m_parser.FollowingText(index)));
+  for (int index = first; index <= last && index < parser_.TagCount(); ++index) {
+    if (Apply(index)) core_.AppendText(DecodeEntities(parser_.FollowingText(index)));
   }
 }
 
 bool CTextFlow::Apply(int& index) {
-  const auto* tag = m_parser.Tag(index);
-  const std::u16string_view name = m_parser.RawTagName(index);
+  const auto* tag = parser_.Tag(index);
+  const std::u16string_view name = parser_.RawTagName(index);
   bool more = true;
   if (tag->closing) {
     Closing(index, name);
@@ -83,17 +83,17 @@ bool CTextFlow::Apply(int& index) {
 
 void CTextFlow::Closing(int index, std::u16string_view name) {
   auto is = [&](const char16_t* word) { return EqualsNoCase(name, word); };
-  if (is(u"B")) --m_bold;
-  else if (is(u"I")) --m_italic;
-  else if (is(u"U")) --m_underline;
-  else if (is(u"A")) m_links.Pop();
-  else if (StartsWith(name, u"COLOR")) m_colours.Pop();
-  else if (StartsWith(name, u"FONT")) m_fonts.Pop();
-  else if (StartsWith(name, u"TABPOS")) m_tabs.Pop();
-  else if (is(u"RIGHT") || is(u"LEFT") || is(u"CENTER")) m_alignments.Pop();
-  else if (StartsWith(name, u"LINEPOS")) m_linePositions.Pop();
-  else if (StartsWith(name, u"OBJECT") || m_document.FindTag(name)) return;
-  else if (m_document.Font(m_parser.TagName(index))) m_fonts.Pop();
+  if (is(u"B")) --bold_;
+  else if (is(u"I")) --italic_;
+  else if (is(u"U")) --underline_;
+  else if (is(u"A")) links_.Pop();
+  else if (StartsWith(name, u"COLOR")) colours_.Pop();
+  else if (StartsWith(name, u"FONT")) fonts_.Pop();
+  else if (StartsWith(name, u"TABPOS")) tabs_.Pop();
+  else if (is(u"RIGHT") || is(u"LEFT") || is(u"CENTER")) alignments_.Pop();
+  else if (StartsWith(name, u"LINEPOS")) linePositions_.Pop();
+  else if (StartsWith(name, u"OBJECT") || document_.FindTag(name)) return;
+  else if (document_.Font(parser_.TagName(index))) fonts_.Pop();
 }
 
 bool CTextFlow::Opening(int& index, std::u16string_view name) {
@@ -101,55 +101,55 @@ bool CTextFlow::Opening(int& index, std::u16string_view name) {
   std::u16string value;
   bool more = true;
   if (is(u"B")) {
-    ++m_bold;
+    ++bold_;
   } else if (is(u"I")) {
-    ++m_italic;
+    ++italic_;
   } else if (is(u"U")) {
-    ++m_underline;
+    ++underline_;
   } else if (is(u"A")) {
     StartLink(index);
   } else if (StartsWith(name, u"COLOR")) {
-    m_parser.GetTagValue(index, value);
-    m_colours.Push(ReadColour(value).value_or(m_colours.Top()));
+    parser_.GetTagValue(index, value);
+    colours_.Push(ReadColour(value).value_or(colours_.Top()));
   } else if (StartsWith(name, u"FONT")) {
-    m_parser.GetTagValue(index, value);
-    if (const FontDesc* font = m_document.Font(value)) m_fonts.Push(font);
+    parser_.GetTagValue(index, value);
+    if (const FontDesc* font = document_.Font(value)) fonts_.Push(font);
   } else if (StartsWith(name, u"TABPOS")) {
-    m_parser.GetTagValue(index, value);
+    parser_.GetTagValue(index, value);
     const bool percent = value.find(u'%') != std::u16string::npos;
-    m_tabs.Push((static_cast<std::uint32_t>(ReadNumber(value)) & 0xFFFF) | (percent ? 0x10000u : 0u));
+    tabs_.Push((static_cast<std::uint32_t>(ReadNumber(value)) & 0xFFFF) | (percent ? 0x10000u : 0u));
   } else if (is(u"RIGHT")) {
-    m_alignments.Push(2);
+    alignments_.Push(2);
   } else if (is(u"LEFT")) {
-    m_alignments.Push(1);
+    alignments_.Push(1);
   } else if (is(u"CENTER")) {
-    m_alignments.Push(3);
+    alignments_.Push(3);
   } else if (StartsWith(name, u"LINEPOS")) {
-    m_parser.GetTagValue(index, value);
-    m_linePositions.Push(ReadLengthNumber(value));
+    parser_.GetTagValue(index, value);
+    linePositions_.Push(ReadLengthNumber(value));
   } else if (StartsWith(name, u"OBJECT")) {
-    if (m_parser.GetTagValue(index, value)) EmbedObject(value, {}, index, more);
-  } else if (const auto* entry = m_document.FindTag(name)) {
+    if (parser_.GetTagValue(index, value)) EmbedObject(value, {}, index, more);
+  } else if (const auto* entry = document_.FindTag(name)) {
     EmbedObject(entry->type, entry->defaults, index, more);
-  } else if (const FontDesc* font = m_document.Font(m_parser.TagName(index))) {
-    m_fonts.Push(font);
+  } else if (const FontDesc* font = document_.Font(parser_.TagName(index))) {
+    fonts_.Push(font);
   }
   return more;
 }
 
 void CTextFlow::StartLink(int index) {
-  const int link = m_core.NewLink(index);
-  m_links.Push(link);
+  const int link = core_.NewLink(index);
+  links_.Push(link);
   std::u16string name, value;
-  for (int i = 0; m_parser.GetTagAttribute(index, i, name, value); ++i) {
-    if (EqualsNoCase(name, u"TOOLTIP")) m_core.SetLinkTooltip(link, value);
-    else if (EqualsNoCase(name, u"LINK-STYLE")) m_owner.SetAttribute(name, value);
+  for (int i = 0; parser_.GetTagAttribute(index, i, name, value); ++i) {
+    if (EqualsNoCase(name, u"TOOLTIP")) core_.SetLinkTooltip(link, value);
+    else if (EqualsNoCase(name, u"LINK-STYLE")) owner_.SetAttribute(name, value);
   }
 }
 
 void CTextFlow::EmbedObject(std::u16string_view type, const CChDocument::Attributes& defaults, int& index, bool& more) {
-  auto object = m_document.CreateObject(type, defaults, m_parser, index, &m_owner, more);
+  auto object = document_.CreateObject(type, defaults, parser_, index, &owner_, more);
   if (!object) return;
   const bool focusable = object->Has(CLineObject::kFocusable);
-  m_core.Embed(std::move(object), focusable);
+  core_.Embed(std::move(object), focusable);
 }

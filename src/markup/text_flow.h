@@ -37,17 +37,17 @@ class CTextFlow {
                    int& index, bool& more);
   void UpdateStyle();
 
-  CChCore& m_core;
-  const CChParser& m_parser;
-  CChDocument& m_document;
-  CLineObject& m_owner;
-  Stack<Colour> m_colours;
-  Stack<const FontDesc*> m_fonts;
-  Stack<std::uint32_t> m_tabs;
-  Stack<int> m_linePositions;
-  Stack<std::uint8_t> m_alignments;
-  Stack<int> m_links;
-  int m_bold = 0, m_italic = 0, m_underline = 0;
+  CChCore& core_;
+  const CChParser& parser_;
+  CChDocument& document_;
+  CLineObject& owner_;
+  Stack<Colour> colours_;
+  Stack<const FontDesc*> fonts_;
+  Stack<std::uint32_t> tabs_;
+  Stack<int> linePositions_;
+  Stack<std::uint8_t> alignments_;
+  Stack<int> links_;
+  int bold_ = 0, italic_ = 0, underline_ = 0;
 };
 
 // Replaces &lt; &gt; &quot; &apos; and &amp;, in this order.

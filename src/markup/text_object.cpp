@@ -11,31 +11,31 @@ using parental::common::EqualsNoCase;
 using parental::common::FoldCase;
 
 CTextLO::CTextLO() {
-  m_kind = kText;
-  m_flags |= kFocusable;
+  kind_ = kText;
+  flags_ |= kFocusable;
 }
 
 bool CTextLO::Parse(const CChParser& parser, int& tagIndex, CChDocument& document) {
-  m_core.Clear();
+  core_.Clear();
   const auto* tag = parser.Tag(tagIndex);
   if (!tag || tag->selfClosing || tag->endIndex <= tagIndex) return true;
   CChCore::Style defaults;
   defaults.colour = TextColour();
-  defaults.font = m_font;
-  CTextFlow flow(m_core, parser, document, *this, defaults);
-  m_core.AppendText(DecodeEntities(parser.FollowingText(tagIndex)));
+  defaults.font = font_;
+  CTextFlow flow(core_, parser, document, *this, defaults);
+  core_.AppendText(DecodeEntities(parser.FollowingText(tagIndex)));
   flow.Walk(tagIndex + 1, tag->endIndex - 1);
   tagIndex = tag->endIndex - 1;
   return false;
 }
 
 std::u16string CTextLO::ToolTipText(int link) const {
-  const auto* entry = m_core.LinkEntry(link);
+  const auto* entry = core_.LinkEntry(link);
   return entry ? entry->tooltip : std::u16string();
 }
 
 CLineObject* CTextLO::ObjectAt(int x, int y, HitInfo& hit) {
-  if (CLineObject* inner = m_core.HitTest(x, y, hit)) return inner;
+  if (CLineObject* inner = core_.HitTest(x, y, hit)) return inner;
   hit.object = this;
   return this;
 }
@@ -44,7 +44,7 @@ void CTextLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view
   auto list = ReadList(value);
   if (EqualsNoCase(name, u"LINK-COLOR")) {
     for (std::size_t i = 0; i < 2; ++i) {
-      if (auto colour = ReadColour(ListEntry(list, i))) m_look.colour[i] = *colour;
+      if (auto colour = ReadColour(ListEntry(list, i))) look_.colour[i] = *colour;
     }
   } else if (EqualsNoCase(name, u"LINK-STYLE")) {
     for (std::size_t i = 0; i < 2; ++i) {
@@ -53,7 +53,7 @@ void CTextLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view
         c = FoldCase(c);
         bits |= c == u'B' ? kBold : c == u'I' ? kItalic : c == u'U' ? kUnderline : 0;
       }
-      m_look.style[i] = bits;
+      look_.style[i] = bits;
     }
   }
 }
@@ -62,66 +62,66 @@ void CTextLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view
 // fixed HEIGHT, the width to a fixed WIDTH.
 Size CTextLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const int width = right - x;
-  Size size = m_core.Layout(dc, x, y, width, bottom - y, Font());
+  Size size = core_.Layout(dc, x, y, width, bottom - y, Font());
   if (WidthFixed()) size.cx = std::max(size.cx, width);
-  if (HeightFixed()) size.cy = std::max(size.cy, m_height);
-  m_rect = {x, y, x + size.cx, y + size.cy};
+  if (HeightFixed()) size.cy = std::max(size.cy, height_);
+  rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }
 
 void CTextLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
-  const bool hovered = m_document && m_document->hover.object == this;
-  const bool showFocus = IsFocused() && m_document->focus.shown;
-  m_core.Draw(dc, m_look, hovered ? m_document->hover.link : -1, m_focusedLink, showFocus, Font());
+  const bool hovered = document_ && document_->hover.object == this;
+  const bool showFocus = IsFocused() && document_->focus.shown;
+  core_.Draw(dc, look_, hovered ? document_->hover.link : -1, focusedLink_, showFocus, Font());
 }
 
 void CTextLO::MoveTo(int x, int y) {
-  m_core.MoveBy(x - m_rect.left, y - m_rect.top);
+  core_.MoveBy(x - rect_.left, y - rect_.top);
   CLineObject::MoveTo(x, y);
 }
 
 // Steps through the link numbers in order, entering focusable embedded objects.
 bool CTextLO::MoveFocus(bool enter, bool backward) {
-  const int count = m_core.LinkCount();
-  int current = m_focusedLink;
+  const int count = core_.LinkCount();
+  int current = focusedLink_;
   if (enter) {
     if (!CanFocus()) return false;
     current = backward ? count + 1 : 0;
-  } else if (const auto* entry = m_core.LinkEntry(current); entry && entry->object) {
+  } else if (const auto* entry = core_.LinkEntry(current); entry && entry->object) {
     if (entry->object->MoveFocus(false, backward)) return true;
   }
   for (current += backward ? -1 : 1; current >= 1 && current <= count; current += backward ? -1 : 1) {
-    const auto* entry = m_core.LinkEntry(current);
+    const auto* entry = core_.LinkEntry(current);
     if (entry->object ? entry->object->MoveFocus(true, backward) : entry->tagIndex >= 0) {
-      m_focusedLink = current;
-      if (!entry->object && m_document) m_document->focus = {this, current, m_document->focus.shown};
+      focusedLink_ = current;
+      if (!entry->object && document_) document_->focus = {this, current, document_->focus.shown};
       return true;
     }
   }
-  m_focusedLink = -1;
+  focusedLink_ = -1;
   return false;
 }
 
 void CTextLO::InvalidateLink(int link) {
-  const auto* entry = m_core.LinkEntry(link);
-  if (!entry || !m_document) return CLineObject::InvalidateLink(link);
+  const auto* entry = core_.LinkEntry(link);
+  if (!entry || !document_) return CLineObject::InvalidateLink(link);
   if (entry->object) return entry->object->InvalidateLink(0);
   for (const Rect& r : entry->rects) {
-    if (!r.Empty()) m_document->Invalidate(r);
+    if (!r.Empty()) document_->Invalidate(r);
   }
 }
 
 CLineObject* CTextLO::LinkAt(int& link) {
-  const auto* entry = m_core.LinkEntry(m_focusedLink);
+  const auto* entry = core_.LinkEntry(focusedLink_);
   if (entry && entry->object) return entry->object->LinkAt(link);
   return CLineObject::LinkAt(link);
 }
 
 bool CTextLO::NthFocusable(int& count, CLineObject*& object, int& link) {
   if (!CanFocus()) return false;
-  for (int n = 1; n <= m_core.LinkCount(); ++n) {
-    const auto* entry = m_core.LinkEntry(n);
+  for (int n = 1; n <= core_.LinkCount(); ++n) {
+    const auto* entry = core_.LinkEntry(n);
     if (entry->object) {
       if (entry->object->NthFocusable(count, object, link)) return true;
     } else if (entry->tagIndex >= 0 && --count == 0) {

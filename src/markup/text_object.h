@@ -21,14 +21,14 @@ class CTextLO : public CLineObject {
   bool NthFocusable(int& count, CLineObject*& object, int& link) override;
   const char16_t* GetTypeName() const override { return u"Text"; }
 
-  const CChCore& Core() const { return m_core; }
-  const CChCore::LinkLook& Look() const { return m_look; }
+  const CChCore& Core() const { return core_; }
+  const CChCore::LinkLook& Look() const { return look_; }
 
  protected:
   friend class CLineObject;
-  CTextLO(const CTextLO& other) : CLineObject(other), m_look(other.m_look) {}
+  CTextLO(const CTextLO& other) : CLineObject(other), look_(other.look_) {}
 
  private:
-  CChCore m_core;
-  CChCore::LinkLook m_look;
+  CChCore core_;
+  CChCore::LinkLook look_;
 };

@@ -1,6 +1,5 @@
 #include "parental/parental_config.h"
 
-#include <memory>
 
 #include "common/crc32.h"
 #include "common/text.h"
@@ -14,16 +13,6 @@ using namespace profiles;
 
 // Role profiles are always addressed by their key, whatever the container's "Enable" says.
 constexpr std::uint32_t kRoleHandleFlags = kProfilesAlwaysOn;
-
-struct HandleCloser {
-  void operator()(ConfigHandle* h) const { ReleaseHandle(h); }
-};
-using HandlePtr = std::unique_ptr<ConfigHandle, HandleCloser>;
-
-struct DocumentCloser {
-  void operator()(XmlDocument* d) const { CloseDocument(d); }
-};
-using DocumentPtr = std::unique_ptr<XmlDocument, DocumentCloser>;
 
 // A fresh configuration tree with its root "Corvid", or null.
 DocumentPtr NewConfigurationTree() {

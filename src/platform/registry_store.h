@@ -27,6 +27,11 @@ class IRegistryStore {
   virtual RegKey Root(RegRoot root) = 0;
   // Opens an existing key below parent (path may hold several "\"-separated names).
   virtual RegKey Open(RegKey parent, std::u16string_view path, bool write) = 0;
+  // Opens an existing key for reading in the registry's 64-bit view, which a 32-bit program
+  // does not see otherwise. A store with one view opens the key as Open does.
+  virtual RegKey OpenIn64BitView(RegKey parent, std::u16string_view path) {
+    return Open(parent, path, false);
+  }
   // Opens a key for reading and writing, creating it and missing parents.
   virtual RegKey Create(RegKey parent, std::u16string_view path) = 0;
   virtual void Close(RegKey key) = 0;

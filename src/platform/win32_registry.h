@@ -8,6 +8,7 @@ class Win32Registry : public IRegistryStore {
  public:
   RegKey Root(RegRoot root) override;
   RegKey Open(RegKey parent, std::u16string_view path, bool write) override;
+  RegKey OpenIn64BitView(RegKey parent, std::u16string_view path) override;
   RegKey Create(RegKey parent, std::u16string_view path) override;
   void Close(RegKey key) override;
   bool QueryValue(RegKey key, std::u16string_view name, std::uint32_t* type, void* data,

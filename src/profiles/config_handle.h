@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/closer.h"
 #include "profiles/paths.h"
 #include "platform/registry_store.h"
 #include "store/xml_document.h"
@@ -47,6 +48,7 @@ ConfigHandle* OpenXmlProfiles(XmlDocument* document, std::uint32_t pluginId);
 ConfigHandle* CreateXmlProfiles(std::uint32_t pluginId, char* outputBuffer = nullptr,
                                 std::uint64_t* outputSize = nullptr);
 void ReleaseHandle(ConfigHandle* handle);
+using HandlePtr = common::Owned<ConfigHandle, &ReleaseHandle>;
 
 bool IsProfilesEnabled(const ConfigHandle* handle);
 bool SetProfilesEnabled(ConfigHandle* handle, bool enabled);

@@ -90,11 +90,11 @@ bool ReadTable(SettingsPass& pass, const SettingsEntry* table, void* record, boo
   bool ok = true;
   for (const SettingsEntry* e = table; e->kind != kSettingsEnd; ++e) {
     if (e->kind == kSettingsSection) {
-      key = OpenSectionKey(pass, defaultsPath ? e->first : e->second, false, keys);
+      const void* path = defaultsPath ? e->defaultsPathOrTable : e->profilePathOrDefault;
+      key = OpenSectionKey(pass, path, false, keys);
       if (!key) return false;
     } else if (e->kind == kSettingsNested) {
-      ok &= ReadTable(pass, static_cast<const SettingsEntry*>(e->first), FieldOf(record, *e), defaultsPath, key,
-                      keys);
+      ok &= ReadTable(pass, NestedTable(*e), FieldOf(record, *e), defaultsPath, key, keys);
     } else if (e->name) {
       ReadValue(pass, key, *e, FieldOf(record, *e));
     }
@@ -147,10 +147,10 @@ bool WriteTable(SettingsPass& pass, const SettingsEntry* table, const void* reco
   bool ok = true;
   for (const SettingsEntry* e = table; e->kind != kSettingsEnd; ++e) {
     if (e->kind == kSettingsSection) {
-      key = OpenSectionKey(pass, e->second, true, keys);
+      key = OpenSectionKey(pass, e->profilePathOrDefault, true, keys);
       if (!key) return false;
     } else if (e->kind == kSettingsNested) {
-      ok &= WriteTable(pass, static_cast<const SettingsEntry*>(e->first), FieldOf(record, *e),
+      ok &= WriteTable(pass, NestedTable(*e), FieldOf(record, *e),
                        defaults + e->offset, key, keys);
     } else if (e->name) {
       const std::uint8_t* field = FieldOf(record, *e);

@@ -68,7 +68,7 @@ std::size_t SettingsRecordSize(const SettingsEntry* table) {
   for (const SettingsEntry* e = table; e && e->kind != kSettingsEnd; ++e) {
     std::size_t end = 0;
     if (e->kind == kSettingsNested) {
-      end = e->offset + SettingsRecordSize(static_cast<const SettingsEntry*>(e->first));
+      end = e->offset + SettingsRecordSize(NestedTable(*e));
     } else if (IsValueKind(e->kind)) {
       end = e->offset + std::size_t(e->size);
     }
@@ -81,22 +81,23 @@ void ApplyDefaults(const SettingsEntry* table, void* record) {
   if (!table || !record) return;
   for (const SettingsEntry* e = table; e->kind != kSettingsEnd; ++e) {
     std::uint8_t* field = detail::FieldOf(record, *e);
+    const void* fallback = e->profilePathOrDefault;
     switch (e->kind) {
       case kSettingsNested:
-        ApplyDefaults(static_cast<const SettingsEntry*>(e->first), field);
+        ApplyDefaults(NestedTable(*e), field);
         break;
       case kSettingsDword: {
-        std::uint32_t value = e->second ? *static_cast<const std::uint32_t*>(e->second) : 0;
+        std::uint32_t value = fallback ? *static_cast<const std::uint32_t*>(fallback) : 0;
         if (e->size >= 4) std::memcpy(field, &value, 4);
         break;
       }
       case kSettingsBinary:
-        if (e->second) std::memcpy(field, e->second, std::size_t(e->size));
+        if (fallback) std::memcpy(field, fallback, std::size_t(e->size));
         else std::memset(field, 0, std::size_t(e->size));
         break;
       case kSettingsString:
       case kSettingsPass:
-        detail::SetFieldText(field, e->size, e->second ? static_cast<const char16_t*>(e->second) : u"");
+        detail::SetFieldText(field, e->size, fallback ? static_cast<const char16_t*>(fallback) : u"");
         break;
       default:
         break;

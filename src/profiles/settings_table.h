@@ -22,14 +22,19 @@ enum SettingsFlags : std::uint32_t { kAlwaysWrite = 1 };  // write even when it 
 
 struct SettingsEntry {
   std::uint32_t kind;
-  const void* first;      // section: registry defaults path template; nested: the nested table
-  std::uint32_t offset;   // of the field (nested: of the nested record) in the record
-  std::uint64_t size;     // of the field in bytes
-  const void* second;     // section: registry profile path template; values: the default
-                          // (DWORD, bytes or text; null = zero or empty)
-  const char16_t* name;   // section: XML path template; values: the value name (null = skipped)
+  // Section: the registry defaults path template; nested: the nested table.
+  const void* defaultsPathOrTable;
+  std::uint32_t offset;  // of the field (nested: of the nested record) in the record
+  std::uint64_t size;    // of the field in bytes
+  // Section: the registry profile path template; values: the default (DWORD, bytes or text;
+  // null = zero or empty).
+  const void* profilePathOrDefault;
+  const char16_t* name;  // section: XML path template; values: the value name (null = skipped)
   std::uint32_t flags;
 };
+inline const SettingsEntry* NestedTable(const SettingsEntry& entry) {
+  return static_cast<const SettingsEntry*>(entry.defaultsPathOrTable);
+}
 
 // Entry builders, so that tables read as what they describe.
 constexpr SettingsEntry SettingsSectionEntry(const char16_t* defaultsPath, const char16_t* profilePath,

@@ -71,7 +71,7 @@ bool WalkTable(SettingsPass& pass, const SettingsEntry* table, std::uint8_t* rea
       node = SectionNode(pass, *e, write);
       if (!node) return false;
     } else if (e->kind == kSettingsNested) {
-      const auto* nested = static_cast<const SettingsEntry*>(e->first);
+      const auto* nested = NestedTable(*e);
       ok &= WalkTable(pass, nested, write ? nullptr : readInto + e->offset, write ? writeFrom + e->offset : nullptr,
                       node);
     } else if (e->name && e->kind >= kSettingsDword && e->kind <= kSettingsPass) {

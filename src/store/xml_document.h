@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/closer.h"
 #include "store/memory_store.h"
 
 enum : std::uint32_t { kXmlElement = 5, kXmlAttribute = 6 };
@@ -25,8 +26,7 @@ enum XmlValueType : std::uint32_t {
 // How ResolvePath treats each segment.
 enum XmlPathMode : int {
   kPathNone = 0,         // resolves nothing
-  kPathAppend = 1,       // always appends a new element
-  kPathAppendToo = 2,    // the same as kPathAppend
+  kPathAppend = 1,       // always appends a new element (mode 2 is taken as this mode too)
   kPathFind = 3,         // finds the first match
   kPathFindOrCreate = 4  // finds the first match, else appends one
 };
@@ -61,8 +61,9 @@ struct XmlValueBuffer {
   std::size_t capacity;
 };
 
-// The text writer's state. Modes: counting (no buffer, not growable), fixed (a caller's
-// buffer) and growable (the writer owns `buffer` and enlarges it as needed).
+// The text writer's state, set only by the writer functions below. Modes: counting (no
+// buffer, not growable), fixed (a caller's buffer) and growable (the writer owns `buffer`
+// and enlarges it as needed).
 struct XmlWriter {
   char* buffer;          // where the text goes: the caller's buffer, or `owned`
   char* owned;           // the growable mode's own buffer, freed with the document
@@ -122,6 +123,7 @@ struct XmlDocument {
 XmlDocument* CreateDocument();
 _XML_NODE* CreateRoot(XmlDocument* doc);  // the root element "Corvid"
 int CloseDocument(XmlDocument* doc);      // 0; frees everything (null does nothing)
+using DocumentPtr = parental::common::Owned<XmlDocument, &CloseDocument>;
 _XML_NODE* GetRoot(const XmlDocument* doc);
 
 // Elements and attributes.
@@ -178,9 +180,22 @@ constexpr std::size_t kEnumNameCapacity = 64;
 bool EnumerateNodes(const XmlDocument* doc, const _XML_NODE* parent, std::uint64_t* cursor,
                     char16_t name[kEnumNameCapacity], std::uint32_t* type, _XML_NODE** node);
 
-// Writer. WriteDocument returns 0, or 1 on a writer error (a failed enlargement or an
-// undecodable value); the writer's overflow flag tells that the text did not fit.
-// buffer null: counting mode, or growable mode when doc->writer.growable is set.
-int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity);
-// 0, 1 (writer error) or 2 (did not fit); *size: capacity in, length with terminator out.
+// Writer. Each way writes the declaration and, when a node is given, its subtree, in the
+// document's encoding (UTF-8 until set otherwise).
+enum class XmlEncoding : std::uint8_t {
+  kUtf8,   // characters outside ASCII as UTF-8
+  kAscii,  // every character outside 32..126 as "&#xHHHH;"
+};
+void SetEncoding(XmlDocument* doc, XmlEncoding encoding);
+// Counting: *length receives the bytes of the text, without a terminator. False on a writer
+// error (an undecodable value).
+bool CountDocument(XmlDocument* doc, const _XML_NODE* node, std::size_t* length);
+// Into a buffer, terminated: 0, 1 (writer error) or 2 (did not fit; what fits is kept);
+// *size: capacity in, length with the terminator out.
 int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t* size);
+// Growable: the text in the writer's own buffer, good until the next write or the close.
+// False on a writer error (a failed enlargement or an undecodable value).
+bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* text);
+// The pass under the three: counting with a null buffer, else into `buffer`; 0, or 1 on a
+// writer error; the writer's overflow flag tells that the text did not fit.
+int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity);

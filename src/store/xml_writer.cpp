@@ -213,6 +213,18 @@ int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
   return out.Error() ? 1 : 0;
 }
 
+void SetEncoding(XmlDocument* doc, XmlEncoding encoding) {
+  if (doc) doc->writer.ascii = encoding == XmlEncoding::kAscii;
+}
+
+bool CountDocument(XmlDocument* doc, const _XML_NODE* node, std::size_t* length) {
+  if (!doc || !length) return false;
+  doc->writer.growable = false;
+  if (WriteDocument(doc, node, nullptr, 0) != 0) return false;
+  *length = doc->writer.count;
+  return true;
+}
+
 int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t* size) {
   if (!doc || !buffer || !size || *size == 0) return 1;
   // The last byte is kept for the terminator.
@@ -222,4 +234,15 @@ int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
   *size = w.count + 1;
   if (result != 0) return 1;
   return w.overflow ? 2 : 0;
+}
+
+bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* text) {
+  if (!doc || !text) return false;
+  XmlWriter& w = doc->writer;
+  w.growable = true;
+  const int result = WriteDocument(doc, node, nullptr, 0);
+  w.growable = false;
+  if (result != 0) return false;
+  *text = std::string_view(w.buffer, w.position);
+  return true;
 }

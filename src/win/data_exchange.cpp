@@ -14,6 +14,17 @@ std::u16string TextOf(HWND control) {
 
 bool Blank(char16_t c) { return c == u' ' || c == u'\t'; }
 
+// A number that the control answers to `get` and takes with `set` (as its first parameter).
+void ExchangeState(CDataExchange& exchange, int id, int& value, UINT get, UINT set) {
+  HWND control = exchange.Control(id);
+  if (!control) return;
+  if (exchange.Saving()) {
+    value = static_cast<int>(SendMessageW(control, get, 0, 0));
+  } else {
+    SendMessageW(control, set, static_cast<WPARAM>(value), 0);
+  }
+}
+
 }  // namespace
 
 void CDataExchange::Fail(HWND control) {
@@ -60,22 +71,8 @@ void DDX_Text(CDataExchange& exchange, int id, int& value) {
   }
 }
 
-void DDX_Check(CDataExchange& exchange, int id, int& value) {
-  HWND control = exchange.Control(id);
-  if (!control) return;
-  if (exchange.Saving()) {
-    value = static_cast<int>(SendMessageW(control, BM_GETCHECK, 0, 0));
-  } else {
-    SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
-  }
-}
+void DDX_Check(CDataExchange& exchange, int id, int& value) { ExchangeState(exchange, id, value, BM_GETCHECK, BM_SETCHECK); }
 
 void DDX_CBIndex(CDataExchange& exchange, int id, int& value) {
-  HWND control = exchange.Control(id);
-  if (!control) return;
-  if (exchange.Saving()) {
-    value = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
-  } else {
-    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
-  }
+  ExchangeState(exchange, id, value, CB_GETCURSEL, CB_SETCURSEL);
 }

@@ -38,8 +38,8 @@ TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
   EXPECT_EQ(Send(plugin->SharedConfig(), kCodeCreate), kDone);
   EXPECT_EQ(host.Count(kRequestPublishViews), 1u);
 
-  EXPECT_EQ(Send(main, kNoticeConfigChanged), kDone);
-  EXPECT_EQ(Send(main, kNoticeConfigChangedToo), kDone);
+  EXPECT_EQ(Send(main, kConfigChangeNotices[0]), kDone);
+  EXPECT_EQ(Send(main, kConfigChangeNotices[1]), kDone);
   PlugCallRecord call{kInnerUiFirst, 0, 0, 0, 0, 0, 0};
   EXPECT_EQ(Send(main, kRequestPlugCall, &call), kFailed);  // the plug-in takes no plug calls
   EXPECT_EQ(Send(&plugin->Page(), 0x1234), kDone);

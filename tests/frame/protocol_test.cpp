@@ -173,8 +173,8 @@ TEST(Protocol, MainTemplateIsUniqueAndCarriesMainRequests) {
 NameTableEntry Entry(const char16_t* first, const char16_t* second) {
   NameTableEntry entry{};
   std::u16string a(first), b(second);
-  std::memcpy(entry.first, a.data(), a.size() * 2);
-  std::memcpy(entry.second, b.data(), b.size() * 2);
+  std::memcpy(entry.symbolicName, a.data(), a.size() * 2);
+  std::memcpy(entry.displayName, b.data(), b.size() * 2);
   return entry;
 }
 
@@ -185,7 +185,7 @@ TEST(Protocol, StartUpLoadsTheNameTable) {
   TestHost host;
   NameTableEntry entries[3] = {Entry(u"@default", u"Default role"), Entry(u"@Teen", u"Teenager"),
                                Entry(u"@teen", u"Other")};
-  std::fill(std::begin(entries[1].second), std::end(entries[1].second), u'x');  // no terminator
+  std::fill(std::begin(entries[1].displayName), std::end(entries[1].displayName), u'x');  // no terminator
   NameTableHeader table{3, AddressOf(entries)};
   host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
     if (code != kRequestNameTable) return kFailed;
@@ -256,12 +256,12 @@ TEST(Protocol, TextRequestGrowsTheBufferAsTheHostAsks) {
     auto* record = static_cast<TextRequestRecord*>(arg);
     if (record->stringId == 99) return kFailed;
     if (stubborn || record->capacity < 64) {
-      record->status = stubborn ? kTextBufferTooSmallToo : kTextBufferTooSmall;
+      record->status = kTextTooSmallStatuses[stubborn ? 1 : 0];
       record->capacity = stubborn ? record->capacity : 64;
-      return 1;
+      return kAnswered;
     }
     std::memcpy(FromAddress<char16_t>(record->buffer), kText.c_str(), (kText.size() + 1) * 2);
-    return 1;
+    return kAnswered;
   };
   std::u16string text;
   std::uint32_t capacity = 8;

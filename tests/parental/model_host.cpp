@@ -29,13 +29,13 @@ std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
   if (found == g_host->data.texts.end()) {
     record->status = 2;
   } else if (record->capacity < found->second.size() + 1) {
-    record->status = kTextBufferTooSmall;
+    record->status = kTextTooSmallStatuses[0];
     record->capacity = std::uint32_t(found->second.size() + 1);
   } else {
     parental::common::CopyText(FromAddress<char16_t>(record->buffer), record->capacity, found->second);
-    record->status = 0;
+    record->status = kTextDone;
   }
-  return 1;
+  return kAnswered;
 }
 
 #ifndef _WIN32
@@ -118,7 +118,7 @@ std::int32_t ModelHost::Submission(std::uint32_t section, void* arg) {
 }
 
 void ModelHost::DeliverNotices(CIOCtlProcTemplate* object) {
-  for (; pendingNotices_; --pendingNotices_) TemplateProcedure(object, 0, kNoticeConfigChanged, nullptr);
+  for (; pendingNotices_; --pendingNotices_) TemplateProcedure(object, 0, kConfigChangeNotices[0], nullptr);
 }
 
 std::string DescribeModel(parental::corvui::CParentalConfig& config) {

@@ -40,7 +40,7 @@ class RegistryStoreTest : public testing::TestWithParam<const char*> {
     store_->Close(scratch_);
     DeleteTree(*store_, root_, kScratch);
   }
-  IRegistryStore& s() { return *store_; }
+  IRegistryStore& store() { return *store_; }
 
   static constexpr const char16_t* kScratch = u"Software\\ParentalRegistryStoreTest";
   std::unique_ptr<IRegistryStore> store_;
@@ -48,71 +48,71 @@ class RegistryStoreTest : public testing::TestWithParam<const char*> {
 };
 
 TEST_P(RegistryStoreTest, TypedValuesReadBackWithWin32SizeRules) {
-  RegKey key = s().Create(scratch_, u"A\\B\\C");
+  RegKey key = store().Create(scratch_, u"A\\B\\C");
   ASSERT_NE(key, 0u);
   std::uint32_t dword = 0x01000D00;
   const char16_t text[] = u"@My profile";
-  ASSERT_TRUE(s().SetValue(key, u"Enable", kRegDword, &dword, 4));
-  ASSERT_TRUE(s().SetValue(key, u"Active", kRegString, text, sizeof text));
-  ASSERT_TRUE(s().SetValue(key, u"Empty", kRegBinary, nullptr, 0));
-  s().Close(key);
+  ASSERT_TRUE(store().SetValue(key, u"Enable", kRegDword, &dword, 4));
+  ASSERT_TRUE(store().SetValue(key, u"Active", kRegString, text, sizeof text));
+  ASSERT_TRUE(store().SetValue(key, u"Empty", kRegBinary, nullptr, 0));
+  store().Close(key);
 
-  RegKey ro = s().Open(scratch_, u"a\\b\\c\\", false);  // names are case-insensitive
+  RegKey ro = store().Open(scratch_, u"a\\b\\c\\", false);  // names are case-insensitive
   ASSERT_NE(ro, 0u);
   std::uint32_t type = 0, size = 0, value = 0;
-  EXPECT_TRUE(s().QueryValue(ro, u"ENABLE", &type, nullptr, &size));
+  EXPECT_TRUE(store().QueryValue(ro, u"ENABLE", &type, nullptr, &size));
   EXPECT_EQ(type, std::uint32_t(kRegDword));
   EXPECT_EQ(size, 4u);
   size = 4;
-  EXPECT_TRUE(s().QueryValue(ro, u"Enable", nullptr, &value, &size));
+  EXPECT_TRUE(store().QueryValue(ro, u"Enable", nullptr, &value, &size));
   EXPECT_EQ(value, dword);
   char16_t buf[32];
   size = 4;  // too small: fails and tells the size needed
-  EXPECT_FALSE(s().QueryValue(ro, u"Active", &type, buf, &size));
+  EXPECT_FALSE(store().QueryValue(ro, u"Active", &type, buf, &size));
   EXPECT_EQ(size, sizeof text);
   size = sizeof buf;
-  EXPECT_TRUE(s().QueryValue(ro, u"Active", &type, buf, &size));
+  EXPECT_TRUE(store().QueryValue(ro, u"Active", &type, buf, &size));
   EXPECT_EQ(std::u16string(buf), text);
   size = sizeof buf;
-  EXPECT_TRUE(s().QueryValue(ro, u"Empty", &type, buf, &size));
+  EXPECT_TRUE(store().QueryValue(ro, u"Empty", &type, buf, &size));
   EXPECT_EQ(size, 0u);
-  EXPECT_FALSE(s().QueryValue(ro, u"Missing", &type, buf, &size));
-  EXPECT_FALSE(s().SetValue(ro, u"Enable", kRegDword, &dword, 4));  // opened for reading
-  s().Close(ro);
-  EXPECT_EQ(s().Open(scratch_, u"A\\Missing", false), 0u);
-  EXPECT_EQ(s().Open(scratch_, u"\\A", false), 0u);
-  ro = s().Open(scratch_, u"A\\\\B", false);  // empty names inside a path are skipped
+  EXPECT_FALSE(store().QueryValue(ro, u"Missing", &type, buf, &size));
+  EXPECT_FALSE(store().SetValue(ro, u"Enable", kRegDword, &dword, 4));  // opened for reading
+  store().Close(ro);
+  EXPECT_EQ(store().Open(scratch_, u"A\\Missing", false), 0u);
+  EXPECT_EQ(store().Open(scratch_, u"\\A", false), 0u);
+  ro = store().Open(scratch_, u"A\\\\B", false);  // empty names inside a path are skipped
   EXPECT_NE(ro, 0u);
-  s().Close(ro);
+  store().Close(ro);
 }
 
 TEST_P(RegistryStoreTest, SubkeysEnumerateInTheRegistryOrder) {
   const std::vector<std::u16string> created = {u"b", u"a_", u"aB", u"A", u"Z", u"\u00e9", u"\u00c9x", u"_x",
                                                u"[", u"a", u"Node_10", u"Node_9", u"node_2", u"~"};
-  for (const auto& name : created) s().Close(s().Create(scratch_, name));
+  for (const auto& name : created) store().Close(store().Create(scratch_, name));
   std::vector<std::u16string> seen;
   char16_t name[64];
-  for (std::uint32_t i = 0; s().EnumKey(scratch_, i, name, 64); ++i) seen.emplace_back(name);
+  for (std::uint32_t i = 0; store().EnumKey(scratch_, i, name, 64); ++i) seen.emplace_back(name);
   EXPECT_EQ(seen, (std::vector<std::u16string>{u"[", u"_x", u"A", u"a_", u"aB", u"b", u"Node_10", u"node_2",
                                                u"Node_9", u"Z", u"~", u"\u00e9", u"\u00c9x"}));
   char16_t small[7];  // "Node_10" needs 8 units
-  EXPECT_FALSE(s().EnumKey(scratch_, 6, small, 7));
-  EXPECT_TRUE(s().EnumKey(scratch_, 7, small, 7));
-  EXPECT_FALSE(s().EnumKey(scratch_, 13, name, 64));
+  EXPECT_FALSE(store().EnumKey(scratch_, 6, small, 7));
+  EXPECT_TRUE(store().EnumKey(scratch_, 7, small, 7));
+  EXPECT_FALSE(store().EnumKey(scratch_, 13, name, 64));
 }
 
 TEST_P(RegistryStoreTest, OnlyKeysWithoutSubkeysCanBeDeleted) {
-  s().Close(s().Create(scratch_, u"P\\Q"));
-  RegKey q = s().Open(scratch_, u"P\\Q", true);
-  EXPECT_FALSE(s().DeleteKey(scratch_, u"P"));
-  EXPECT_TRUE(s().DeleteKey(scratch_, u"P\\Q"));
+  store().Close(store().Create(scratch_, u"P\\Q"));
+  RegKey q = store().Open(scratch_, u"P\\Q", true);
+  EXPECT_FALSE(store().DeleteKey(scratch_, u"P"));
+  EXPECT_TRUE(store().DeleteKey(scratch_, u"P\\Q"));
   std::uint32_t v = 1;
-  EXPECT_FALSE(s().SetValue(q, u"V", kRegDword, &v, 4));  // its handle outlived the key
-  s().Close(q);
-  EXPECT_TRUE(s().DeleteKey(scratch_, u"P"));
-  EXPECT_FALSE(s().DeleteKey(scratch_, u"P"));
+  EXPECT_FALSE(store().SetValue(q, u"V", kRegDword, &v, 4));  // its handle outlived the key
+  store().Close(q);
+  EXPECT_TRUE(store().DeleteKey(scratch_, u"P"));
+  EXPECT_FALSE(store().DeleteKey(scratch_, u"P"));
   char16_t name[8];
-  EXPECT_FALSE(s().EnumKey(scratch_, 0, name, 8));
+  EXPECT_FALSE(store().EnumKey(scratch_, 0, name, 8));
 }
 
 #ifdef _WIN32

@@ -29,7 +29,7 @@ TEST(MemoryStore, BlocksDoubleAndReleasedSlotsAreReused) {
 }
 
 TEST(MemoryStore, DeletingSubtreesReturnsTheirNodesToTheDocumentPool) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   _XML_NODE* root = GetRoot(doc.get());
   for (int round = 0; round < 3; ++round) {
     for (int i = 0; i < 100; ++i) {

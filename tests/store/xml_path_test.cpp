@@ -17,7 +17,7 @@ const char16_t kProfiles[] =
     u"SECTION;ID=#01000103\\SETTINGS\\PLUGINS\\PLUGIN;ID=#01000D00\\PROFILES";
 
 TEST(XmlPath, FindOrCreateBuildsOnceAndFindsAgainByFilters) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   _XML_NODE* made = ResolvePath(doc.get(), nullptr, kProfiles, kPathFindOrCreate);
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(ResolvePath(doc.get(), nullptr, kProfiles, kPathFindOrCreate), made);
@@ -30,7 +30,7 @@ TEST(XmlPath, FindOrCreateBuildsOnceAndFindsAgainByFilters) {
   EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"SECTION;ID=1000103", kPathFind), nullptr);
   // Append modes always add a sibling, with one attribute per filter in the order given.
   _XML_NODE* a = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppend);
-  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", kPathAppendToo);
+  _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=x;TYPE=SUBNODE", XmlPathMode(2));  // the second code of appending
   ASSERT_TRUE(a && b && a != b);
   EXPECT_EQ(std::u16string(a->firstChild->name), u"NAME");
   EXPECT_EQ(std::u16string(a->firstChild->nextSibling->name), u"TYPE");
@@ -39,7 +39,7 @@ TEST(XmlPath, FindOrCreateBuildsOnceAndFindsAgainByFilters) {
 }
 
 TEST(XmlPath, QuotedValuesKeepSeparatorsOnlyWhenTheQuotesClose) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   _XML_NODE* q = ResolvePath(doc.get(), nullptr, u"NODE;NAME=\"a;b\\c\"", kPathFindOrCreate);
   ASSERT_NE(q, nullptr);
   EXPECT_EQ(Attr(doc.get(), q, u"NAME"), u"a;b\\c");
@@ -56,7 +56,7 @@ TEST(XmlPath, QuotedValuesKeepSeparatorsOnlyWhenTheQuotesClose) {
 }
 
 TEST(XmlPath, MalformedPathsResolveToNothingAndCreateNothing) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   _XML_NODE* root = GetRoot(doc.get());
   const std::u16string longName(512, u'N');
   for (std::u16string bad : {std::u16string(u""), std::u16string(u"\\A"), std::u16string(u"A\\\\B"),
@@ -70,7 +70,7 @@ TEST(XmlPath, MalformedPathsResolveToNothingAndCreateNothing) {
   EXPECT_EQ(root->firstChild->nextSibling, nullptr);
   EXPECT_NE(ResolvePath(doc.get(), nullptr, std::u16string(511, u'N'), kPathFindOrCreate), nullptr);
 
-  DocPtr empty(CreateDocument());
+  DocumentPtr empty(CreateDocument());
   EXPECT_EQ(ResolvePath(empty.get(), nullptr, u"A", kPathFindOrCreate), nullptr);
   EXPECT_EQ(ResolvePath(nullptr, nullptr, u"A", kPathFindOrCreate), nullptr);
   EXPECT_EQ(CreateRoot(nullptr), nullptr);
@@ -79,7 +79,7 @@ TEST(XmlPath, MalformedPathsResolveToNothingAndCreateNothing) {
 }
 
 TEST(XmlPath, LongNamesAreCutAndLookupsUseTheCutName) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   const std::u16string name60(60, u'e');
   _XML_NODE* e = ResolvePath(doc.get(), nullptr, name60, kPathFindOrCreate);
   ASSERT_NE(e, nullptr);
@@ -96,7 +96,7 @@ namespace {
 // Lookups remember where they found their element; whatever could put an earlier match
 // before it must make them look again.
 TEST(XmlPath, RememberedLookupsStillFindTheFirstMatch) {
-  DocPtr doc = NewDocument();
+  DocumentPtr doc = NewDocument();
   _XML_NODE* root = GetRoot(doc.get());
   _XML_NODE* a = ResolvePath(doc.get(), nullptr, u"NODE;NAME=a", kPathFindOrCreate);
   _XML_NODE* b = ResolvePath(doc.get(), nullptr, u"NODE;NAME=b", kPathFindOrCreate);

@@ -56,11 +56,9 @@ class ProfilesTest : public testing::TestWithParam<const char*> {
     return has;
   }
 
-  struct HandleCloser {
-    void operator()(parental::profiles::ConfigHandle* h) const { parental::profiles::ReleaseHandle(h); }
-  };
-  using HandlePtr = std::unique_ptr<parental::profiles::ConfigHandle, HandleCloser>;
-  HandlePtr OpenRegistry() { return HandlePtr(parental::profiles::OpenRegistryProfiles(kTestPlugin, *registry_)); }
+  parental::profiles::HandlePtr OpenRegistry() {
+    return parental::profiles::HandlePtr(parental::profiles::OpenRegistryProfiles(kTestPlugin, *registry_));
+  }
 
   std::unique_ptr<parental::platform::IRegistryStore> registry_;
 };

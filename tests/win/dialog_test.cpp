@@ -58,7 +58,7 @@ struct Dialogs : ::testing::Test {
 
 TEST_F(Dialogs, TemplatesComeFromTheLanguageLibraryFirst) {
   ASSERT_NE(app.LanguageModule(), nullptr);
-  CDialog replaced(102), own(103), missing(104);
+  CDialog replaced(102), own(103), missing(199);
   ASSERT_TRUE(replaced.Create(frame));
   EXPECT_EQ(TitleOf(replaced), u"Sprache");
   ASSERT_TRUE(own.Create(frame));
@@ -80,6 +80,24 @@ TEST_F(Dialogs, TheTemplateCallbackChangesTheCopyTheDialogIsMadeFrom) {
   GetObjectW(dialog.GetFont(), sizeof(font), &font);
   EXPECT_STREQ(font.lfFaceName, L"Tahoma");
   EXPECT_NE(dialog.GetDlgItem(1004), nullptr);  // the controls follow the new font
+}
+
+// A template of the older form without a font gets one; its controls follow unchanged.
+TEST_F(Dialogs, AFontGivenToATemplateWithoutOne) {
+  CDialog dialog(103);
+  ASSERT_TRUE(dialog.Create(frame, [](CDialogTemplate& dialogTemplate) {
+    EXPECT_FALSE(dialogTemplate.IsExtended());
+    EXPECT_EQ(dialogTemplate.FontFace(), u"");
+    EXPECT_TRUE(dialogTemplate.SetFont(u"Tahoma", 8));
+    EXPECT_EQ(dialogTemplate.FontFace(), u"Tahoma");
+    EXPECT_EQ(dialogTemplate.FontSize(), 8);
+  }));
+  LOGFONTW font{};
+  GetObjectW(dialog.GetFont(), sizeof(font), &font);
+  EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+  EXPECT_EQ(TitleOf(dialog), u"Own only");
+  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1301)), u"label");
+  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1302)), u"Go");
 }
 
 TEST_F(Dialogs, DataExchangeBothWays) {

@@ -2,7 +2,7 @@
 // A rich-text control (id 42) inside a recording parent, between two push buttons, in the
 // test frame: the set-up of the rich-text control's tests.
 #include "markup/link_items.h"
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 #include "message_sequence.h"
 #include "win_test_support.h"
 

@@ -2,6 +2,7 @@
 // clicks on links and on a combo-box button, the click callback, keyboard walks through
 // links and buttons with the wrap rule at both ends, Enter and Space, the tab message.
 #include "static_ii_fixture.h"
+#include "win/dialog.h"
 
 using namespace wintest;
 
@@ -116,6 +117,47 @@ TEST_F(RichText, TheTabMessageOfAnEmbeddingControl) {
   PressKey(VK_TAB);
   RunHostLoop(frame, [&] { return !control.HasFocus(); });
   EXPECT_EQ(GetFocus(), after);
+}
+
+// Inside the system's modal loop the control sees its keys first as well: Tab moves to its
+// second link and Enter activates it instead of pressing the dialog's default button.
+class RichDialog : public CDialog {
+ public:
+  RichDialog() : CDialog(104) {}
+  int activatedItem = 0;
+
+ protected:
+  BOOL OnInitDialog() override {
+    text_.Attach(GetDlgItem(1102));
+    PostMessage(WM_APP);
+    return CDialog::OnInitDialog();
+  }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_APP) return CDialog::WindowProc(message, wParam, lParam);
+    text_.SetFocus();
+    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
+    return 0;
+  }
+  bool OnCommand(int id, int code, HWND from) override {
+    if (id != 1102) return CDialog::OnCommand(id, code, from);
+    const auto& focus = text_.Document().focus;
+    activatedItem = code == CStaticII::kLinkActivated ? LinkItemNumber(text_.Document(), focus.object, focus.link) : -1;
+    EndDialog(555);
+    return true;
+  }
+
+ private:
+  CStaticII text_;
+};
+
+TEST(RichTextModal, KeysReachTheControlInsideAModalDialog) {
+  TestApp app;
+  HWND frame = CreateFrame(300, 200, L"Owner");
+  ASSERT_TRUE(CStaticII::RegisterClass());
+  RichDialog dialog;
+  EXPECT_EQ(dialog.DoModal(frame), 555);  // not IDOK: Enter did not reach the dialog manager
+  EXPECT_EQ(dialog.activatedItem, 2);
 }
 
 }  // namespace

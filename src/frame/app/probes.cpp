@@ -1,50 +1,63 @@
 #include "frame/app/probes.h"
 
-#include <windows.h>
-
-#include <cwchar>
+#include <climits>
+#include <string>
+#include <vector>
 
 namespace {
 
-// A string value of at most `bytes` bytes (terminator included), or false.
-bool ReadString(HKEY root, const wchar_t* path, const wchar_t* value, REGSAM view, wchar_t* text,
-                DWORD bytes) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS) return false;
-  DWORD type = 0, size = bytes - sizeof(wchar_t);
-  LONG status = RegQueryValueExW(key, value, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-  text[size / sizeof(wchar_t)] = 0;
+using parental::platform::IRegistryStore;
+using parental::platform::RegKey;
+
+// A string value of at most `bytes` bytes, up to its first zero; false when it is missing,
+// longer or of another type.
+bool ReadString(IRegistryStore& registry, RegKey key, std::u16string_view name, std::uint32_t bytes,
+                std::u16string* text) {
+  std::vector<char16_t> buffer(bytes / sizeof(char16_t) + 1, u'\0');
+  std::uint32_t type = 0, size = bytes;
+  if (!key || !registry.QueryValue(key, name, &type, buffer.data(), &size)) return false;
+  if (type != parental::platform::kRegString && type != parental::platform::kRegExpandString) return false;
+  buffer[size / sizeof(char16_t)] = 0;
+  *text = buffer.data();
   return true;
 }
 
+bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
 }  // namespace
 
-int ParseLeadingVersion(const wchar_t* text) {
-  int version = 0;
-  return text && swscanf(text, L"%d", &version) == 1 ? version : 0;
-}
-
-int ParseWordVersion(const wchar_t* text) {
-  static const wchar_t kPrefix[] = L"Word.Application.";
-  const wchar_t* found = text ? wcsstr(text, kPrefix) : nullptr;
-  return found ? ParseLeadingVersion(found + wcslen(kPrefix)) : 0;
-}
-
-int GetInternetExplorerVersion() {
-  wchar_t text[102 / sizeof(wchar_t) + 1] = {};  // 102 bytes and our terminator
-  if (!ReadString(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Internet Explorer\\", L"Version",
-                  KEY_WOW64_64KEY, text, sizeof(text))) {
-    return 0;
+int ParseLeadingVersion(std::u16string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsSpace(text[at])) ++at;
+  const bool negative = at < text.size() && text[at] == u'-';
+  if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ++at;
+  long long version = 0;
+  std::size_t digits = 0;
+  for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at, ++digits) {
+    if (version <= INT_MAX) version = version * 10 + (text[at] - u'0');
   }
-  return ParseLeadingVersion(text);
+  if (digits == 0) return 0;
+  if (version > INT_MAX) version = INT_MAX;  // a number beyond an int: the largest one
+  return int(negative ? -version : version);
 }
 
-int GetWordVersion() {
-  wchar_t text[MAX_PATH] = {};
-  if (!ReadString(HKEY_CLASSES_ROOT, L"Word.Application\\CurVer", nullptr, 0, text, sizeof(text))) {
-    return 0;
-  }
-  return ParseWordVersion(text);
+int ParseWordVersion(std::u16string_view text) {
+  static constexpr std::u16string_view kPrefix = u"Word.Application.";
+  const std::size_t found = text.find(kPrefix);
+  return found == std::u16string_view::npos ? 0 : ParseLeadingVersion(text.substr(found + kPrefix.size()));
+}
+
+int GetInternetExplorerVersion(IRegistryStore& registry) {
+  const RegKey machine = registry.Root(parental::platform::RegRoot::LocalMachine);
+  const RegKey opened = registry.OpenIn64BitView(machine, u"SOFTWARE\\Microsoft\\Internet Explorer\\");
+  parental::platform::ScopedKey key(registry, opened);
+  std::u16string text;
+  return ReadString(registry, key.get(), u"Version", 102, &text) ? ParseLeadingVersion(text) : 0;
+}
+
+int GetWordVersion(IRegistryStore& registry) {
+  const RegKey classes = registry.Root(parental::platform::RegRoot::ClassesRoot);
+  parental::platform::ScopedKey key(registry, registry.Open(classes, u"Word.Application\\CurVer", false));
+  std::u16string text;
+  return ReadString(registry, key.get(), u"", 518, &text) ? ParseWordVersion(text) : 0;
 }

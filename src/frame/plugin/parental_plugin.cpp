@@ -18,7 +18,7 @@ CParentalPlugin::~CParentalPlugin() {
 }
 
 std::int32_t CParentalPlugin::OnIOCtl(std::uint32_t code, void*) {
-  if (code != kNoticeConfigChanged && code != kNoticeConfigChangedToo) return kFailed;
+  if (!IsConfigChangeNotice(code)) return kFailed;
   if (private_) private_->Load(private_->GetVariables());
   return kDone;
 }

@@ -24,7 +24,7 @@ bool NameTable::Lookup(std::u16string_view name, char16_t result[kNameCapacity])
     return std::u16string_view(text, BoundedLength(text, kNameCapacity));
   };
   for (const NameTableEntry& entry : entries_) {
-    std::u16string_view first = column(entry.first), second = column(entry.second);
+    std::u16string_view first = column(entry.symbolicName), second = column(entry.displayName);
     if (EqualsNoCase(name, first) || EqualsNoCase(name, second)) {
       CopyText(result, kNameCapacity, EqualsNoCase(name, first) ? second : first);
       return true;

@@ -11,6 +11,9 @@ constexpr std::uint32_t ROLES_SECTION_ID = 0x01000D01;  // section holding one p
 constexpr std::uint32_t MAIN_TEMPLATE_ID = 0xFFFFFFFF;  // registers under the main template's id
 constexpr std::int32_t kDone = 0;
 constexpr std::int32_t kFailed = -1;
+// What the text request, and the plug calls and interface events that reach a CUiPlug,
+// answer when they are taken (their own results travel in their records).
+constexpr std::int32_t kAnswered = 1;
 
 // Codes the host sends to every registered object (through the template procedure).
 enum LinkCode : std::uint32_t {
@@ -49,12 +52,16 @@ enum HostRequest : std::uint32_t {
 
 // Requests the host sends to the plug-in's objects beyond the link codes.
 enum ObjectRequest : std::uint32_t {
-  kNoticeConfigChanged = 0x1030009,
-  kNoticeConfigChangedToo = 0x103000A,
   kNoticePanelState = 0x20008,
   kNoticePageActivation = 0xFFFFFFFF,
   kNoticeUiEvent = 0x10006,
 };
+
+// The host reports a change of the configuration with either of two codes of one meaning.
+constexpr std::uint32_t kConfigChangeNotices[] = {0x1030009, 0x103000A};
+constexpr bool IsConfigChangeNotice(std::uint32_t code) {
+  return code == kConfigChangeNotices[0] || code == kConfigChangeNotices[1];
+}
 
 // Inner codes of plug calls and configuration submissions, and their inner results.
 enum InnerCode : std::uint32_t {
@@ -73,9 +80,13 @@ enum PlugResult : std::uint32_t {
   kPlugNoHost = 12,
 };
 
-// Status values of the text request that ask for a larger buffer.
-constexpr std::uint32_t kTextBufferTooSmall = 7009;
-constexpr std::uint32_t kTextBufferTooSmallToo = 18002;
+// Statuses of the text request: done, or either of two of one meaning that ask for a larger
+// buffer (the capacity needed is written back).
+constexpr std::uint32_t kTextDone = 0;
+constexpr std::uint32_t kTextTooSmallStatuses[] = {7009, 18002};
+constexpr bool IsTextTooSmall(std::uint32_t status) {
+  return status == kTextTooSmallStatuses[0] || status == kTextTooSmallStatuses[1];
+}
 
 constexpr std::size_t kNameCapacity = 81;  // 80 characters and the terminator
 
@@ -97,9 +108,10 @@ struct PlugCallRecord {
   std::uint32_t innerResult;   // written by the answering side
 };
 
+// A symbolic name ("@default") and its display name; lookups go either way.
 struct NameTableEntry {
-  char16_t first[kNameCapacity];
-  char16_t second[kNameCapacity];
+  char16_t symbolicName[kNameCapacity];
+  char16_t displayName[kNameCapacity];
 };
 
 // What the host's answer to kRequestNameTable points to.
@@ -170,9 +182,10 @@ struct PanelWindowRecord {
   std::uint64_t window;  // written by the host
 };
 
+// Switches a host feature on.
 struct HostValueRecord {
-  std::uint64_t one;  // 1
-  std::uint64_t value;
+  std::uint64_t on;       // 1
+  std::uint64_t feature;  // such as the encrypted-traffic module 0x2020002
 };
 
 // Module state codes of kRequestPanelState (filled by the host) and kNoticePanelState.
@@ -195,7 +208,7 @@ static_assert(sizeof(PlugCallRecord) == 48 && offsetof(PlugCallRecord, input) ==
               offsetof(PlugCallRecord, inputSize) == 12 && offsetof(PlugCallRecord, output) == 20 &&
               offsetof(PlugCallRecord, outputSize) == 28 && offsetof(PlugCallRecord, returnedSize) == 36 &&
               offsetof(PlugCallRecord, innerResult) == 44);
-static_assert(sizeof(NameTableEntry) == 324 && offsetof(NameTableEntry, second) == 162);
+static_assert(sizeof(NameTableEntry) == 324 && offsetof(NameTableEntry, displayName) == 162);
 static_assert(sizeof(NameTableHeader) == 16);
 static_assert(sizeof(SubmissionHeader) == 16);
 static_assert(sizeof(ObjectRecord) == 12);

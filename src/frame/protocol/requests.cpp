@@ -47,12 +47,12 @@ bool FetchHostText(std::uint32_t stringId, std::u16string& text, std::uint32_t& 
   for (std::uint32_t previous = 0; capacity > previous && capacity <= kMaxTextCapacity;) {
     text.assign(capacity, u'\0');
     TextRequestRecord record{0, stringId, AddressOf(text.data()), capacity};
-    if (MainRequest(kRequestText, &record) != 1) return false;
-    if (record.status == 0) {
+    if (MainRequest(kRequestText, &record) != kAnswered) return false;
+    if (record.status == kTextDone) {
       text.resize(parental::common::BoundedLength(text.data(), capacity));
       return true;
     }
-    if (record.status != kTextBufferTooSmall && record.status != kTextBufferTooSmallToo) return false;
+    if (!IsTextTooSmall(record.status)) return false;
     previous = capacity;
     capacity = record.capacity;
   }

@@ -26,19 +26,17 @@ void CConfigTemplate::PublishViews() {
 bool CConfigTemplate::Submit(std::uint32_t targetId, XmlDocument* document) {
   if (!document) return false;
   const _XML_NODE* root = GetRoot(document);
-  XmlWriter& writer = document->writer;
-  writer.growable = false;  // the first pass only counts
-  if (WriteDocument(document, root, nullptr, 0) != 0 || !writer.overflow) return false;
-  std::size_t length = writer.count + 1;  // with the terminating zero
+  std::size_t length = 0;  // the first pass only counts
+  if (!CountDocument(document, root, &length)) return false;
+  ++length;  // with the terminating zero
   if (length > std::numeric_limits<std::uint32_t>::max() - sizeof(SubmissionHeader)) return false;
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[sizeof(SubmissionHeader) + length]);
   if (!buffer) return false;
   SubmissionHeader header{sizeof(SubmissionHeader), 3, sizeof(SubmissionHeader),
                           static_cast<std::uint32_t>(length)};
   std::memcpy(buffer.get(), &header, sizeof(header));
-  char* text = buffer.get() + sizeof(header);
-  if (WriteDocument(document, root, text, length - 1) != 0 || writer.overflow) return false;
-  text[writer.position] = 0;
+  std::size_t size = length;
+  if (WriteToBuffer(document, root, buffer.get() + sizeof(header), &size) != 0) return false;
   PlugCallRecord record{kInnerSubmitXml, AddressOf(buffer.get()), length + sizeof(header), 0, 0, 0, 0};
   return SendRequest(targetId, kRequestSubmit, &record) == kDone && record.innerResult == 0;
 }

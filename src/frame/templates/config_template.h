@@ -12,15 +12,17 @@ class CConfigTemplate : public CIOCtlProcTemplate {
  public:
   using CIOCtlProcTemplate::CIOCtlProcTemplate;
 
-  virtual void Reserved5() {}
+  // SlotN: a slot the host calls that has no name of its own, named by its place in the
+  // host's order of slots (the five protocol slots first).
+  virtual void Slot5() {}
   // "${PluginID}=%08X|${ProfileName}=@My profile" for this object's id, kept in one
   // process-wide string that each call overwrites.
   virtual const char16_t* GetVariables();
   virtual bool IsModified() { return false; }
   virtual void Load(const char16_t* variables) {}
-  virtual void Reserved9() {}
+  virtual void Slot9() {}
   virtual bool Save() { return true; }
-  virtual void Reserved11() {}
+  virtual void Slot11() {}
   virtual IConfigView* GetView(std::uint32_t index) { return nullptr; }
 
   // Hands every view this object, then tells the host (kRequestPublishViews).

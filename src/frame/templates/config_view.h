@@ -34,6 +34,8 @@ static_assert(sizeof(PageInfo) == 36);
 
 class IConfigView {
  public:
+  // SlotN: a slot the host calls that has no name of its own, named by its place in the
+  // host's order of slots (GetPageInfo is slot 0).
   virtual bool GetPageInfo(PageInfo* info) = 0;
   virtual void SetConfig(CConfigTemplate* config) = 0;
   virtual CConfigTemplate* GetConfig() = 0;
@@ -42,11 +44,11 @@ class IConfigView {
   virtual std::int32_t CreateView(void* parent, const char16_t* name, bool showTooltips,
                                   ViewTemplateCallback templateCallback) = 0;
   virtual void LoadData() = 0;
-  virtual bool Query6() = 0;  // every page answers true
+  virtual bool Slot6() = 0;  // every page answers true
   virtual void SaveData() = 0;
   virtual std::uint32_t GetHelpId() = 0;
-  virtual void Reserved9() = 0;
-  virtual bool Query10() = 0;  // every page answers true
+  virtual void Slot9() = 0;
+  virtual bool Slot10() = 0;  // every page answers true
 
  protected:
   ~IConfigView() = default;

@@ -16,15 +16,17 @@ class CPanelTemplate : public CIOCtlProcTemplate {
   using CIOCtlProcTemplate::CIOCtlProcTemplate;
   ~CPanelTemplate() override;
 
+  // SlotN: a slot the host calls that has no name of its own, named by its place in the
+  // host's order of slots (the five protocol slots first).
   virtual bool GetPanelInfo(void* record) { return false; }
   virtual bool GetItemLayout(std::uint32_t item, void* record) { return false; }
   virtual bool GetItemContent(std::uint32_t item, std::uint64_t value, void* record) { return false; }
   virtual bool OnItemLink(std::uint32_t item, std::uint64_t value, void* hostItem, void* link) {
     return false;
   }
-  virtual void Reserved9() {}
-  virtual bool Reserved10() { return false; }
-  virtual bool Reserved11() { return false; }
+  virtual void Slot9() {}
+  virtual bool Slot10() { return false; }
+  virtual bool Slot11() { return false; }
   virtual std::uint64_t GetData() { return data_; }
   virtual void SetData(std::uint64_t data) { data_ = data; }
   // Arms the wait event (made on first use, manual reset) and clears the result.
@@ -32,8 +34,8 @@ class CPanelTemplate : public CIOCtlProcTemplate {
   virtual void EndWait();  // signals the wait event
   virtual std::uint64_t GetResult() { return result_; }
   virtual void SetResult(std::uint64_t result) { result_ = result; }
-  virtual void Reserved18() {}
-  virtual void Reserved19() {}
+  virtual void Slot18() {}
+  virtual void Slot19() {}
 
   // The panel window when it is alive, else the one the host names (kRequestPanelWindow).
   HWND GetWindow();

@@ -48,11 +48,11 @@ std::int32_t CUiPlug::OnIOCtl(std::uint32_t code, void* arg) {
                                          FromAddress<void>(record->output), record->outputSize,
                                          &returned);
     record->returnedSize = returned;
-    return 1;
+    return kAnswered;
   }
   if (code == kNoticeUiEvent) {
     OnUiEvent();
-    return 1;
+    return kAnswered;
   }
   return kFailed;
 }

@@ -28,55 +28,55 @@ const wchar_t* Wide(std::u16string_view text) { return AsWide(text.data()); }
 
 }  // namespace
 
-CGdiContext::CGdiContext(HDC dc) : m_dc(dc), m_originalFont(GetCurrentObject(dc, OBJ_FONT)) {
+CGdiContext::CGdiContext(HDC dc) : dc_(dc), originalFont_(GetCurrentObject(dc, OBJ_FONT)) {
   static const WORD pattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
   if (HBITMAP bits = CreateBitmap(8, 8, 1, 1, pattern)) {
-    m_pattern = CreatePatternBrush(bits);
+    pattern_ = CreatePatternBrush(bits);
     DeleteObject(bits);
   }
-  SetBkMode(m_dc, TRANSPARENT);
-  SetTextAlign(m_dc, TA_LEFT | TA_TOP);
+  SetBkMode(dc_, TRANSPARENT);
+  SetTextAlign(dc_, TA_LEFT | TA_TOP);
 }
 
 CGdiContext::~CGdiContext() {
-  SelectObject(m_dc, m_originalFont);
-  for (auto& [key, font] : m_fonts) DeleteObject(font);
-  for (auto& [key, icon] : m_icons) DestroyIcon(icon);
-  if (m_pattern) DeleteObject(m_pattern);
+  SelectObject(dc_, originalFont_);
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [key, icon] : icons_) DestroyIcon(icon);
+  if (pattern_) DeleteObject(pattern_);
 }
 
 void CGdiContext::SelectFont(const FontDesc& font, unsigned style) {
   const int weight = (style & kBold) ? std::max(font.weight, 700) : font.weight;
   FontKey key{font.face, font.height, weight, font.italic || (style & kItalic), font.underline || (style & kUnderline)};
-  HFONT& handle = m_fonts[key];
+  HFONT& handle = fonts_[key];
   if (!handle) {
     std::u16string face = font.face;
     handle = CreateFontW(font.height, 0, 0, 0, weight, std::get<3>(key), std::get<4>(key), FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, AsWide(face.c_str()));
   }
-  if (handle) SelectObject(m_dc, handle);
+  if (handle) SelectObject(dc_, handle);
 }
 
 bool CGdiContext::InArea(const Rect& area) {
   const RECT rect = ToRect(area);
-  return RectVisible(m_dc, &rect) != FALSE;
+  return RectVisible(dc_, &rect) != FALSE;
 }
 
 Size CGdiContext::TextExtent(std::u16string_view text) {
   SIZE size{0, 0};
   if (text.empty()) {
     TEXTMETRICW metrics;
-    GetTextMetricsW(m_dc, &metrics);
+    GetTextMetricsW(dc_, &metrics);
     return {0, metrics.tmHeight};
   }
-  GetTextExtentPoint32W(m_dc, Wide(text), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(dc_, Wide(text), static_cast<int>(text.size()), &size);
   return {size.cx, size.cy};
 }
 
 int CGdiContext::FitCount(std::u16string_view text, int maxWidth) {
   int fit = 0;
   SIZE size;
-  if (!GetTextExtentExPointW(m_dc, Wide(text), static_cast<int>(text.size()), std::max(0, maxWidth), &fit, nullptr, &size)) {
+  if (!GetTextExtentExPointW(dc_, Wide(text), static_cast<int>(text.size()), std::max(0, maxWidth), &fit, nullptr, &size)) {
     return 0;
   }
   return fit;
@@ -84,7 +84,7 @@ int CGdiContext::FitCount(std::u16string_view text, int maxWidth) {
 
 Size CGdiContext::MeasureText(std::u16string_view text, int width, unsigned format) {
   RECT rect{0, 0, std::max(1, width), 0};
-  DrawTextW(m_dc, Wide(text), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
+  DrawTextW(dc_, Wide(text), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -122,48 +122,48 @@ std::vector<bool> CGdiContext::WhiteSpace(std::u16string_view text) {
 
 void CGdiContext::PaintText(int x, int y, std::u16string_view text, const Rect* clip) {
   RECT rect = clip ? ToRect(*clip) : RECT{};
-  ExtTextOutW(m_dc, x, y, clip ? ETO_CLIPPED : 0, clip ? &rect : nullptr, Wide(text), static_cast<UINT>(text.size()),
+  ExtTextOutW(dc_, x, y, clip ? ETO_CLIPPED : 0, clip ? &rect : nullptr, Wide(text), static_cast<UINT>(text.size()),
               nullptr);
 }
 
 void CGdiContext::PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) {
   RECT area = ToRect(rect);
   std::u16string copy(text);  // DrawTextW may write the shortened path into its buffer
-  DrawTextW(m_dc, AsWide(copy.data()), static_cast<int>(copy.size()), &area, format);
+  DrawTextW(dc_, AsWide(copy.data()), static_cast<int>(copy.size()), &area, format);
 }
 
 void CGdiContext::FillSolid(const Rect& rect, Colour colour) {
   RECT area = ToRect(rect);
-  const COLORREF previous = SetBkColor(m_dc, colour);
-  ExtTextOutW(m_dc, 0, 0, ETO_OPAQUE, &area, L"", 0, nullptr);
-  SetBkColor(m_dc, previous);
+  const COLORREF previous = SetBkColor(dc_, colour);
+  ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &area, L"", 0, nullptr);
+  SetBkColor(dc_, previous);
 }
 
 void CGdiContext::FrameSolid(const Rect& rect, Colour colour) {
   RECT area = ToRect(rect);
   HBRUSH brush = CreateSolidBrush(colour);
-  FrameRect(m_dc, &area, brush);
+  FrameRect(dc_, &area, brush);
   DeleteObject(brush);
 }
 
 void CGdiContext::FocusFrame(const Rect& rect) {
-  if (!m_pattern) return;
+  if (!pattern_) return;
   RECT area = ToRect(rect);
-  const COLORREF text = SetTextColor(m_dc, RGB(0, 0, 0)), back = SetBkColor(m_dc, RGB(255, 255, 255));
-  FrameRect(m_dc, &area, m_pattern);
-  SetTextColor(m_dc, text);
-  SetBkColor(m_dc, back);
+  const COLORREF text = SetTextColor(dc_, RGB(0, 0, 0)), back = SetBkColor(dc_, RGB(255, 255, 255));
+  FrameRect(dc_, &area, pattern_);
+  SetTextColor(dc_, text);
+  SetBkColor(dc_, back);
 }
 
 void CGdiContext::PaintBitmap(const Bitmap& bitmap, const Rect& source, const Rect& target) {
   using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
   static const auto alphaBlend = Resolve<AlphaBlendFn>(L"msimg32.dll", "AlphaBlend");
   if (!bitmap.native || source.Empty() || target.Empty()) return;
-  HDC memory = CreateCompatibleDC(m_dc);
+  HDC memory = CreateCompatibleDC(dc_);
   HGDIOBJ old = SelectObject(memory, static_cast<HBITMAP>(bitmap.native));
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   if (alphaBlend) {
-    alphaBlend(m_dc, target.left, target.top, target.Width(), target.Height(), memory, source.left, source.top,
+    alphaBlend(dc_, target.left, target.top, target.Width(), target.Height(), memory, source.left, source.top,
                source.Width(), source.Height(), blend);
   }
   SelectObject(memory, old);
@@ -181,7 +181,7 @@ bool CGdiContext::PaintThemePart(const wchar_t* themeClass, int part, int state,
   HTHEME theme = open(nullptr, themeClass);
   if (!theme) return false;
   RECT area = ToRect(rect);
-  const bool drawn = SUCCEEDED(draw(theme, m_dc, part, state, &area, nullptr));
+  const bool drawn = SUCCEEDED(draw(theme, dc_, part, state, &area, nullptr));
   close(theme);
   return drawn;
 }
@@ -200,7 +200,7 @@ void CGdiContext::PaintButton(ButtonLook look, ButtonState state, const Rect& re
   if (state.pressed) kind |= DFCS_PUSHED;
   if (state.disabled) kind |= DFCS_INACTIVE;
   RECT area = ToRect(rect);
-  DrawFrameControl(m_dc, &area, DFC_BUTTON, kind);
+  DrawFrameControl(dc_, &area, DFC_BUTTON, kind);
   if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - 17, rect.top, rect.right, rect.bottom}, 0);
 }
 
@@ -212,30 +212,30 @@ void CGdiContext::PaintProgress(const Rect& rect, int percent) {
     return;
   }
   RECT area = ToRect(rect);
-  DrawEdge(m_dc, &area, EDGE_SUNKEN, BF_RECT);
+  DrawEdge(dc_, &area, EDGE_SUNKEN, BF_RECT);
   if (!fill.Empty()) FillSolid({fill.left + 2, fill.top + 2, std::max(fill.left + 2, fill.right - 2), fill.bottom - 2}, GetSysColor(COLOR_HIGHLIGHT));
 }
 
 void CGdiContext::PaintGlyph(Glyph glyph, const Rect& rect, Colour colour) {
   HPEN pen = CreatePen(PS_SOLID, 2, colour);
   HBRUSH brush = CreateSolidBrush(colour);
-  HGDIOBJ oldPen = SelectObject(m_dc, pen), oldBrush = SelectObject(m_dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc_, pen), oldBrush = SelectObject(dc_, brush);
   const int w = rect.Width(), h = rect.Height();
   if (glyph == Glyph::CheckMark) {
     const POINT mark[] = {{rect.left + w * 2 / 10, rect.top + h / 2},
                           {rect.left + w * 4 / 10, rect.top + h * 7 / 10},
                           {rect.left + w * 8 / 10, rect.top + h * 3 / 10}};
-    Polyline(m_dc, mark, 3);
+    Polyline(dc_, mark, 3);
   } else if (glyph == Glyph::RadioDot) {
-    Ellipse(m_dc, rect.left + w / 4, rect.top + h / 4, rect.right - w / 4, rect.bottom - h / 4);
+    Ellipse(dc_, rect.left + w / 4, rect.top + h / 4, rect.right - w / 4, rect.bottom - h / 4);
   } else {
     const int cx = rect.left + w / 2, cy = rect.top + h / 2;
     const POINT arrow[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-    SelectObject(m_dc, GetStockObject(NULL_PEN));
-    Polygon(m_dc, arrow, 3);
+    SelectObject(dc_, GetStockObject(NULL_PEN));
+    Polygon(dc_, arrow, 3);
   }
-  SelectObject(m_dc, oldPen);
-  SelectObject(m_dc, oldBrush);
+  SelectObject(dc_, oldPen);
+  SelectObject(dc_, oldBrush);
   DeleteObject(pen);
   DeleteObject(brush);
 }
@@ -248,7 +248,7 @@ Colour CGdiContext::Shade(Colour colour, int luminanceChange) {
 }
 
 const void* CGdiContext::ShellIcon(int stockId, std::u16string_view file) {
-  HICON& icon = m_icons[{stockId, std::u16string(file)}];
+  HICON& icon = icons_[{stockId, std::u16string(file)}];
   if (icon) return icon;
   if (!file.empty()) {
     SHFILEINFOW info{};
@@ -268,5 +268,5 @@ Size CGdiContext::SmallIconSize() { return {GetSystemMetrics(SM_CXSMICON), GetSy
 
 void CGdiContext::PaintIcon(const void* icon, int x, int y) {
   const Size size = SmallIconSize();
-  DrawIconEx(m_dc, x, y, static_cast<HICON>(const_cast<void*>(icon)), size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc_, x, y, static_cast<HICON>(const_cast<void*>(icon)), size.cx, size.cy, 0, nullptr, DI_NORMAL);
 }

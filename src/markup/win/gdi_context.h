@@ -24,7 +24,7 @@ class CGdiContext : public IDrawContext {
   std::vector<bool> WhiteSpace(std::u16string_view text) override;
 
   bool InArea(const Rect& area) override;  // in the clip region
-  void SetTextColour(Colour colour) override { ::SetTextColor(m_dc, colour); }
+  void SetTextColour(Colour colour) override { ::SetTextColor(dc_, colour); }
   void PaintText(int x, int y, std::u16string_view text, const Rect* clip) override;
   void PaintTextInRect(std::u16string_view text, const Rect& rect, unsigned format) override;
   void FillSolid(const Rect& rect, Colour colour) override;
@@ -44,9 +44,9 @@ class CGdiContext : public IDrawContext {
   using FontKey = std::tuple<std::u16string, int, int, bool, bool>;
   bool PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect);
 
-  HDC m_dc;
-  HGDIOBJ m_originalFont;
-  HBRUSH m_pattern = nullptr;
-  std::map<FontKey, HFONT> m_fonts;
-  std::map<std::pair<int, std::u16string>, HICON> m_icons;
+  HDC dc_;
+  HGDIOBJ originalFont_;
+  HBRUSH pattern_ = nullptr;
+  std::map<FontKey, HFONT> fonts_;
+  std::map<std::pair<int, std::u16string>, HICON> icons_;
 };

@@ -114,15 +114,12 @@ bool CDialogAdv::OnSetCursor(HWND window, UINT hitTest, UINT message) {
 
 void CDialogAdv::OnMouseMove(UINT flags, POINT point) {
   SetHot(AreaAt(point));
-  if (!tracking_) {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, GetSafeHwnd(), 0};
-    tracking_ = TrackMouseEvent(&track) != FALSE;
-  }
+  leave_.Moved(GetSafeHwnd());
   CDialog::OnMouseMove(flags, point);
 }
 
 void CDialogAdv::OnMouseLeave() {
-  tracking_ = false;
+  leave_.Left();
   SetHot(Area::kNone);
   CDialog::OnMouseLeave();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/controls/dialog_header.h"
+#include "ui/controls/leave_tracker.h"
 #include "win/controls/tool_tip_ctrl.h"
 #include "win/dialog.h"
 
@@ -52,5 +53,5 @@ class CDialogAdv : public CDialog {
   SIZE headerSize_{0, 0};
   bool pressed_ = false;
   Area pressedArea_ = Area::kNone;
-  bool tracking_ = false;  // the pointer's leaving is being watched
+  LeaveTracker leave_;
 };

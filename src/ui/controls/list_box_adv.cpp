@@ -136,15 +136,12 @@ bool CListBoxAdv::OnSetCursor(HWND window, UINT hitTest, UINT message) {
 
 void CListBoxAdv::OnMouseMove(UINT flags, POINT point) {
   UpdatePointer(point);
-  if (!tracking_) {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, GetSafeHwnd(), 0};
-    tracking_ = TrackMouseEvent(&track) != FALSE;
-  }
+  leave_.Moved(GetSafeHwnd());
   CListBox::OnMouseMove(flags, point);
 }
 
 void CListBoxAdv::OnMouseLeave() {
-  tracking_ = false;
+  leave_.Left();
   overImage_ = false;
   LeaveAction();
   CListBox::OnMouseLeave();

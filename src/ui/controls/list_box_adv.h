@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls/leave_tracker.h"
 #include "win/controls/list_box.h"
 
 struct CExtItem {
@@ -80,6 +81,6 @@ class CListBoxAdv : public CListBox {
   bool overImage_ = false;
   int current_ = -1;
   HCURSOR hand_;
-  bool tracking_ = false;
+  LeaveTracker leave_;
   std::vector<std::unique_ptr<CExtItem>> items_;
 };

@@ -63,7 +63,9 @@ void CListBoxAdv::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawAction(dc, r, index);
     DrawLabel(dc, r, *entry, colours_.selectedText);
   }
-  if (item.itemAction & ODA_FOCUS) DrawFocusRect(dc, &r);
+  // The focus rectangle inverts: drawn when the focus changes, and again on a fresh
+  // background when the focused entry is drawn whole (or a repaint would lose it).
+  if ((item.itemAction & ODA_FOCUS) || (whole && (item.itemState & ODS_FOCUS))) DrawFocusRect(dc, &r);
 }
 
 // An entry holds its image box and a line of text with their margins.

@@ -7,7 +7,8 @@
 
 bool CConfigView::GetPageInfo(PageInfo* info) {
   return GuardHostEntry(false, [&] {
-    if (!info || !parental::corvui::PagesOffered(GetInternetExplorerVersion(), &GetWordVersion)) return false;
+    if (!info || !parental::corvui::PagesOffered(GetInternetExplorerVersion(), [] { return GetWordVersion(); }))
+      return false;
     const Description& description = Describe();
     title_ = ResourceText(description.titleId);
     caption_ = ResourceText(description.captionId);

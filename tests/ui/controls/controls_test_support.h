@@ -47,6 +47,11 @@ class ControlsTest : public ::testing::Test {
   HWND frame_ = nullptr;
 };
 
+// Real input: the pointer to a client point of `window`, then the left button down or up
+// there; the messages it brings are handled before it returns.
+void PressAt(HWND window, POINT client);
+void ReleaseAt(HWND window, POINT client);
+
 // The colour on screen at a client point of a window.
 COLORREF ScreenColour(HWND window, POINT client);
 

@@ -119,15 +119,8 @@ TEST_F(DialogAdvTest, TheLogoAndTheHelpCaptionTakeTheHandAndTheirClicks) {
   EXPECT_NE(host_.events[0].find("logo clicked"), std::string::npos);
 
   // Pressed on the help caption, released over the logo: no click at all.
-  MovePointerTo(dialog_, HelpPoint());
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &input, sizeof(input));
-  MovePointerTo(dialog_, LogoPoint());
-  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof(input));
-  Pump(100);
+  PressAt(dialog_, HelpPoint());
+  ReleaseAt(dialog_, LogoPoint());
   EXPECT_TRUE(host_.help.empty());
   EXPECT_EQ(host_.events.size(), 1u);
 }

@@ -4,6 +4,7 @@
 #include "ui/controls/tree_ctrl_ex.h"
 
 #include "controls_test_support.h"
+#include "win/screenshot.h"
 
 namespace controls_test {
 namespace {
@@ -42,22 +43,6 @@ class TreeCtrlExTest : public ControlsTest {
     return POINT{};
   }
 
-  void Press(POINT at) {
-    MovePointerTo(tree_, at);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &input, sizeof(input));
-    Pump();
-  }
-  void Release(POINT at) {
-    MovePointerTo(tree_, at);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-    Pump(100);
-  }
   MessageStep Changed(HTREEITEM item) const { return Notify(kTreeCheckChanged, reinterpret_cast<LPARAM>(item)); }
 
   ControlParent parent_;
@@ -66,16 +51,17 @@ class TreeCtrlExTest : public ControlsTest {
 };
 
 TEST_F(TreeCtrlExTest, PressAndReleaseOnOneCheckBoxToggleItAndTellTheParent) {
-  Press(CheckBoxOf(items_[1]));
-  Release(CheckBoxOf(items_[1]));
+  PressAt(tree_, CheckBoxOf(items_[1]));
+  ReleaseAt(tree_, CheckBoxOf(items_[1]));
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice, Changed(items_[1])}));
   EXPECT_TRUE(tree_.GetCheck(items_[1]));
   EXPECT_FALSE(tree_.GetCheck(items_[0]));
+  EXPECT_TRUE(SaveWindowScreenshot(frame_, wintest::OutputPath("tree_ctrl_ex.png")));  // painted off screen
 }
 
 TEST_F(TreeCtrlExTest, ReleasingOverAnotherItemChangesNothing) {
-  Press(CheckBoxOf(items_[0]));
-  Release(CheckBoxOf(items_[2]));
+  PressAt(tree_, CheckBoxOf(items_[0]));
+  ReleaseAt(tree_, CheckBoxOf(items_[2]));
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice}));
   for (HTREEITEM item : items_) EXPECT_FALSE(tree_.GetCheck(item));
 }
@@ -91,8 +77,8 @@ TEST_F(TreeCtrlExTest, SpaceTogglesTheSelectedItemAndTellsTheParent) {
 
 TEST_F(TreeCtrlExTest, AReadOnlyTreeChangesNothingAndSendsNothing) {
   tree_.SetReadOnly(true);
-  Press(CheckBoxOf(items_[1]));
-  Release(CheckBoxOf(items_[1]));
+  PressAt(tree_, CheckBoxOf(items_[1]));
+  ReleaseAt(tree_, CheckBoxOf(items_[1]));
   PressKey(VK_SPACE);
   Pump(150);
   EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice}));

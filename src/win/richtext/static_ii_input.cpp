@@ -4,7 +4,7 @@
 
 #include "common/text.h"
 #include "markup/link_items.h"
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 
 using parental::common::EqualsNoCase;
 

@@ -1,10 +1,10 @@
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 
 #include <algorithm>
 
 #include "common/text.h"
 #include "markup/win/gdi_context.h"
-#include "markup/win/static_ii_accessible.h"
+#include "win/richtext/static_ii_accessible.h"
 #include "win/dc.h"
 #include "win/window_class.h"
 

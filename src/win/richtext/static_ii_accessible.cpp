@@ -1,8 +1,8 @@
-#include "markup/win/static_ii_accessible.h"
+#include "win/richtext/static_ii_accessible.h"
 
 #include "common/text.h"
 #include "markup/link_items.h"
-#include "markup/win/static_ii.h"
+#include "win/richtext/static_ii.h"
 
 using parental::common::AsWide;
 
