@@ -110,13 +110,13 @@ class SetupModelTest : public ::testing::Test {
   SetupModelTest() {
     for (const auto& [first, second] : host.data.names) {
       NameTableEntry entry{};
-      parental::common::CopyText(entry.first, kNameCapacity, first);
-      parental::common::CopyText(entry.second, kNameCapacity, second);
+      parental::common::CopyText(entry.symbolicName, kNameCapacity, first);
+      parental::common::CopyText(entry.displayName, kNameCapacity, second);
       entries.push_back(entry);
     }
     NameTableEntry longName{};
-    parental::common::CopyText(longName.first, kNameCapacity, u"@long");
-    for (int i = 0; i < 80; ++i) longName.second[i] = u'x';
+    parental::common::CopyText(longName.symbolicName, kNameCapacity, u"@long");
+    for (int i = 0; i < 80; ++i) longName.displayName[i] = u'x';
     entries.push_back(longName);
     NameTableHeader header{entries.size(), AddressOf(entries.data())};
     Process().names.Load(&header);

@@ -14,7 +14,7 @@ class IDialogView {
   virtual std::uint32_t GetHelpId() = 0;
   // Colour with red in the low byte; all bits set: the system's colours.
   virtual void SetBackgroundColor(std::uint32_t colour) = 0;
-  virtual void Reserved4() = 0;
+  virtual void Slot4() = 0;
   // 0 while running, 1 OK, 2 Cancel.
   virtual std::uint32_t GetResult() = 0;
 

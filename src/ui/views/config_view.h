@@ -31,11 +31,11 @@ class CConfigView : public CDialog, public IConfigView {
   void* GetWindow() final { return GetSafeHwnd(); }
   std::int32_t CreateView(void* parent, const char16_t* name, bool showTooltips, ViewTemplateCallback callback) final;
   void LoadData() final;
-  bool Query6() final { return true; }
+  bool Slot6() final { return true; }
   void SaveData() final;
   std::uint32_t GetHelpId() final { return helpId_; }
-  void Reserved9() final {}
-  bool Query10() final { return true; }
+  void Slot9() final {}
+  bool Slot10() final { return true; }
 
   const std::u16string& Name() const { return name_; }
   int ToolCount() const { return tooltips_.ToolCount(); }

@@ -20,7 +20,7 @@ class CDialogView : public CDialog, public IDialogView {
   std::int32_t CreateView(void* parent, const char16_t* name, bool showTooltips, ViewTemplateCallback callback) final;
   std::uint32_t GetHelpId() final { return helpId_; }
   void SetBackgroundColor(std::uint32_t colour) final;
-  void Reserved4() final {}
+  void Slot4() final {}
   std::uint32_t GetResult() final { return result_; }
 
   void SetTitle(std::u16string title) { title_ = std::move(title); }
