@@ -20,14 +20,13 @@ function(parental_layer name)
 endfunction()
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 
-# The layer of a path relative to src/: the longest listed folder that holds it (or group
-# of files named by a common prefix, such as markup/win/static_ii), or "".
+# The layer of a path relative to src/: the longest listed folder that holds it, or "".
 function(layer_of path result)
   set(found "")
   foreach(layer IN LISTS layers)
     string(LENGTH "${layer}" length)
     string(LENGTH "${found}" foundLength)
-    if(path MATCHES "^${layer}[/_.]" AND length GREATER foundLength)
+    if(path MATCHES "^${layer}/" AND length GREATER foundLength)
       set(found ${layer})
     endif()
   endforeach()

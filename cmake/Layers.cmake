@@ -16,6 +16,5 @@ parental_layer(parental       USES frame/templates) # the configuration model
 parental_layer(markup         USES common)          # the mark-up engine stands beside the rest
 parental_layer(markup/win     USES markup)
 parental_layer(win            USES frame/app markup/win)
-parental_layer(markup/win/static_ii USES win)       # the rich-text control is a window
 parental_layer(ui             USES win parental res)
 parental_layer(frame/plugin   USES ui frame/app)    # the plug-in object and the entry points
