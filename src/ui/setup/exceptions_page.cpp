@@ -46,10 +46,7 @@ void CConfigViewRoleException::OnLoadData() {
 
 void CConfigViewRoleException::OnSaveData() {
   UpdateData(true);
-  if (CParentalConfig* config = ParentalConfigOf(*this)) {
-    config->RememberedRoleKey().clear();
-    if (const std::u16string* key = roles_.SelectedKey()) config->RememberedRoleKey() = *key;
-  }
+  if (CParentalConfig* config = ParentalConfigOf(*this)) roles_.RememberSelection(*config);
   UpdateData(true);
 }
 

@@ -27,6 +27,11 @@ const std::u16string* CRoleCombo::SelectedKey() const {
   return selected < 0 ? nullptr : reinterpret_cast<const std::u16string*>(GetItemData(selected));
 }
 
+void CRoleCombo::RememberSelection(CParentalConfig& config) const {
+  const std::u16string* key = SelectedKey();
+  config.RememberedRoleKey() = key ? *key : std::u16string();
+}
+
 core::RolePtr CRoleCombo::SelectedRole(const CConfigManagerRole::RoleList& roles) const {
   const std::u16string* key = SelectedKey();
   if (!key || !roles) return {};

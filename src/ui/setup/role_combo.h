@@ -18,6 +18,8 @@ class CRoleCombo : public CComboBox {
   void Clear();
   // The selected role's key, or null without a selection.
   const std::u16string* SelectedKey() const;
+  // Makes the selected role the configuration's remembered one (none without a selection).
+  void RememberSelection(CParentalConfig& config) const;
   // The selected role in roles; null without a selection or when roles lack it.
   core::RolePtr SelectedRole(const CConfigManagerRole::RoleList& roles) const;
 
