@@ -93,6 +93,7 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
       return kDone;
     }
     case kRequestPanelState: {
+      from.role = "status panel";
       auto* record = static_cast<PanelStateRecord*>(arg);
       record->count = 2;
       record->codes[0] = kParentalActive;
@@ -109,6 +110,7 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
       events_.push_back("state menu shown");
       return kDone;
     case kRequestRefresh:
+      if (from.role == kSilentRole) from.role = "frequently-used panel";
       return kDone;
     case kRequestPanelWindow:
       detail = "the host shows no panels yet";

@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "common/text.h"
+#include "frame/templates/page_template.h"
+#include "status_walk.h"
 #include "ui/host_ui.h"
 
 namespace host {
@@ -110,6 +112,14 @@ bool ReferenceHost::ApplyFile() {
   return stored;
 }
 
+void ReferenceHost::WalkStatusPages() {
+  for (const HostObject& object : objects_) {
+    if (object.role != "status page" || !object.created || object.unregistered) continue;
+    auto* base = FromAddress<CIOCtlProcTemplate>(object.registration.context);
+    for (std::string& line : WalkStatusPage(*static_cast<CPageTemplate*>(base))) events_.push_back(std::move(line));
+  }
+}
+
 int ReferenceHost::Run() {
   HMODULE plugin = LoadLibraryW(options_.plugin.c_str());
   if (!plugin) {
@@ -141,6 +151,7 @@ int ReferenceHost::Run() {
   }
   bool applied = options_.apply.empty() || ApplyFile();
   DeliverNotices();
+  WalkStatusPages();
   const bool scripted = RunUserInterface();
 
   for (auto it = created.rbegin(); it != created.rend(); ++it) {

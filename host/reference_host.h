@@ -17,13 +17,15 @@ namespace host {
 
 class ReferenceHost;
 
+constexpr const char* kSilentRole = "object (sent no request)";
+
 // One object that registered with the host.
 struct HostObject {
   ReferenceHost* host;
   std::size_t number;      // 1, 2, ... in order of registration
   IoctlLink registration;  // {id, the object's procedure, the object}
   IoctlLink link;          // the host's link given to the object
-  std::string role = "object (sent no request)";
+  std::string role = kSilentRole;
   bool created = false;
   bool unregistered = false;
 };
@@ -64,6 +66,8 @@ class ReferenceHost {
   bool StoreConfiguration(std::uint32_t section, const char* text, std::size_t length,
                           std::string& detail);
   void DeliverNotices();
+  // Reads every created status page as the main window would, into the report's events.
+  void WalkStatusPages();
   bool ApplyFile();
   // The advanced setup and the script, when asked for; false when the script failed.
   bool RunUserInterface();

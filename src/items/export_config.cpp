@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/out_of_memory.h"
 #include "common/text.h"
 #include "platform/guid_source.h"
 #include "platform/registry_values.h"
@@ -14,6 +15,7 @@
 namespace {
 
 using parental::common::CompareNoCase;
+using parental::common::OrWhenOutOfMemory;
 using parental::common::TextLength;
 
 constexpr char16_t kIdentifierName[] = u"AutomaticItemID";
@@ -72,6 +74,7 @@ void CExportConfig::Swap(CExportConfig& o) noexcept {
   std::swap(binarySizes_, o.binarySizes_);
   std::swap(identifier_, o.identifier_);
   std::swap(hasIdentifier_, o.hasIdentifier_);
+  std::swap(arraysMissing_, o.arraysMissing_);
 }
 
 void CExportConfig::Init(std::size_t texts, std::size_t numbers, std::size_t binaries, bool hasIdentifier) {
@@ -82,6 +85,7 @@ void CExportConfig::Init(std::size_t texts, std::size_t numbers, std::size_t bin
   const std::size_t bytes = texts * sizeof(char16_t*) + binaries * (sizeof(std::uint8_t*) + sizeof(std::uint64_t)) +
                             numbers * sizeof(std::uint32_t);
   auto* block = static_cast<std::uint8_t*>(bytes ? std::calloc(1, bytes) : nullptr);
+  arraysMissing_ = bytes && !block;
   if (!block) return;
   texts_ = reinterpret_cast<char16_t**>(block);
   binaries_ = reinterpret_cast<std::uint8_t**>(texts_ + texts);
@@ -146,10 +150,12 @@ CExportConfig::FieldKind CExportConfig::GetFieldKind(std::size_t index) const {
 }
 
 char16_t* CExportConfig::CreateIdentifier() const {
-  parental::platform::Guid g;
-  if (!parental::platform::DefaultGuidSource().NewGuid(&g)) return nullptr;
-  const std::u16string text = parental::platform::FormatGuid(g);
-  return text.size() == kIdentifierLength ? DuplicateText(text.c_str()) : nullptr;
+  return OrWhenOutOfMemory<char16_t*>(nullptr, [] {
+    parental::platform::Guid g;
+    if (!parental::platform::DefaultGuidSource().NewGuid(&g)) return static_cast<char16_t*>(nullptr);
+    const std::u16string text = parental::platform::FormatGuid(g);
+    return text.size() == kIdentifierLength ? DuplicateText(text.c_str()) : nullptr;
+  });
 }
 
 const char16_t* CExportConfig::GetIdentifier() {
@@ -234,6 +240,10 @@ bool CExportConfig::Assign(const CExportConfig& o) {
 }
 
 bool CExportConfig::WriteItem(XmlDocument* doc, _XML_NODE* element) {
+  return OrWhenOutOfMemory(false, [&] { return WriteFields(doc, element); });
+}
+
+bool CExportConfig::WriteFields(XmlDocument* doc, _XML_NODE* element) {
   if (!doc || !element || !IsValid()) return false;
   const XmlPathMode mode = FirstChildElement(element) ? kPathFindOrCreate : kPathAppend;
   if (SetAttribute(doc, element, u"DELETE", deleted_ ? u"1" : u"0") != 0) return false;
@@ -257,7 +267,8 @@ bool CExportConfig::WriteItem(XmlDocument* doc, _XML_NODE* element) {
   return id && WriteField(doc, element, kIdentifierName, u"STRING", id, mode);
 }
 
-bool CExportConfig::ReadItem(parental::platform::IRegistryStore& store, parental::platform::RegKey key) {
+bool CExportConfig::ReadItem(parental::platform::IRegistryStore& store, parental::platform::RegKey key,
+                            bool* complete) {
   for (std::size_t i = 0; i < textCount_; ++i) std::free(std::exchange(texts_[i], nullptr));
   for (std::size_t i = 0; i < binaryCount_; ++i) {
     std::free(std::exchange(binaries_[i], nullptr));
@@ -265,23 +276,37 @@ bool CExportConfig::ReadItem(parental::platform::IRegistryStore& store, parental
   }
   for (std::size_t i = 0; i < numberCount_; ++i) numbers_[i] = 0;
   SetIdentifier(nullptr);
+  const bool kept = OrWhenOutOfMemory(false, [&] { return ReadFields(store, key); });
+  if (complete) *complete = kept && !arraysMissing_;
+  modified_ = 0;
+  return IsValid();
+}
+
+bool CExportConfig::ReadFields(parental::platform::IRegistryStore& store, parental::platform::RegKey key) {
+  // A value read but not kept (its copy failed) makes the item incomplete.
+  bool kept = true;
   std::u16string text;
   for (std::size_t i = 0; i < textCount_; ++i) {
-    if (GetTextName(i) && parental::platform::ReadText(store, key, GetTextName(i), kMaxStoredText, &text))
+    if (GetTextName(i) && parental::platform::ReadText(store, key, GetTextName(i), kMaxStoredText, &text)) {
       SetText(i, text.c_str());
+      kept = kept && (text.empty() || texts_[i]);
+    }
   }
   std::vector<std::uint8_t> bytes;
   for (std::size_t i = 0; i < binaryCount_; ++i) {
-    if (GetBinaryName(i) && parental::platform::ReadBinary(store, key, GetBinaryName(i), kMaxStoredBinary, &bytes))
+    if (GetBinaryName(i) && parental::platform::ReadBinary(store, key, GetBinaryName(i), kMaxStoredBinary, &bytes)) {
       SetBinary(i, bytes.data(), bytes.size());
+      kept = kept && (bytes.empty() || binaries_[i]);
+    }
   }
   for (std::size_t i = 0; i < numberCount_; ++i) {
     std::uint32_t value;
     if (GetNumberName(i) && parental::platform::ReadDword(store, key, GetNumberName(i), &value))
       numbers_[i] = value;
   }
-  if (hasIdentifier_ && parental::platform::ReadText(store, key, kIdentifierName, kMaxStoredText, &text))
+  if (hasIdentifier_ && parental::platform::ReadText(store, key, kIdentifierName, kMaxStoredText, &text)) {
     SetIdentifier(text.empty() ? nullptr : text.c_str());
-  modified_ = 0;
-  return IsValid();
+    kept = kept && (text.empty() || identifier_);
+  }
+  return kept;
 }

@@ -49,7 +49,10 @@ class CExportConfig {
   // item is then left empty).
   bool Assign(const CExportConfig& other);
   bool WriteItem(XmlDocument* document, _XML_NODE* element);
-  bool ReadItem(parental::platform::IRegistryStore& store, parental::platform::RegKey key);
+  // Reads the fields from the key; IsValid. *complete (when given) becomes false when
+  // memory ran out, so that the item may lack what is stored.
+  bool ReadItem(parental::platform::IRegistryStore& store, parental::platform::RegKey key,
+                bool* complete = nullptr);
 
   bool IsDeleted() const { return deleted_ != 0; }
   void SetDeleted(bool deleted) { deleted_ = deleted; }
@@ -63,6 +66,8 @@ class CExportConfig {
  private:
   void Clear();
   void Swap(CExportConfig& other) noexcept;
+  bool WriteFields(XmlDocument* document, _XML_NODE* element);
+  bool ReadFields(parental::platform::IRegistryStore& store, parental::platform::RegKey key);
 
   std::uint8_t deleted_ = 0;
   std::uint8_t modified_ = 0;
@@ -75,4 +80,5 @@ class CExportConfig {
   std::uint64_t* binarySizes_ = nullptr;
   char16_t* identifier_ = nullptr;
   std::uint8_t hasIdentifier_ = 0;
+  std::uint8_t arraysMissing_ = 0;  // the last Init could not allocate the field arrays
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/lock.h"
+#include "common/out_of_memory.h"
 #include "profiles/config_handle.h"
 #include "items/export_exception.h"
 #include "items/sorted_array.h"
@@ -46,10 +47,12 @@ class CExportConfigList {
   // Replaces the content with the items stored in the profile's list key.
   bool ReadList(const char16_t* profile) {
     Guard guard(*this);
-    parental::platform::ScopedKey key(*registry_, parental::shared::detail::OpenListKey(
-                                                      *registry_, pluginId_, profile, GetRegistryName()));
     items_.RemoveAll();
-    return key && ReadItems(key.get());
+    return parental::common::OrWhenOutOfMemory(false, [&] {
+      parental::platform::ScopedKey key(*registry_, parental::shared::detail::OpenListKey(
+                                                        *registry_, pluginId_, profile, GetRegistryName()));
+      return key && ReadItems(key.get());
+    });
   }
 
   // Replaces the content with the items of an open list key.
@@ -64,19 +67,21 @@ class CExportConfigList {
   bool WriteList(XmlDocument* document, const char16_t* profile,
                  std::uint32_t handleFlags = parental::profiles::kHandleWritable) {
     Guard guard(*this);
-    _XML_NODE* list = parental::shared::detail::PrepareListNode(document, pluginId_, profile, GetXmlName(),
-                                                               handleFlags);
-    if (!list) return false;
-    bool ok = true;
-    std::uint32_t number = 0;
-    for (T& item : items_) {
-      _XML_NODE* node = parental::shared::detail::AppendItemNode(document, list, GetXmlName(),
-                                                                numberedNames_ ? ++number : 0);
-      if (node && item.WriteItem(document, node)) continue;
-      if (node) DeleteNode(document, node);
-      ok = false;
-    }
-    return ok;
+    return parental::common::OrWhenOutOfMemory(false, [&] {
+      _XML_NODE* list = parental::shared::detail::PrepareListNode(document, pluginId_, profile, GetXmlName(),
+                                                                 handleFlags);
+      if (!list) return false;
+      bool ok = true;
+      std::uint32_t number = 0;
+      for (T& item : items_) {
+        _XML_NODE* node = parental::shared::detail::AppendItemNode(document, list, GetXmlName(),
+                                                                  numberedNames_ ? ++number : 0);
+        if (node && item.WriteItem(document, node)) continue;
+        if (node) DeleteNode(document, node);
+        ok = false;
+      }
+      return ok;
+    });
   }
 
   // Inserts a copy of item at its sorted place unless an equal one is there already. The
@@ -100,19 +105,26 @@ class CExportConfigList {
     return c < 0 ? -1 : c > 0 ? 1 : 0;
   }
 
+  // False when memory ran out: an item missed would be lost by the next write.
   bool ReadItems(parental::platform::RegKey key) {
-    // Any key name fits, so that a long one is skipped rather than ending the walk.
-    char16_t name[parental::shared::detail::kKeyNameCapacity];
-    for (std::uint32_t i = 0; registry_->EnumKey(key, i, name, std::size(name)); ++i) {
-      if (!parental::shared::detail::IsItemKeyName(name)) continue;
-      parental::platform::ScopedKey itemKey(*registry_, registry_->Open(key, name, false));
-      T item;
-      if (!itemKey || !item.ReadItem(*registry_, itemKey.get())) continue;
-      bool found = false;
-      std::size_t at = items_.Find(item, &found);
-      if (!found && !items_.InsertAt(at, std::move(item))) return false;
-    }
-    return true;
+    return parental::common::OrWhenOutOfMemory(false, [&] {
+      // Any key name fits, so that a long one is skipped rather than ending the walk.
+      char16_t name[parental::shared::detail::kKeyNameCapacity];
+      for (std::uint32_t i = 0; registry_->EnumKey(key, i, name, std::size(name)); ++i) {
+        if (!parental::shared::detail::IsItemKeyName(name)) continue;
+        parental::platform::ScopedKey itemKey(*registry_, registry_->Open(key, name, false));
+        if (!itemKey) continue;
+        T item;
+        bool complete = true;
+        const bool valid = item.ReadItem(*registry_, itemKey.get(), &complete);
+        if (!complete) return false;
+        if (!valid) continue;
+        bool found = false;
+        std::size_t at = items_.Find(item, &found);
+        if (!found && !items_.InsertAt(at, std::move(item))) return false;
+      }
+      return true;
+    });
   }
 
   // Holds the list's own lock while it reads or writes, when the list uses one.

@@ -73,6 +73,7 @@ class CConfigManagerAccount {
   static std::uint32_t Fingerprint(const AccountSet& accounts);
 
   const AccountMap& Accounts() const { return accounts_; }
+  IAccountsService& Service() const { return service_; }
   const RoleAccountMap& RoleAccountSets() const { return roles_; }
 
  private:

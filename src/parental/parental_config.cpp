@@ -2,6 +2,7 @@
 
 
 #include "common/crc32.h"
+#include "common/out_of_memory.h"
 #include "common/text.h"
 #include "profiles/config_handle.h"
 #include "profiles/variables.h"
@@ -22,6 +23,15 @@ DocumentPtr NewConfigurationTree() {
 }
 
 std::uint32_t Fingerprint(const GeneralSettings& general) { return common::Crc32(&general, sizeof(general)); }
+
+// The profile element of a role in the document, or null; nothing is created.
+_XML_NODE* FindProfile(ConfigHandle* h, const std::u16string& key) {
+  const std::uint32_t flags = h->flags;
+  h->flags &= ~std::uint32_t(kHandleWritable);
+  _XML_NODE* node = GetProfileNode(h, key.c_str());
+  h->flags = flags;
+  return node;
+}
 
 SetupViewsFactory g_setupViews = nullptr;
 
@@ -64,17 +74,27 @@ bool CParentalConfig::IsModified() {
 }
 
 void CParentalConfig::Load(const char16_t* variables) {
-  if (variables && *variables) variables_ = variables;
-  general_ = GeneralSettings{};
-  const std::u16string profile = ResolveProfileName();
-  if (HandlePtr h{OpenRegistryProfiles(PLUGIN_ID, registry_)}) {
-    ApplyDefaults(kGeneralSettingsTable, &general_);
-    ReadSettings(h.get(), profile.c_str(), kGeneralSettingsTable, &general_);
-  }
+  // Out of memory, the block keeps its defaults, and the roles are left out altogether
+  // rather than in part, so that a later save writes nothing over what is stored.
+  const bool read = common::OrWhenOutOfMemory(false, [&] {
+    if (variables && *variables) variables_ = variables;
+    general_ = GeneralSettings{};
+    const std::u16string profile = ResolveProfileName();
+    if (HandlePtr h{OpenRegistryProfiles(PLUGIN_ID, registry_)}) {
+      ApplyDefaults(kGeneralSettingsTable, &general_);
+      ReadSettings(h.get(), profile.c_str(), kGeneralSettingsTable, &general_);
+    }
+    return true;
+  });
+  if (!read) general_ = GeneralSettings{};
   // Taken even when the section cannot be read: the block then holds its defaults, and a
   // stale fingerprint would make the next save write them over the stored values.
   generalFingerprint_ = Fingerprint(general_);
-  ReloadRoles();
+  if (common::OrWhenOutOfMemory(false, [this] { return ReloadRoles(), true; })) return;
+  roles_.ResolvePending();  // ends the reload
+  common::OrWhenOutOfMemory(false, [this] { return roles_.Clear(); });
+  accounts_.Clear();
+  exceptionLists_.clear();
 }
 
 void CParentalConfig::ReloadRoles() {
@@ -115,8 +135,10 @@ bool CParentalConfig::LoadRoleProfile(ConfigHandle* h, const char16_t* name) {
 }
 
 bool CParentalConfig::Save() {
-  const bool general = Fingerprint(general_) == generalFingerprint_ || SaveGeneral();
-  return SaveRoles() && general;
+  // Out of memory, a part fails: what it did not store stays changed.
+  const bool general = Fingerprint(general_) == generalFingerprint_ ||
+                       common::OrWhenOutOfMemory(false, [this] { return SaveGeneral(); });
+  return common::OrWhenOutOfMemory(false, [this] { return SaveRoles(); }) && general;
 }
 
 bool CParentalConfig::SaveGeneral() {
@@ -125,8 +147,8 @@ bool CParentalConfig::SaveGeneral() {
   bool written = false;
   if (HandlePtr h{OpenXmlProfiles(document.get(), PLUGIN_ID)})
     written = CommitSettings(h.get(), ResolveProfileName().c_str(), kGeneralSettingsTable, &general_);
-  // The block counts as saved only once the host has it.
-  if (!Submit(PLUGIN_ID, document.get()) || !written) return false;
+  // A block written in part is not submitted; it counts as saved only once the host has it.
+  if (!written || !Submit(PLUGIN_ID, document.get())) return false;
   generalFingerprint_ = Fingerprint(general_);
   return true;
 }
@@ -140,21 +162,18 @@ bool CParentalConfig::SaveRoles() {
   if (opened) {
     h->flags |= kRoleHandleFlags;
     for (const auto& [key, cell] : roles_.Roles()) {
-      bool saved = true;
-      switch (cell.state) {
-        case RoleState::Unchanged:
-          if (cell.role->Fingerprint() == cell.role->Snapshot() && !accounts_.IsRoleChanged(key)) break;
-          [[fallthrough]];
-        case RoleState::New:
-          saved = WriteRoleProfile(h.get(), document.get(), key, *cell.role);
-          break;
-        case RoleState::Deleted:
-          saved = DeleteProfile(h.get(), key.c_str(), true);
-          break;
-        case RoleState::Predefined:
-          break;
-      }
-      if (!saved) unsaved.push_back(key);
+      const bool changed = cell.state == RoleState::New || cell.state == RoleState::Deleted ||
+                           (cell.state == RoleState::Unchanged &&
+                            (cell.role->Fingerprint() != cell.role->Snapshot() || accounts_.IsRoleChanged(key)));
+      if (!changed) continue;
+      const bool fresh = !FindProfile(h.get(), key);
+      const bool saved = cell.state == RoleState::Deleted ? DeleteProfile(h.get(), key.c_str(), true)
+                                                          : WriteRoleProfile(h.get(), document.get(), key, *cell.role);
+      if (saved) continue;
+      unsaved.push_back(key);
+      // The host keeps the stored profile of a role that could not be written: what was
+      // written of it goes again.
+      if (_XML_NODE* written = fresh ? FindProfile(h.get(), key) : nullptr) DeleteNode(document.get(), written);
     }
     h.reset();
   }

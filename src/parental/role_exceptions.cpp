@@ -14,11 +14,13 @@ using shared::CExportConfigException;
 
 constexpr std::size_t kIdLength = 36;
 
-void SetItemValues(CExportConfigException& item, const core::RoleException& e, std::uint32_t priority) {
-  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(e.url);
+// False when the item lacks its fields or could not keep the URL (memory ran out).
+bool SetItemValues(CExportConfigException& item, const core::RoleException& e, std::uint32_t priority) {
+  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(EscapeControls(e.url));
   item.SetText(CExportConfigException::kUrl, url.c_str());
   item.SetNumber(CExportConfigException::kState, e.state ? 1 : 0);
   item.SetNumber(CExportConfigException::kPriority, priority);
+  return item.NumberCount() == 2 && (url.empty() || item.GetText(CExportConfigException::kUrl));
 }
 
 }  // namespace
@@ -45,7 +47,7 @@ void ReadExceptions(shared::CExportConfigExceptionList& list, core::CRole& role)
   }
 }
 
-void WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList& list) {
+bool WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList& list) {
   // The stored items by identifier (compared exactly; the first of equal ones counts),
   // sorted so that each exception finds its item by a binary search.
   using Stored = std::pair<std::u16string_view, CExportConfigException*>;
@@ -61,23 +63,27 @@ void WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList
   // New items are added after the walk: adding moves the items that `stored` points to.
   std::vector<CExportConfigException> added;
   std::uint32_t priority = 0;
+  bool complete = true;
   for (const core::RoleException& e : role.Exceptions()) {
     ++priority;
     auto found = std::lower_bound(stored.begin(), stored.end(), Stored{e.id, nullptr}, byId);
     if (found != stored.end() && found->first == e.id && found->second) {
-      SetItemValues(*found->second, e, priority);
+      complete = SetItemValues(*found->second, e, priority) && complete;
       found->second->SetDeleted(false);
       found->second = nullptr;  // taken
       continue;
     }
     CExportConfigException& item = added.emplace_back();
     if (!e.id.empty()) item.SetIdentifier(e.id.c_str());
-    SetItemValues(item, e, priority);
+    complete = SetItemValues(item, e, priority) && (e.id.empty() || item.GetIdentifier()) && complete;
     item.SetModified(true);
   }
   for (auto& [id, item] : stored)
     if (item) item->SetDeleted(true);
-  for (CExportConfigException& item : added) list.Add(item);
+  if (!complete) return false;
+  for (CExportConfigException& item : added)
+    if (!list.Add(item)) return false;
+  return true;
 }
 
 }  // namespace parental::corvui

@@ -18,7 +18,8 @@ void ReadExceptions(shared::CExportConfigExceptionList& list, core::CRole& role)
 
 // Brings the list in line with the role: existing items get the URL, state and priority
 // (1, 2, ...) of their exception, new exceptions become new items, and items of removed
-// exceptions are marked deleted.
-void WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList& list);
+// exceptions are marked deleted. False when memory ran out before every exception had
+// its complete item: the list must not be written then.
+bool WriteExceptions(const core::CRole& role, shared::CExportConfigExceptionList& list);
 
 }  // namespace parental::corvui

@@ -9,6 +9,7 @@
 #include "parental/engine_blocks.h"
 #include "parental/role_exceptions.h"
 #include "parental/url.h"
+#include "profiles/config_handle.h"
 
 namespace parental::corvui {
 namespace {
@@ -77,7 +78,12 @@ bool CConfigManagerRole::LoadRole(const std::u16string& key, const RoleProfileRe
   if (existing != roles_.end() && existing->second.state != RoleState::Deleted) return false;
   RolePtr role = RoleFromRecord(key, record, list);
   if (!role) return false;
-  const std::u16string parentKey(record.parentRole, common::BoundedLength(record.parentRole, kRoleKeyCapacity));
+  // Roles are loaded under the names their profiles are stored under: so is the parent.
+  char16_t storedParent[kRoleKeyCapacity];
+  common::CopyText(storedParent, kRoleKeyCapacity,
+                   std::u16string_view(record.parentRole, common::BoundedLength(record.parentRole, kRoleKeyCapacity)));
+  profiles::SanitiseProfileName(storedParent);
+  const std::u16string parentKey(storedParent);
   if (!parentKey.empty()) {
     auto parent = roles_.find(parentKey);
     if (parent != roles_.end()) {
@@ -229,9 +235,12 @@ bool CConfigManagerRole::WriteRole(const CRole& role, RoleProfileRecord& record,
   const std::u16string categories = FormatCategories(role.Categories());
   if (categories.size() >= kProfileTextCapacity) return false;
   common::CopyText(record.categories, kProfileTextCapacity, categories);
-  if (role.Parent()) common::CopyText(record.parentRole, kRoleKeyCapacity, role.Parent()->Name());
-  WriteExceptions(role, list);
-  return true;
+  // The parent as its profile is named, so that the link holds when both are loaded again.
+  if (role.Parent()) {
+    common::CopyText(record.parentRole, kRoleKeyCapacity, role.Parent()->Name());
+    profiles::SanitiseProfileName(record.parentRole);
+  }
+  return WriteExceptions(role, list);
 }
 
 int CConfigManagerRole::CompareRoles(const CRole& a, const CRole& b) {

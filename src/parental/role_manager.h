@@ -73,7 +73,7 @@ class CConfigManagerRole {
   const core::RoleException* FindException(const std::u16string& key, const std::u16string& id) const;
 
   // Writes categories, parent and exceptions of role into the record and the list; false
-  // (nothing written) when the categories text does not fit.
+  // when the categories text does not fit (nothing written) or memory ran out.
   bool WriteRole(const core::CRole& role, RoleProfileRecord& record, shared::CExportConfigExceptionList& list) const;
   // Template roles by descending mean age, then by name.
   static int CompareRoles(const core::CRole& a, const core::CRole& b);

@@ -20,10 +20,11 @@ void ForEachPiece(std::u16string_view text, Piece piece) {
 
 // An unsigned number in base 2 or 10 from the start of text, as a 32-bit wcstoul reads
 // it: leading white space and a sign are accepted, a minus negates (modulo 2^32), a value
-// beyond 32 bits gives 0xFFFFFFFF. *used receives how many characters were consumed,
-// 0 when no digit was read.
+// beyond 32 bits gives 0xFFFFFFFF (and sets *tooLarge when given). *used receives how
+// many characters were consumed, 0 when no digit was read.
 template <typename Char>
-std::uint32_t ReadUnsigned(std::basic_string_view<Char> text, unsigned base, std::size_t* used) {
+std::uint32_t ReadUnsigned(std::basic_string_view<Char> text, unsigned base, std::size_t* used,
+                           bool* tooLarge = nullptr) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   bool negative = false;
@@ -42,6 +43,7 @@ std::uint32_t ReadUnsigned(std::basic_string_view<Char> text, unsigned base, std
     if (value > 0xFFFFFFFFu) overflow = true, value = 0xFFFFFFFFu;
   }
   *used = i == first ? 0 : i;
+  if (tooLarge) *tooLarge = overflow;
   if (i == first) return 0;
   if (overflow) return 0xFFFFFFFFu;
   return negative ? std::uint32_t(0u - std::uint32_t(value)) : std::uint32_t(value);

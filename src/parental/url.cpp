@@ -42,6 +42,11 @@ int EscapedByte(char first, char second) {
   return -1;
 }
 
+// Bytes for which a URL keeps its "%" escape: zero, which would cut the text wherever it
+// is stored, and the other control characters that an XML document cannot carry (all
+// below 0x20 but tab, line feed and carriage return).
+bool KeepsEscape(int byte) { return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r'; }
+
 // Where the parts of a URL stand in its text; host and path still raw (not lowered,
 // not decoded), so that callers build only the strings they need.
 struct UrlParts {
@@ -77,9 +82,12 @@ UrlParts SplitUrl(std::string_view text) {
   const std::size_t colon = text.substr(hostStart, authorityEnd - hostStart).find(':');
   if (colon != npos) {
     hostEnd = hostStart + colon;
+    // Read as stream extraction reads it: a number beyond 32 bits is not read at all.
     std::size_t used = 0;
-    const std::uint32_t port = ReadUnsigned(text.substr(hostEnd + 1, authorityEnd - hostEnd - 1), 10, &used);
-    if (used) parts.port = port;
+    bool tooLarge = false;
+    const std::uint32_t port =
+        ReadUnsigned(text.substr(hostEnd + 1, authorityEnd - hostEnd - 1), 10, &used, &tooLarge);
+    if (used && !tooLarge) parts.port = port;
   }
   parts.host = text.substr(hostStart, hostEnd - hostStart);
 
@@ -102,7 +110,7 @@ void AppendDecoded(std::string& out, std::string_view text, bool lower) {
   std::size_t i = 0;
   while (i + 2 < text.size()) {
     const int byte = text[i] == '%' ? EscapedByte(raw(text[i + 1]), raw(text[i + 2])) : -1;
-    if (byte > 0) {
+    if (byte >= 0 && !KeepsEscape(byte)) {
       out.push_back(char(byte));
       i += 3;
     } else {
@@ -135,6 +143,23 @@ ParsedUrl ParseUrl(std::string_view text) {
   AppendHost(url.host, parts.host);
   url.path = parts.path.empty() ? "/" : PercentDecode(parts.path);
   return url;
+}
+
+std::string EscapeControls(std::string_view url) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(url.size());
+  for (const char c : url) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (KeepsEscape(byte)) {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
 }
 
 std::string NormaliseUrl(std::string_view text) {

@@ -18,9 +18,14 @@ struct ParsedUrl {
 
 // Every text parses; nothing is rejected.
 ParsedUrl ParseUrl(std::string_view text);
-// "%" and two hexadecimal characters become the byte they name ("%00" stays, since a zero
-// would cut the text wherever it is stored); anything else is kept.
+// "%" and two hexadecimal characters become the byte they name, except for the bytes a
+// stored URL cannot hold: zero (it would cut the text) and the control characters that
+// XML cannot carry (below 0x20 but tab, line feed and carriage return) keep their escape.
+// Anything else is kept.
 std::string PercentDecode(std::string_view text);
+// The URL with every byte that PercentDecode leaves escaped written as its "%XX" escape,
+// so that a URL holding such a byte is stored as the same address.
+std::string EscapeControls(std::string_view url);
 // Host without a leading "www." (when more of a domain follows), ":port" unless 80 or 443,
 // then the path: "http://WWW.Example.com/a%20b?x=1" gives "example.com/a b".
 std::string NormaliseUrl(std::string_view text);

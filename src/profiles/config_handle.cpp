@@ -1,8 +1,10 @@
 #include "profiles/config_handle.h"
 
+#include <memory>
 #include <new>
 #include <string>
 
+#include "common/out_of_memory.h"
 #include "common/text.h"
 #include "profiles/variables.h"
 #include "platform/registry_values.h"
@@ -17,11 +19,22 @@ constexpr std::size_t kMaxKeyNameCapacity = 256;  // registry key names have at 
 bool IsXml(const ConfigHandle* h) { return h && h->kind >= kXmlNodeHandle && h->kind <= kXmlOwnedHandle; }
 bool IsRegistry(const ConfigHandle* h) { return h && h->kind == kRegistryHandle && h->registry; }
 
-ConfigHandle* NewHandle(std::uint32_t kind, std::uint32_t pluginId) {
-  auto* h = new (std::nothrow) ConfigHandle{};
+// A handle under construction: released again unless it is handed out.
+struct HandleCloser {
+  void operator()(ConfigHandle* h) const {
+    if (h->kind == kXmlOwnedHandle || h->kind == kXmlToBufferHandle) CloseDocument(h->document);
+    if (h->kind == kRegistryHandle && h->key) h->registry->Close(h->key);
+    delete h;
+  }
+};
+using NewHandlePtr = std::unique_ptr<ConfigHandle, HandleCloser>;
+
+NewHandlePtr NewHandle(std::uint32_t kind, std::uint32_t pluginId) {
+  const std::u16string variables = PluginVariables(pluginId);
+  NewHandlePtr h(new (std::nothrow) ConfigHandle{});
   if (!h) return nullptr;
   h->kind = kind;
-  CopyText(h->variables, kVariablesCapacity, PluginVariables(pluginId));
+  CopyText(h->variables, kVariablesCapacity, variables);
   return h;
 }
 
@@ -80,50 +93,44 @@ bool ProfileAt(ConfigHandle* h, std::uint64_t* cursor, char16_t name[kProfileNam
 
 }  // namespace
 
+// Opening reports a failed allocation as no handle.
 ConfigHandle* OpenRegistryProfiles(std::uint32_t pluginId, platform::IRegistryStore& registry) {
-  ConfigHandle* h = NewHandle(kRegistryHandle, pluginId);
-  if (!h) return nullptr;
-  h->registry = &registry;
-  const platform::RegKey root = registry.Root(platform::RegRoot::LocalMachine);
-  const std::u16string path = Expanded(kRegistryProfilesPath, h->variables);
-  h->key = registry.Open(root, path, false);
-  if (!h->key) {
-    registry.Close(registry.Create(root, path));
+  return common::OrWhenOutOfMemory<ConfigHandle*>(nullptr, [&]() -> ConfigHandle* {
+    NewHandlePtr h = NewHandle(kRegistryHandle, pluginId);
+    if (!h) return nullptr;
+    h->registry = &registry;
+    const platform::RegKey root = registry.Root(platform::RegRoot::LocalMachine);
+    const std::u16string path = Expanded(kRegistryProfilesPath, h->variables);
     h->key = registry.Open(root, path, false);
-  }
-  if (!h->key) {
-    delete h;
-    return nullptr;
-  }
-  return h;
+    if (!h->key) {
+      registry.Close(registry.Create(root, path));
+      h->key = registry.Open(root, path, false);
+    }
+    return h->key ? h.release() : nullptr;
+  });
 }
 
 ConfigHandle* OpenXmlProfiles(XmlDocument* document, std::uint32_t pluginId) {
   if (!document) return nullptr;
-  ConfigHandle* h = NewHandle(kXmlNodeHandle, pluginId);
-  if (!h) return nullptr;
-  h->document = document;
-  h->flags = kHandleWritable;
-  if (!AttachContainer(h)) {
-    delete h;
-    return nullptr;
-  }
-  return h;
+  return common::OrWhenOutOfMemory<ConfigHandle*>(nullptr, [&]() -> ConfigHandle* {
+    NewHandlePtr h = NewHandle(kXmlNodeHandle, pluginId);
+    if (!h) return nullptr;
+    h->document = document;
+    h->flags = kHandleWritable;
+    return AttachContainer(h.get()) ? h.release() : nullptr;
+  });
 }
 
 ConfigHandle* CreateXmlProfiles(std::uint32_t pluginId, char* outputBuffer, std::uint64_t* outputSize) {
-  ConfigHandle* h = NewHandle(outputBuffer ? kXmlToBufferHandle : kXmlOwnedHandle, pluginId);
-  if (!h) return nullptr;
-  h->flags = kHandleWritable;
-  h->outputBuffer = outputBuffer;
-  h->outputSize = outputSize;
-  h->document = CreateDocument();
-  if (!h->document || !CreateRoot(h->document) || !AttachContainer(h)) {
-    CloseDocument(h->document);
-    delete h;
-    return nullptr;
-  }
-  return h;
+  return common::OrWhenOutOfMemory<ConfigHandle*>(nullptr, [&]() -> ConfigHandle* {
+    NewHandlePtr h = NewHandle(outputBuffer ? kXmlToBufferHandle : kXmlOwnedHandle, pluginId);
+    if (!h) return nullptr;
+    h->flags = kHandleWritable;
+    h->outputBuffer = outputBuffer;
+    h->outputSize = outputSize;
+    h->document = CreateDocument();
+    return h->document && CreateRoot(h->document) && AttachContainer(h.get()) ? h.release() : nullptr;
+  });
 }
 
 void ReleaseHandle(ConfigHandle* h) {
@@ -186,9 +193,12 @@ void ResolveProfileName(ConfigHandle* h, const char16_t* requested, char16_t nam
   } else {
     GetActiveProfile(h, name);
   }
-  // These characters would break the paths that the name is put into.
+  SanitiseProfileName(name);
+}
+
+void SanitiseProfileName(char16_t* name) {
   for (char16_t* c = name; *c; ++c)
-    if (*c == u'"' || *c == u'#' || *c == u'\'' || *c == u';' || *c == u'\\') *c = u' ';
+    if (*c == u'"' || *c == u'#' || *c == u'\'' || *c == u';' || *c == u'\\' || *c == u'|') *c = u' ';
 }
 
 bool EnumerateProfiles(ConfigHandle* h, bool first, char16_t name[kProfileNameCapacity]) {

@@ -54,10 +54,12 @@ bool IsProfilesEnabled(const ConfigHandle* handle);
 bool SetProfilesEnabled(ConfigHandle* handle, bool enabled);
 bool GetActiveProfile(ConfigHandle* handle, char16_t name[kProfileNameCapacity]);
 // The profile an operation works on: the requested one (null or empty: the active one),
-// "@My profile" whenever profiles are off; characters that would break a path are
-// replaced by spaces, and the name is cut to 80 characters.
+// "@My profile" whenever profiles are off; sanitised (below) and cut to 80 characters.
 void ResolveProfileName(ConfigHandle* handle, const char16_t* requested,
                         char16_t name[kProfileNameCapacity]);
+// Replaces by spaces the characters that would break the paths a profile name is put into,
+// and "|", which would cut the variable list that carries it: the name it is stored under.
+void SanitiseProfileName(char16_t* name);
 bool EnumerateProfiles(ConfigHandle* handle, bool first, char16_t name[kProfileNameCapacity]);
 bool DeleteProfile(ConfigHandle* handle, const char16_t* name, bool mark);
 _XML_NODE* GetProfileNode(ConfigHandle* handle, const char16_t* profile);

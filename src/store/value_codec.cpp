@@ -23,18 +23,45 @@ int DigitValue(std::uint8_t b, int base) {
 }  // namespace
 
 bool ValueDecoder::NextSlow(char16_t* c) {
+  if (low_) {
+    *c = low_;
+    low_ = 0;
+    return true;
+  }
+  char32_t v;
+  if (!NextChar(&v)) return false;
+  if (v < 0x10000) {
+    *c = char16_t(v);
+  } else {
+    v -= 0x10000;
+    *c = char16_t(0xD800 + (v >> 10));
+    low_ = char16_t(0xDC00 + (v & 0x3FF));
+  }
+  return true;
+}
+
+bool ValueDecoder::NextChar(char32_t* c) {
   while (p_ < end_) {
     std::uint8_t b = *p_++;
     if (b == '\r' || b == '\n') continue;
-    if (b == '\t') { *c = u' '; return true; }
-    if (b == '&') return Reference(c);
-    if (b < 0x80) { *c = b; return true; }
-    return Sequence(b, c);
+    if (b == '\t') {
+      *c = U' ';
+      return true;
+    }
+    if (b == '&') {
+      if (!Reference(c)) return false;
+    } else if (b < 0x80) {
+      *c = b;
+    } else if (!Sequence(b, c)) {
+      return false;
+    }
+    if (!XmlCarries(*c)) *c = kReplacementChar;
+    return true;
   }
   return false;
 }
 
-bool ValueDecoder::Reference(char16_t* c) {
+bool ValueDecoder::Reference(char32_t* c) {
   if (p_ < end_ && *p_ == '#') {
     ++p_;
     int base = 10;
@@ -44,17 +71,22 @@ bool ValueDecoder::Reference(char16_t* c) {
     for (; p_ < end_ && *p_ != ';'; ++p_, ++digits) {
       int d = DigitValue(*p_, base);
       if (d < 0) return Fail();
-      v = v * std::uint32_t(base) + std::uint32_t(d);  // wraps: only the low 16 bits count
+      // Past U+10FFFF the value stays there: it is no character either way.
+      if (v <= 0x10FFFF) v = v * std::uint32_t(base) + std::uint32_t(d);
     }
     if (p_ == end_ || digits == 0) return Fail();
     ++p_;
-    *c = char16_t(v);
+    *c = v;
     return true;
   }
-  const std::uint8_t* start = p_;
-  while (p_ < end_ && *p_ != ';' && std::size_t(p_ - start) <= kMaxEntityName) ++p_;
-  if (p_ == end_ || *p_ != ';') return Fail();
-  std::u16string name(start, p_);
+  char16_t text[kMaxEntityName];
+  std::size_t length = 0;
+  for (; p_ < end_ && *p_ != ';'; ++p_) {
+    if (length == kMaxEntityName) return Fail();
+    text[length++] = *p_;
+  }
+  if (p_ == end_) return Fail();
+  const std::u16string_view name(text, length);
   ++p_;
   for (const NamedEntity& e : kEntities) {
     if (parental::common::EqualsNoCase(name, e.name)) { *c = e.value; return true; }
@@ -62,16 +94,16 @@ bool ValueDecoder::Reference(char16_t* c) {
   return Fail();
 }
 
-bool ValueDecoder::Sequence(std::uint8_t lead, char16_t* c) {
+bool ValueDecoder::Sequence(std::uint8_t lead, char32_t* c) {
   int extra = 0;
   while (extra < 6 && (lead & (0x40 >> extra))) ++extra;
   // 10xxxxxx, 0xFE and 0xFF cannot start a sequence.
-  if (extra == 0 || extra > 5) { *c = u' '; return true; }
+  if (extra == 0 || extra > 5) { *c = U' '; return true; }
   std::uint32_t v = lead & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
     if (p_ == end_ || (*p_ & 0xC0) != 0x80) return Fail();
     v = v << 6 | (*p_++ & 0x3F);
   }
-  *c = char16_t(v);  // cut to the low 16 bits
+  *c = v;  // beyond U+10FFFF (five and six bytes) or a surrogate: no character
   return true;
 }

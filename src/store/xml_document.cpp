@@ -101,12 +101,12 @@ bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
   std::uint8_t* out = values.data;
   std::size_t n = start;
   bool plain = true;
-  for (char16_t c : value) {
-    if (IsPlain(c)) {
-      out[n++] = std::uint8_t(c);
+  for (std::size_t i = 0; i < value.size();) {
+    if (IsPlain(value[i])) {
+      out[n++] = std::uint8_t(value[i++]);
     } else {
       plain = false;
-      EscapeChar(c, false, [&](std::uint8_t b) { out[n++] = b; });
+      EscapeChar(NextCarried(value, &i), false, [&](std::uint8_t b) { out[n++] = b; });
     }
   }
   values.cursor = values.count = n;
@@ -217,7 +217,7 @@ bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_
   }
   std::size_t i = 0;
   for (; more; more = decoder.Next(&c), ++i) {
-    if (i == value.size() || FoldCase(c) != FoldCase(value[i])) return false;
+    if (i == value.size() || FoldCase(c) != FoldCase(CarriedUnit(value, i))) return false;
   }
   return !decoder.Failed() && i == value.size();
 }
@@ -283,7 +283,7 @@ _XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name) {
 
 std::uint32_t ValueKey(std::u16string_view value) {
   KeyHash h;
-  for (char16_t c : value) h.Add(c);
+  for (std::size_t i = 0; i < value.size(); ++i) h.Add(CarriedUnit(value, i));
   return h.Done();
 }
 
@@ -316,20 +316,22 @@ int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
 
 int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16string_view name,
                  char16_t* buffer, std::size_t* size) {
-  if (!doc || !size) return 1;
-  const _XML_NODE* attr = FindAttribute(element, name);
-  if (!attr) return 1;
-  std::u16string value;
-  if (!xml::DecodeValue(doc, attr, &value)) return 1;
-  if (!buffer) {
+  return xml::OrWhenOutOfMemory(1, [&] {
+    if (!doc || !size) return 1;
+    const _XML_NODE* attr = FindAttribute(element, name);
+    if (!attr) return 1;
+    std::u16string value;
+    if (!xml::DecodeValue(doc, attr, &value)) return 1;
+    if (!buffer) {
+      *size = value.size() + 1;
+      return 0;
+    }
+    if (*size < value.size() + 1) return 1;
+    std::memcpy(buffer, value.data(), value.size() * sizeof(char16_t));
+    buffer[value.size()] = 0;
     *size = value.size() + 1;
     return 0;
-  }
-  if (*size < value.size() + 1) return 1;
-  std::memcpy(buffer, value.data(), value.size() * sizeof(char16_t));
-  buffer[value.size()] = 0;
-  *size = value.size() + 1;
-  return 0;
+  });
 }
 
 void DeleteChildren(XmlDocument* doc, _XML_NODE* node) {

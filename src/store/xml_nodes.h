@@ -4,10 +4,13 @@
 #include <cstddef>
 #include <string>
 
+#include "common/out_of_memory.h"
 #include "store/xml_document.h"
 #include "store/value_codec.h"
 
 namespace xml {
+
+using parental::common::OrWhenOutOfMemory;  // the document reports failures by result
 
 // The name-table entry that a node's name points into.
 inline const XmlNameTable::Entry* EntryOf(const char16_t* name) {

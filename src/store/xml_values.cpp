@@ -88,103 +88,115 @@ _XML_NODE* FindValueNode(const XmlDocument* doc, const _XML_NODE* parent, std::u
 
 bool SetValue(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name, std::uint32_t type,
               const void* data, std::size_t size) {
-  // "SUBNODE" nodes are made through paths; "XML" is never written.
-  if (!doc || !parent || parent->kind != kXmlElement || type == kTypeSubnode || type >= kTypeXml)
-    return false;
-  std::u16string value;
-  if (type != kTypeEmpty && !EncodeValue(type, data, size, &value)) return false;
-  _XML_NODE* node = FindValueNode(doc, parent, name);
-  if (!node) {
-    node = AddElement(doc, parent, u"NODE");
-    if (!node) return false;
-    if (SetAttribute(doc, node, u"NAME", name) != 0) {
-      DeleteNode(doc, node);
+  return xml::OrWhenOutOfMemory(false, [&] {
+    // "SUBNODE" nodes are made through paths; "XML" is never written.
+    if (!doc || !parent || parent->kind != kXmlElement || type == kTypeSubnode || type >= kTypeXml)
       return false;
+    std::u16string value;
+    if (type != kTypeEmpty && !EncodeValue(type, data, size, &value)) return false;
+    _XML_NODE* node = FindValueNode(doc, parent, name);
+    if (!node) {
+      node = AddElement(doc, parent, u"NODE");
+      if (!node) return false;
+      if (SetAttribute(doc, node, u"NAME", name) != 0) {
+        DeleteNode(doc, node);
+        return false;
+      }
     }
-  }
-  if (type == kTypeEmpty) return true;
-  return SetAttribute(doc, node, u"VALUE", value) == 0 &&
-         SetAttribute(doc, node, u"TYPE", kTypeNames[type]) == 0;
+    if (type == kTypeEmpty) return true;
+    return SetAttribute(doc, node, u"VALUE", value) == 0 &&
+           SetAttribute(doc, node, u"TYPE", kTypeNames[type]) == 0;
+  });
 }
 
 bool GetDword(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
               std::uint32_t* value) {
-  std::u16string text;
-  if (!value || !ReadValue(doc, parent, name, kTypeDword, &text)) return false;
-  if (text.empty() || text.size() > kMaxDwordDigits) return false;
-  std::uint64_t v = 0;
-  for (char16_t c : text) {
-    int d = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'a' && c <= u'f' ? c - u'a' + 10
-          : c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
-    if (d < 0) return false;
-    v = v << 4 | std::uint64_t(d);
-  }
-  if (v > 0xFFFFFFFFu) return false;  // more than a DWORD holds
-  *value = std::uint32_t(v);
-  return true;
+  return xml::OrWhenOutOfMemory(false, [&] {
+    std::u16string text;
+    if (!value || !ReadValue(doc, parent, name, kTypeDword, &text)) return false;
+    if (text.empty() || text.size() > kMaxDwordDigits) return false;
+    std::uint64_t v = 0;
+    for (char16_t c : text) {
+      int d = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'a' && c <= u'f' ? c - u'a' + 10
+            : c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
+      if (d < 0) return false;
+      v = v << 4 | std::uint64_t(d);
+    }
+    if (v > 0xFFFFFFFFu) return false;  // more than a DWORD holds
+    *value = std::uint32_t(v);
+    return true;
+  });
 }
 
 bool GetString(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
                char16_t* buffer, std::size_t* size) {
-  std::u16string text;
-  if (!ReadSizedValue(doc, parent, name, kTypeString, &text, size)) return false;
-  if (!buffer) {
+  return xml::OrWhenOutOfMemory(false, [&] {
+    std::u16string text;
+    if (!ReadSizedValue(doc, parent, name, kTypeString, &text, size)) return false;
+    if (!buffer) {
+      *size = text.size() + 1;
+      return true;
+    }
+    if (*size < text.size() + 1) {
+      *size = text.size() + 1;
+      return false;
+    }
+    parental::common::CopyText(buffer, *size, text);
     *size = text.size() + 1;
     return true;
-  }
-  if (*size < text.size() + 1) {
-    *size = text.size() + 1;
-    return false;
-  }
-  parental::common::CopyText(buffer, *size, text);
-  *size = text.size() + 1;
-  return true;
+  });
 }
 
 bool GetBinary(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
                void* buffer, std::size_t* size) {
-  std::u16string text;
-  return ReadSizedValue(doc, parent, name, kTypeBinary, &text, size) && Base64Decode(text, buffer, size);
+  return xml::OrWhenOutOfMemory(false, [&] {
+    std::u16string text;
+    return ReadSizedValue(doc, parent, name, kTypeBinary, &text, size) && Base64Decode(text, buffer, size);
+  });
 }
 
 bool GetPass(const XmlDocument* doc, const _XML_NODE* parent, std::u16string_view name,
              char16_t* buffer, std::size_t* size) {
-  if (!size) return false;
-  std::u16string text;
-  if (!buffer || *size == 0 || !ReadValue(doc, parent, name, kTypePass, &text)) {
-    *size = 0;
-    return false;
-  }
-  std::size_t bytes = (*size - 1) * sizeof(char16_t);  // one unit stays for the terminator
-  if (!Base64Decode(text, buffer, &bytes) || bytes % sizeof(char16_t) != 0) {
-    *size = 0;
-    return false;
-  }
-  ScrambleBytes(buffer, bytes);
-  buffer[bytes / sizeof(char16_t)] = 0;
-  *size = bytes / sizeof(char16_t) + 1;
-  return true;
+  return xml::OrWhenOutOfMemory(false, [&] {
+    if (!size) return false;
+    std::u16string text;
+    if (!buffer || *size == 0 || !ReadValue(doc, parent, name, kTypePass, &text)) {
+      *size = 0;
+      return false;
+    }
+    std::size_t bytes = (*size - 1) * sizeof(char16_t);  // one unit stays for the terminator
+    if (!Base64Decode(text, buffer, &bytes) || bytes % sizeof(char16_t) != 0) {
+      *size = 0;
+      return false;
+    }
+    ScrambleBytes(buffer, bytes);
+    buffer[bytes / sizeof(char16_t)] = 0;
+    *size = bytes / sizeof(char16_t) + 1;
+    return true;
+  });
 }
 
 bool EnumerateNodes(const XmlDocument* doc, const _XML_NODE* parent, std::uint64_t* cursor,
                     char16_t name[kEnumNameCapacity], std::uint32_t* type, _XML_NODE** node) {
-  if (!doc || !parent || !cursor || *cursor == ~std::uint64_t(0)) return false;
-  _XML_NODE* c = *cursor ? reinterpret_cast<_XML_NODE*>(std::uintptr_t(*cursor))
-                         : FirstChildElement(parent);
-  while (c && !xml::NameIs(c, u"NODE")) c = NextSiblingElement(c);
-  if (!c) {
-    *cursor = ~std::uint64_t(0);
-    return false;
-  }
-  _XML_NODE* next = NextSiblingElement(c);
-  *cursor = next ? std::uint64_t(reinterpret_cast<std::uintptr_t>(next)) : ~std::uint64_t(0);
-  if (name) {
-    std::u16string value;
-    const _XML_NODE* attr = FindAttribute(c, u"NAME");
-    if (!attr || !xml::DecodeValue(doc, attr, &value)) value.clear();
-    parental::common::CopyText(name, kEnumNameCapacity, value);
-  }
-  if (type) *type = TypeOf(doc, c);
-  if (node) *node = c;
-  return true;
+  return xml::OrWhenOutOfMemory(false, [&] {
+    if (!doc || !parent || !cursor || *cursor == ~std::uint64_t(0)) return false;
+    _XML_NODE* c = *cursor ? reinterpret_cast<_XML_NODE*>(std::uintptr_t(*cursor))
+                           : FirstChildElement(parent);
+    while (c && !xml::NameIs(c, u"NODE")) c = NextSiblingElement(c);
+    if (!c) {
+      *cursor = ~std::uint64_t(0);
+      return false;
+    }
+    _XML_NODE* next = NextSiblingElement(c);
+    *cursor = next ? std::uint64_t(reinterpret_cast<std::uintptr_t>(next)) : ~std::uint64_t(0);
+    if (name) {
+      std::u16string value;
+      const _XML_NODE* attr = FindAttribute(c, u"NAME");
+      if (!attr || !xml::DecodeValue(doc, attr, &value)) value.clear();
+      parental::common::CopyText(name, kEnumNameCapacity, value);
+    }
+    if (type) *type = TypeOf(doc, c);
+    if (node) *node = c;
+    return true;
+  });
 }

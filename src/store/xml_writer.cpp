@@ -115,8 +115,8 @@ void WriteAttributeValue(const XmlDocument* doc, const _XML_NODE* attr, Output& 
     out.Put(run, std::size_t(p - run));
     if (p == end) return;
     ValueDecoder decoder(p, end);
-    char16_t c;
-    if (!decoder.Next(&c)) {
+    char32_t c;
+    if (!decoder.NextChar(&c)) {
       if (decoder.Failed()) out.SetError();
       return;
     }

@@ -1,3 +1,4 @@
+#include "common/format.h"
 #include "common/text.h"
 
 #include <gtest/gtest.h>
@@ -42,4 +43,13 @@ TEST(Text, NumbersFormatAsTheConfigurationWritesThem) {
   EXPECT_EQ(FormatHex(0), u"0");
   EXPECT_EQ(FormatHex(0xABCDEF12, 8, false), u"abcdef12");
   EXPECT_EQ(FormatDecimal(18446744073709551615ull), u"18446744073709551615");
+}
+
+TEST(FormatText, ResourceFormatsThatDoNotMatchTheirArguments) {
+  EXPECT_EQ(FormatText(u"%s=%d #%.6x 100%%", {u"a", -12, 0x333333}), u"a=-12 #333333 100%");
+  EXPECT_EQ(FormatText(u"%d %s", {u"text", 5}), u" ");  // kinds swapped: nothing written
+  EXPECT_EQ(FormatText(u"%s %s", {u"one"}), u"one ");    // too few arguments
+  EXPECT_EQ(FormatText(u"%q %", {}), u"%q %");
+  EXPECT_EQ(FormatText(u"%.3", {7}), u"%.3");
+  EXPECT_EQ(FormatText(u"%.999x", {1}).size(), 64u);     // precision bounded
 }

@@ -21,8 +21,8 @@ TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
     return kDone;
   };
   auto* plugin = new CParentalPlugin;
-  // The plug-in object, its page and its two configuration objects.
-  ASSERT_EQ(host.registrations.size(), 4u);
+  // The plug-in object, its page, the page's two panels and the two configuration objects.
+  ASSERT_EQ(host.registrations.size(), 6u);
   CIOCtlProcTemplate* main = plugin;
   EXPECT_EQ(+host.registrations[0].context, AddressOf(main));
   EXPECT_EQ(Process().mainTemplate, plugin);
@@ -45,7 +45,7 @@ TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
   EXPECT_EQ(Send(&plugin->Page(), 0x1234), kDone);
 
   main->Release();
-  EXPECT_EQ(host.unregistrations.size(), 4u);
+  EXPECT_EQ(host.unregistrations.size(), 6u);
   EXPECT_EQ(Process().mainTemplate, nullptr);
 }
 

@@ -27,15 +27,20 @@ using EndToEnd = MirrorTest;
 TEST_F(EndToEnd, ThePlugInLivesAndIsReleased) {
   HostRun run = RunHost(L"--trace");
   ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_EQ(run.Count(" register  id 0x1000D00 -> 0"), 4u) << run.output;
+  // The plug-in object, the status page and its two panels, the two configuration objects.
+  EXPECT_EQ(run.Count(" register  id 0x1000D00 -> 0"), 6u) << run.output;
   EXPECT_EQ(run.Count("0x00040001 name table -> 0"), 1u);
-  EXPECT_EQ(run.Count("0x000300E8 host services -> 0"), 2u);
+  EXPECT_EQ(run.Count("0x000300E8 host services -> 0"), 3u);  // twice the plug-in, once the status panel
   EXPECT_EQ(run.Count("0x00030005 publish panels"), 2u);
   EXPECT_EQ(run.Count("0x00030006 publish setup pages -> 0"), 1u);
-  EXPECT_EQ(run.Count("0x00000005 create -> 0"), 4u);
-  EXPECT_EQ(run.Count("0x00000006 destroy -> 0"), 4u);
-  EXPECT_EQ(run.Count(" unregister  released"), 4u);
-  EXPECT_NE(run.output.find("All 4 objects were released."), std::string::npos);
+  EXPECT_EQ(run.Count("0x00000005 create -> 0"), 6u);
+  EXPECT_EQ(run.Count("0x00000006 destroy -> 0"), 6u);
+  EXPECT_EQ(run.Count(" unregister  released"), 6u);
+  EXPECT_NE(run.output.find("All 6 objects were released."), std::string::npos);
+  // The host reads the status page: its records, the header and the frequent actions.
+  EXPECT_NE(run.output.find("status page \"parental\": title \"Parental control\""), std::string::npos);
+  EXPECT_NE(run.output.find("caption=\"Enabled\""), std::string::npos);
+  EXPECT_NE(run.output.find("Set exception for web page..."), std::string::npos);
   // Unloading comes after every destruction and before every release.
   EXPECT_LT(run.output.rfind("destroy -> 0"), run.output.find("unloading the plug-in"));
   EXPECT_LT(run.output.find("unloading the plug-in"), run.output.find("unregister"));
@@ -44,7 +49,7 @@ TEST_F(EndToEnd, ThePlugInLivesAndIsReleased) {
 TEST_F(EndToEnd, AStoredDocumentReachesTheMirrorAndTheChangeIsAnnounced) {
   HostRun run = RunHost(L"--trace --section 01000D01 --apply \"" EXAMPLES L"\\roles.xml\"");
   ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_EQ(run.Count("0x01030009 configuration changed"), 4u) << run.output;
+  EXPECT_EQ(run.Count("0x01030009 configuration changed"), 6u) << run.output;  // to every created object
   const wchar_t* node =
       L"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\LAB.kid\\Exceptions\\Node_00000001";
   EXPECT_EQ(ReadString(node, L"Url"), L"http://www.example.com/");

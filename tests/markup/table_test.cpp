@@ -98,4 +98,37 @@ TEST_F(Tables, HitTestsAndFocusGoThroughCellsInRowMajorOrder) {
   EXPECT_EQ(object, document.FindObject(u"c"));
 }
 
+TEST_F(Tables, FocusEntersBackwardsAtTheLastCell) {
+  Load(u"<TABLE ID=\"t\"><TR><TD><BUTTON ID=\"a\"/></TD><TD><P><A>link</A></P></TD></TR>"
+       u"<TR><TD><BUTTON ID=\"c\"/></TD><TD></TD></TR></TABLE>",
+       200);
+  std::vector<CLineObject*> order;
+  while (document.MoveFocus(true)) order.push_back(document.focus.object);
+  ASSERT_EQ(order.size(), 3u);
+  EXPECT_EQ(order[0], document.FindObject(u"c"));
+  EXPECT_EQ(order[1], Table(u"t").Rows()[0]->Cells()[1]->Content());
+  EXPECT_EQ(order[2], document.FindObject(u"a"));
+}
+
+TEST_F(Tables, RowsWithMissingCellsTakeTheColumnsTheyHave) {
+  Load(u"<TABLE ID=\"t\"><TR><TD WIDTH=\"20\"/><TD WIDTH=\"30\"/><TD/></TR><TR><TD><BUTTON ID=\"b\"/></TD></TR>"
+       u"<TR></TR></TABLE>",
+       200);
+  EXPECT_EQ(ColumnSizes(u"t"), (std::vector<int>{20, 30, 150}));
+  const auto& rows = Table(u"t").Rows();
+  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_EQ(rows[1]->Cells().size(), 1u);
+  EXPECT_EQ(rows[1]->Cells()[0]->GetRect().Width(), 20);
+  EXPECT_TRUE(rows[2]->Cells().empty());
+}
+
+TEST_F(Tables, FixedColumnsWiderThanTheTableLeavePercentColumnsEmpty) {
+  Load(u"<TABLE ID=\"t\"><TR><TD WIDTH=\"80\"/><TD WIDTH=\"60\"/><TD WIDTH=\"50%\"/><TD WIDTH=\"25%\"/></TR></TABLE>",
+       100);
+  EXPECT_EQ(ColumnSizes(u"t"), (std::vector<int>{80, 60, 0, 0}));
+  const auto& cells = Table(u"t").Rows()[0]->Cells();
+  EXPECT_EQ(cells[3]->GetRect().left, 140);
+  EXPECT_EQ(cells[3]->GetRect().Width(), 0);
+}
+
 }  // namespace

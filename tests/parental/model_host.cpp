@@ -12,17 +12,32 @@
 #ifdef _WIN32
 #include "config/xml_reader.h"
 #else
-#include <pugixml.hpp>
+#include "support/xml_readers.h"
 #endif
 
 namespace {
 
 ModelHost* g_host = nullptr;
 
+// Tells the host's listener that the host is at work for the length of one answer.
+class HostAtWork {
+ public:
+  explicit HostAtWork(const std::function<void(bool)>& listener) : listener_(listener) {
+    if (listener_) listener_(true);
+  }
+  ~HostAtWork() {
+    if (listener_) listener_(false);
+  }
+
+ private:
+  const std::function<void(bool)>& listener_;
+};
+
 // Texts by string id, as the reference host serves them: too small a buffer gets status
 // 7009 and the capacity needed.
 std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
   if (code != kRequestText || !g_host) return kFailed;
+  HostAtWork atWork(g_host->hostAtWork);
   auto* record = static_cast<TextRequestRecord*>(arg);
   g_host->textCapacities.push_back(record->capacity);
   auto found = g_host->data.texts.find(record->stringId);
@@ -38,17 +53,6 @@ std::int32_t MainRequest(std::uint32_t, std::uint32_t code, void* arg) {
   return kAnswered;
 }
 
-#ifndef _WIN32
-void Convert(const pugi::xml_node& node, host::XmlElement& element) {
-  using parental::common::FromUtf8;
-  element.name = FromUtf8(node.name());
-  for (const pugi::xml_attribute& a : node.attributes())
-    element.attributes.emplace_back(FromUtf8(a.name()), FromUtf8(a.value()));
-  for (const pugi::xml_node& child : node.children())
-    if (child.type() == pugi::node_element) Convert(child, element.children.emplace_back());
-}
-#endif
-
 }  // namespace
 
 ModelHost::ModelHost(parental::platform::IRegistryStore* mirror) : mirror_(mirror ? *mirror : registry) {
@@ -58,9 +62,11 @@ ModelHost::ModelHost(parental::platform::IRegistryStore* mirror) : mirror_(mirro
   simulator_ = new host::EngineSimulator(data);
   engine.answer = [this](std::uint32_t code, const void* input, std::uint64_t inputSize, void* output,
                          std::uint64_t outputSize, std::uint64_t* returned) {
+    HostAtWork atWork(hostAtWork);
     return simulator_->Answer(code, input, inputSize, output, outputSize, returned);
   };
   host_.answer = [this](std::uint32_t param, std::uint32_t code, void* arg) {
+    HostAtWork atWork(hostAtWork);
     switch (code) {
       case kRequestSubmit:
         return Submission(param, arg);
@@ -94,10 +100,7 @@ bool ModelHost::ParseXml(const std::string& text, host::XmlElement& root) {
   std::string error;
   return host::ParseXml(text.data(), text.size(), root, error);
 #else
-  pugi::xml_document document;
-  if (!document.load_buffer(text.data(), text.size())) return false;
-  Convert(document.document_element(), root);
-  return true;
+  return xml_readers::ReadBoth(text, root);
 #endif
 }
 

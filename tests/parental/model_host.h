@@ -1,9 +1,11 @@
 #pragma once
 // An in-process host for the configuration model: the reference host's engine simulator
 // (behind the engine plug, and behind the host link for the plug-in object's plug calls),
-// its texts for string ids, and configuration submissions read by an XML parser of their
-// own (pugixml natively, XmlLite on Windows) and applied to a registry mirror as the
-// reference host applies them, each followed by a change notice to deliver.
+// its texts for string ids, and configuration submissions read by XML parsers of their
+// own (natively libxml2, strict, and pugixml, which must agree; XmlLite on Windows) and
+// applied to a registry mirror as the reference host applies them, each followed by a
+// change notice to deliver.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,9 @@ class ModelHost {
   std::vector<std::uint32_t> submittedSections;
   std::vector<std::string> submittedTexts;
   bool refuseSubmissions = false;
+  // Told when the host begins (true) and ends (false) an answer: its own work, which
+  // allocation-failure tests leave alone.
+  std::function<void(bool)> hostAtWork;
 
  private:
   std::int32_t Submission(std::uint32_t section, void* arg);

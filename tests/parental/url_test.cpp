@@ -33,11 +33,35 @@ TEST(NormaliseUrl, KeepsHostUnusualPortAndPath) {
       {"e%2Dx.com/%00%2f", "e-x.com/%00/"},
       {"path/with://late", "path/with://late"},
       {"%", "%/"},
+      // A port beyond 32 bits cannot be read: the scheme's stays.
+      {"ftp://x.example:4294967296/p", "x.example:21/p"},
+      {"ftp://x.example:4294967295/p", "x.example/p"},
+      {"x.example:-4294967295/p", "x.example:1/p"},
+      // Bytes a document cannot carry keep their escapes; tab and line breaks do not.
+      {"a.example/%01%1f%20%09%0A%0d%7f%80", "a.example/%01%1f \t\n\r\x7F\x80"},
+      {"%01.example./", "%01.example/"},
+      // Trailing dots, the ports left out (80 and 443 for every scheme), the largest port.
+      {"x.example.:8080", "x.example:8080/"},
+      {"a.example.../", "a.example/"},
+      {"http://x.example:443/p", "x.example/p"},
+      {"https://x.example:80/p", "x.example/p"},
+      {"ftp://x.example:80/p", "x.example/p"},
+      {"x.example:65535", "x.example:65535/"},
+      {"x.example:65536", "x.example/"},
+      {"x.example:0/", "x.example:0/"},
+      // "www." goes only when a "." follows at index 5 or later.
+      {"www.a", "www.a/"},
+      {"WWW.a.b", "a.b/"},
+      {"www..b", "www..b/"},
+      {"www.ab.", "www.ab/"},
   };
   for (const auto& [url, normalised] : examples) EXPECT_EQ(NormaliseUrl(url), normalised) << url;
   EXPECT_EQ(ParseUrl("HTTPS://me:pw@Host.example:81/p?q#f").userInfo, "me:pw");
   EXPECT_EQ(ParseUrl(":///").scheme, "") << "an empty scheme is still a scheme";
   EXPECT_EQ(ParseUrl(":///").port, 0u);
+  EXPECT_EQ(ParseUrl("https://h:99999999999").port, 443u);
+  EXPECT_EQ(ParseUrl("https://h:4294967295").port, 4294967295u);
+  EXPECT_EQ(EscapeControls(std::string("a\x01\t\n\r\x1F\x7F\0b", 9)), "a%01\t\n\r%1F\x7F%00b");
 }
 
 class ExceptionsTest : public ::testing::Test {

@@ -25,9 +25,12 @@ TEST(Variables, ExpandInPlaceAndCutWhatDoesNotFit) {
   char16_t text[64] = u"A\\${PluginID}\\B\\${PluginID}";
   EXPECT_TRUE(ExpandVariables(text, 64, PluginVariables(0x01000D00)));
   EXPECT_EQ(std::u16string(text), u"A\\01000D00\\B\\01000D00");
-  char16_t small[12] = u"x${N}y";
-  EXPECT_FALSE(ExpandVariables(small, 12, u"${N}=0123456789|junk|=skip"));
-  EXPECT_EQ(std::u16string(small), u"x012345678y");
+  // "x${N}y" expands to 12 characters: a capacity of 13 holds them, 12 cuts the value.
+  for (std::size_t capacity : {14u, 13u, 12u}) {
+    char16_t small[14] = u"x${N}y";
+    EXPECT_EQ(ExpandVariables(small, capacity, u"${N}=0123456789|junk|=skip"), capacity > 12) << capacity;
+    EXPECT_EQ(std::u16string(small), capacity > 12 ? u"x0123456789y" : u"x012345678y") << capacity;
+  }
   // A value holding its own name is expanded once, not forever.
   std::u16string self = u"${P}/${P}";
   EXPECT_TRUE(ExpandVariables(&self, 256, u"${P}=<${P}>"));
@@ -64,7 +67,7 @@ TEST_P(ProfilesTest, EnabledProfilesResolveRequestedActiveOrFirstName) {
   EXPECT_TRUE(IsProfilesEnabled(h.get()));
   EXPECT_EQ(Resolve(h.get(), nullptr), u"A");  // "Active" missing: the first one enumerated
   EXPECT_EQ(Resolve(h.get(), u""), u"A");
-  EXPECT_EQ(Resolve(h.get(), u"a;b\"c#d'e\\f"), u"a b c d e f");
+  EXPECT_EQ(Resolve(h.get(), u"a;b\"c#d'e\\f|g"), u"a b c d e f g");
   EXPECT_EQ(Resolve(h.get(), std::u16string(100, u'n').c_str()), std::u16string(80, u'n'));
   SetText(u"Profiles", u"Active", u"B");
   EXPECT_EQ(Resolve(h.get(), nullptr), u"B");

@@ -2,7 +2,9 @@
 #include <string>
 
 #include "profiles/settings_table.h"
+#include "common/text.h"
 #include "platform/registry_values.h"
+#include "store/scramble.h"
 #include "support/registry_fixture.h"
 
 using namespace parental::profiles;
@@ -150,5 +152,63 @@ TEST(XmlSettings, WriteThenReadBackAndRefuseProfilesMarkedForDeletion) {
 }
 
 INSTANTIATE_PROFILE_TESTS(ProfilesTest);
+
+}  // namespace
+
+namespace {
+
+// Texts at their fields' capacity: "Name" holds 8 characters, "Secret" 16; nothing read
+// ever reaches the field behind (secret behind name, blob behind secret).
+void StorePass(parental::platform::IRegistryStore& registry, parental::platform::RegKey key, std::u16string text) {
+  ScrambleBytes(text.data(), text.size() * 2);
+  registry.SetValue(key, u"Secret", parental::platform::kRegBinary, text.data(), std::uint32_t(text.size() * 2));
+}
+
+TEST_P(ProfilesTest, RegistryTextsFillTheirFieldsAndNeverPassThem) {
+  SetDword(u"Profiles", u"Enable", 1);
+  auto h = OpenRegistry();
+  auto key = Key(u"Profiles\\Kid");
+  const std::pair<std::u16string, std::u16string> names[] = {
+      {u"Abcdefg", u"Abcdefg"}, {u"Abcdefgh", u"Abcdefgh"}, {u"Abcdefghi", u"none"}};  // 9: too long, missing
+  const std::pair<std::u16string, std::u16string> secrets[] = {
+      {std::u16string(15, u's'), std::u16string(15, u's')},
+      {std::u16string(16, u's'), std::u16string(16, u's')},
+      {std::u16string(17, u's'), std::u16string(16, u's')}};  // cut to the field
+  for (int i = 0; i < 3; ++i) {
+    SetText(u"Profiles\\Kid", u"Kid.Name", names[i].first);
+    StorePass(*registry_, key, secrets[i].first);
+    Record r = Defaults();
+    std::memset(r.blob, 0x5A, sizeof r.blob);
+    r.secret[0] = u'!';
+    ASSERT_TRUE(ReadSettings(h.get(), u"Kid", kTable, &r)) << i;
+    EXPECT_EQ(std::u16string(r.name, parental::common::BoundedLength(r.name, 9)), names[i].second) << i;
+    EXPECT_EQ(std::u16string(r.secret, parental::common::BoundedLength(r.secret, 17)), secrets[i].second) << i;
+    EXPECT_EQ(r.blob[0], 0x5A) << i;
+  }
+  registry_->Close(key);
+}
+
+TEST(XmlSettings, TextsFillTheirFieldsAndNeverPassThem) {
+  ConfigHandle* h = CreateXmlProfiles(0x01000D01);
+  h->flags |= kProfilesAlwaysOn;
+  _XML_NODE* profile = GetProfileNode(h, u"Kid");
+  const std::pair<std::u16string, bool> names[] = {{u"Abcdefgh", true}, {u"Abcdefghi", false}};
+  const std::pair<std::u16string, bool> secrets[] = {{std::u16string(16, u's'), true},
+                                                     {std::u16string(17, u's'), false}};
+  for (int i = 0; i < 2; ++i) {
+    const std::u16string& name = names[i].first;
+    const std::u16string& secret = secrets[i].first;
+    ASSERT_TRUE(SetValue(h->document, profile, u"Kid.Name", kTypeString, name.c_str(), (name.size() + 1) * 2));
+    ASSERT_TRUE(SetValue(h->document, profile, u"Secret", kTypePass, secret.c_str(), (secret.size() + 1) * 2));
+    Record r = Defaults();
+    std::memset(r.blob, 0x5A, sizeof r.blob);
+    ASSERT_TRUE(ReadSettings(h, u"Kid", kTable, &r)) << i;
+    // A text that does not fit is not read: the field keeps what it held.
+    EXPECT_EQ(std::u16string(r.name), names[i].second ? name : u"none") << i;
+    EXPECT_EQ(std::u16string(r.secret), secrets[i].second ? secret : u"") << i;
+    EXPECT_EQ(r.blob[0], 0x5A) << i;
+  }
+  ReleaseHandle(h);
+}
 
 }  // namespace

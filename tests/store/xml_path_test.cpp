@@ -78,6 +78,35 @@ TEST(XmlPath, MalformedPathsResolveToNothingAndCreateNothing) {
   EXPECT_EQ(CreateRoot(empty.get()), nullptr);
 }
 
+TEST(XmlPath, ARepeatedFilterKeyKeepsItsLastValueAndMatchesNothing) {
+  DocumentPtr doc = NewDocument();
+  _XML_NODE* e = ResolvePath(doc.get(), nullptr, u"NODE;NAME=a;TYPE=t;NAME=b", kPathFindOrCreate);
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->attributeCount, 2u);
+  EXPECT_EQ(Attr(doc.get(), e, u"NAME"), u"b");
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=b;TYPE=t", kPathFind), e);
+  // No element has both values: finding fails, and find-or-create makes another.
+  EXPECT_EQ(ResolvePath(doc.get(), nullptr, u"NODE;NAME=a;TYPE=t;NAME=b", kPathFind), nullptr);
+  _XML_NODE* again = ResolvePath(doc.get(), nullptr, u"NODE;NAME=a;TYPE=t;NAME=b", kPathFindOrCreate);
+  EXPECT_NE(again, e);
+  EXPECT_NE(again, nullptr);
+}
+
+TEST(XmlPath, ValueNamesOf63CharactersAreFoundAnd64AreNot) {
+  DocumentPtr doc = NewDocument();
+  _XML_NODE* root = GetRoot(doc.get());
+  std::uint32_t v = 1;
+  for (std::size_t length : {63u, 64u}) {
+    const std::u16string name(length, u'n');
+    ASSERT_TRUE(SetValue(doc.get(), root, name, kTypeDword, &v, 4));
+    ASSERT_TRUE(SetValue(doc.get(), root, name, kTypeDword, &v, 4));
+    EXPECT_EQ(FindValueNode(doc.get(), root, name) != nullptr, length == 63) << length;
+  }
+  std::size_t nodes = 0;
+  for (_XML_NODE* c = FirstChildElement(root); c; c = NextSiblingElement(c)) ++nodes;
+  EXPECT_EQ(nodes, 3u) << "one node of 63, two of 64";
+}
+
 TEST(XmlPath, LongNamesAreCutAndLookupsUseTheCutName) {
   DocumentPtr doc = NewDocument();
   const std::u16string name60(60, u'e');

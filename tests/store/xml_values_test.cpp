@@ -152,7 +152,15 @@ TEST(XmlValues, DecoderReadsReferencesAndRejectsMalformedRanges) {
   EXPECT_EQ(decode("&#65;&#x42;&#X43;&LT;&Gt;&amp;&apos;&quot;&nbsp;&copy;&reg;"),
             u"ABC<>&'\" \u00a9\u00ae");
   EXPECT_EQ(decode("\xC3\xA9\xE2\x82\xAC"), u"\u00e9\u20ac");
-  EXPECT_EQ(decode("\xF0\x9F\x98\x80"), std::u16string(1, char16_t(0xF600)));  // cut to 16 bits
+  // Beyond U+FFFF: a surrogate pair. No character, or one XML cannot carry: U+FFFD.
+  const std::u16string pair{0xD83D, 0xDE00}, replacement(1, u'\uFFFD');
+  EXPECT_EQ(decode("\xF0\x9F\x98\x80"), pair);
+  EXPECT_EQ(decode("&#x1F600;&#128512;"), pair + pair);
+  for (const char* none : {"&#1;", "&#0;", "&#xD800;", "&#xFFFE;", "&#x110000;", "&#x99999999999;", "\xED\xA0\x80",
+                           "\xEF\xBF\xBF", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC0\x81"}) {
+    EXPECT_EQ(decode(none), replacement) << none;
+  }
+  EXPECT_EQ(decode("&#9;"), u"\t") << "a tab only reads as a space when raw";
   EXPECT_EQ(decode("\x80x\xFEy\xFF"), u" x y ");
   for (const char* bad : {"&unknown;", "&lt", "&#;", "&#x;", "&#12a;", "&#xG1;", "&", "&verylongname;",
                           "\xC3", "\xC3(", "\xE2\x82", "\xF8\x88\x80\x80"}) {

@@ -108,3 +108,8 @@ HMODULE CPluginAppTemplate::FindResourceModule(LPCWSTR type, LPCWSTR name) const
   }
   return nullptr;
 }
+
+std::u16string ResourceText(UINT id) {
+  CPluginAppTemplate* app = CPluginAppTemplate::Current();
+  return app ? app->LoadText(id) : std::u16string();
+}

@@ -50,3 +50,6 @@ class CPluginAppTemplate {
   bool initialized_ = false;
   bool processEnding_ = false;
 };
+
+// A string of the running application (language library first); empty without one.
+std::u16string ResourceText(UINT id);

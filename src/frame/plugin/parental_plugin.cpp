@@ -10,6 +10,7 @@ CParentalPlugin::CParentalPlugin() {
   SetSetupViewsFactory(&MakeSetupViews);
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
+  page_.SetConfig(private_);
 }
 
 CParentalPlugin::~CParentalPlugin() {

@@ -10,7 +10,7 @@ class CPageTemplate;
 
 class CPanelTemplate : public CIOCtlProcTemplate {
  public:
-  enum : std::uint32_t { kFlagDirty = 32, kFlagChanged = 128 };
+  enum : std::uint32_t { kFlagDirty = 32, kFlagLayout = 64, kFlagChanged = 128 };
   static constexpr UINT kRefreshMessage = WM_USER + 0x45;
 
   using CIOCtlProcTemplate::CIOCtlProcTemplate;
@@ -68,4 +68,10 @@ class CPanelTemplate : public CIOCtlProcTemplate {
   std::uint64_t data_ = 0;
   HANDLE event_ = nullptr;
   std::uint64_t result_ = 0;
+};
+
+// Base of panels that show settings; it adds nothing to the panel template.
+class CPanelSettingsTemplate : public CPanelTemplate {
+ public:
+  using CPanelTemplate::CPanelTemplate;
 };
