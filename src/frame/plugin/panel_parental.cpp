@@ -51,19 +51,15 @@ void CPanelParental::OnCreate() {
 }
 
 std::int32_t CPanelParental::OnIOCtl(std::uint32_t code, void* arg) {
-  switch (code) {
-    case kNoticePanelState:
-      if (!arg) return kFailed;
-      TakeStateCodes(*static_cast<const PanelStateRecord*>(arg));
-      [[fallthrough]];
-    case kNoticeConfigChanged:
-    case kNoticeConfigChangedToo:
-      MarkChanged(kFlagDirty);
-      RequestRefresh();
-      return kDone;
-    default:
-      return kFailed;
+  if (code == kNoticePanelState) {
+    if (!arg) return kFailed;
+    TakeStateCodes(*static_cast<const PanelStateRecord*>(arg));
+  } else if (!IsConfigChangeNotice(code)) {
+    return kFailed;
   }
+  MarkChanged(kFlagDirty);
+  RequestRefresh();
+  return kDone;
 }
 
 void CPanelParental::TakeStateCodes(const PanelStateRecord& record) {
