@@ -1,6 +1,5 @@
 #include "ui/views/view_support.h"
 
-#include "frame/app/plugin_app.h"
 
 namespace {
 
@@ -35,11 +34,6 @@ void CViewTooltips::Create(HWND dialog, bool show) {
 
 void CViewTooltips::Relay(MSG* message) {
   if (control_.GetSafeHwnd()) control_.RelayEvent(message);
-}
-
-std::u16string ResourceText(UINT id) {
-  CPluginAppTemplate* app = CPluginAppTemplate::Current();
-  return app ? app->LoadText(id) : std::u16string();
 }
 
 bool CreateFromTemplate(CDialog& dialog, HWND parent, ViewTemplateCallback callback) {

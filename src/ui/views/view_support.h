@@ -1,9 +1,10 @@
 #pragma once
 // What the setup pages and dialog forms share besides their bases: the tool tips over
-// their tab order, the template callback's view of a dialog template, strings of the
-// plug-in's resources, and the guard that keeps exceptions from reaching the host.
+// their tab order, the template callback's view of a dialog template, and the guard that
+// keeps exceptions from reaching the host.
 #include <string>
 
+#include "frame/app/plugin_app.h"  // ResourceText
 #include "frame/templates/config_view.h"
 #include "win/controls/tool_tip_ctrl.h"
 #include "win/dialog.h"
@@ -19,9 +20,6 @@ class CViewTooltips {
  private:
   CToolTipCtrl control_;
 };
-
-// A string of the language library, else of the plug-in; empty when neither has it.
-std::u16string ResourceText(UINT id);
 
 // Creates the modeless dialog inside parent: from its template as the host's callback
 // adjusted it, or, without a callback or a template to adjust, from the resource directly.
