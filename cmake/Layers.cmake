@@ -3,6 +3,7 @@
 # folder listed that holds it; an include of a file in a layer that its layer does not
 # reach fails the build (cmake/CheckLayers.cmake). Folders that do not exist yet keep
 # their place, so the user-interface layers are checked from their first file.
+parental_layer(res)                                 # dialog templates' control ids
 parental_layer(common)
 parental_layer(res)                                 # resource ids, shared with the resource scripts
 parental_layer(platform       USES common)

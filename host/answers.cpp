@@ -1,6 +1,7 @@
 // The reference host's answers to the requests of the plug-in's objects.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 #include "common/text.h"
 #include "config/config_apply.h"
@@ -8,6 +9,7 @@
 #include "config/xml_reader.h"
 #include "platform/registry_store.h"
 #include "reference_host.h"
+#include "ui/form_frame.h"
 
 namespace host {
 
@@ -33,6 +35,14 @@ std::string Number(const char* name, std::uint64_t value) {
   char text[64];
   std::snprintf(text, sizeof(text), "%s=%llu", name, static_cast<unsigned long long>(value));
   return text;
+}
+
+// A real message box with the record's texts, buttons, icon and default button.
+std::int64_t ShowMessageBox(const MessageBoxRecord& record) {
+  const auto* caption = FromAddress<const wchar_t>(record.caption);
+  const auto* text = FromAddress<const wchar_t>(record.text);
+  const UINT style = UINT(record.style) | record.icon | record.defaultButton;
+  return MessageBoxW(FromAddress<HWND__>(record.owner), text, caption, style);
 }
 
 }  // namespace
@@ -66,6 +76,7 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
     }
     case kRequestPublishViews:
       from.role = "configuration object with setup pages";
+      pagesConfig_ = FromAddress<CConfigTemplate>(static_cast<ObjectRecord*>(arg)->object);
       return kDone;
     case kRequestConfirmAccess: {
       static_cast<ConfirmAccessRecord*>(arg)->result = options_.refuseAccess ? 0 : 1;
@@ -171,10 +182,12 @@ std::int32_t ReferenceHost::AnswerSubmission(std::uint32_t param, void* arg, std
   record->innerResult = kRejected;
   const char* text = nullptr;
   std::size_t length = 0;
-  if (!ReadSubmission(*record, &text, &length, detail) ||
-      !StoreConfiguration(param, text, length, detail)) {
-    return kFailed;
+  if (!ReadSubmission(*record, &text, &length, detail)) return kFailed;
+  if (!options_.submissions.empty()) {
+    const std::wstring path = options_.submissions + L"\\submission-" + std::to_wstring(++submitted_) + L".xml";
+    std::ofstream(path.c_str(), std::ios::binary).write(text, std::streamsize(length));
   }
+  if (!StoreConfiguration(param, text, length, detail)) return kFailed;
   record->innerResult = 0;
   return kDone;
 }
@@ -224,7 +237,8 @@ std::int32_t ReferenceHost::AnswerBitmap(std::uint32_t code, void* arg, std::str
 std::int32_t ReferenceHost::AnswerDialog(std::uint32_t code, void* arg, std::string& detail) {
   bool message = code == kRequestMessageBox;
   std::deque<std::int64_t>& script = message ? options_.messageAnswers : options_.dialogAnswers;
-  std::int64_t answer = 2;  // Cancel unless scripted
+  std::int64_t answer = 2;  // Cancel unless scripted or shown
+  const bool show = windowsShown_ && script.empty();
   if (!script.empty()) {
     answer = script.front();
     script.pop_front();
@@ -232,9 +246,12 @@ std::int32_t ReferenceHost::AnswerDialog(std::uint32_t code, void* arg, std::str
   if (message) {
     auto* record = static_cast<MessageBoxRecord*>(arg);
     detail = Text(record->caption) + " " + Text(record->text);
+    if (show) answer = ShowMessageBox(*record);
     record->result = std::uint64_t(answer);
   } else {
-    static_cast<DialogViewRecord*>(arg)->result = std::uint64_t(answer);
+    auto* record = static_cast<DialogViewRecord*>(arg);
+    if (show) answer = RunFormFrame(FromAddress<IDialogView>(record->view), FromAddress<HWND__>(record->owner));
+    record->result = std::uint64_t(answer);
   }
   detail += " answered " + std::to_string(answer);
   events_.push_back(std::string(message ? "message box " : "dialog form ") + detail);

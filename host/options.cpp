@@ -31,12 +31,22 @@ const char kUsage[] =
     "  --answer account=A   choose account A (a name or relative identifier of\n"
     "                       computer-data.txt; several joined by \",\"; or \"cancel\") in the\n"
     "                       next account picker; repeatable. Unscripted ones are cancelled\n"
+    "  --setup              open the advanced setup with the plug-in's pages and run until\n"
+    "                       it is closed\n"
+    "  --script FILE        drive the host's windows with the commands of FILE (see\n"
+    "                       host/ui/script.h); dialog forms and message boxes then show\n"
+    "  --settings-password TEXT\n"
+    "                       protect the settings: the advanced setup asks for TEXT first\n"
+    "  --keep-submissions DIR\n"
+    "                       write every document the plug-in submits to DIR as\n"
+    "                       submission-1.xml, submission-2.xml, ...\n"
     "  --trace              print every request between host and plug-in with its result\n"
     "  --no-report          do not print the report at the end\n"
     "  --help               show this help\n"
     "\n"
     "Exit status: 0 when the plug-in ran and released every object it registered,\n"
-    "1 when it could not be run or left objects behind, 2 for a bad command line.\n";
+    "1 when it could not be run, left objects behind or its script failed, 2 for a bad\n"
+    "command line.\n";
 
 namespace {
 
@@ -85,6 +95,10 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
     else if (arg == L"--plugin") ok = value(options.plugin);
     else if (arg == L"--engine-data") ok = value(options.engineData);
     else if (arg == L"--apply") ok = value(options.apply);
+    else if (arg == L"--setup") options.setup = true;
+    else if (arg == L"--script") ok = value(options.script);
+    else if (arg == L"--settings-password") ok = value(options.settingsPassword);
+    else if (arg == L"--keep-submissions") ok = value(options.submissions);
     else if (arg == L"--answer") ok = value(text) && ParseAnswer(text, options);
     else if (arg == L"--section") {
       wchar_t* end = nullptr;

@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "frame/templates/page_template.h"
 #include "status_walk.h"
+#include "ui/host_ui.h"
 
 namespace host {
 
@@ -151,6 +152,7 @@ int ReferenceHost::Run() {
   bool applied = options_.apply.empty() || ApplyFile();
   DeliverNotices();
   WalkStatusPages();
+  const bool scripted = RunUserInterface();
 
   for (auto it = created.rbegin(); it != created.rend(); ++it) {
     if (!(*it)->unregistered && Send(**it, kCodeDestroy, nullptr) == kDone) (*it)->created = false;
@@ -160,7 +162,21 @@ int ReferenceHost::Run() {
 
   bool released = bitmaps_.Outstanding() == 0;
   for (const HostObject& object : objects_) released = released && object.unregistered;
-  return released && applied ? 0 : 1;
+  return released && applied && scripted ? 0 : 1;
+}
+
+bool ReferenceHost::RunUserInterface() {
+  if (!options_.setup && options_.script.empty()) return true;
+  if (!pagesConfig_) {
+    events_.push_back("no configuration object offered setup pages");
+    return false;
+  }
+  windowsShown_ = true;
+  HostUi ui({pagesConfig_, options_.settingsPassword, options_.script,
+             [this](const std::string& event) { events_.push_back(event); }, [this] { DeliverNotices(); }});
+  const bool ok = ui.Run();
+  windowsShown_ = false;
+  return ok;
 }
 
 }  // namespace host

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bitmaps.h"
+#include "frame/templates/config_template.h"
 #include "engine/engine.h"
 #include "frame/protocol/records.h"
 #include "options.h"
@@ -68,6 +69,8 @@ class ReferenceHost {
   // Reads every created status page as the main window would, into the report's events.
   void WalkStatusPages();
   bool ApplyFile();
+  // The advanced setup and the script, when asked for; false when the script failed.
+  bool RunUserInterface();
 
   Options options_;
   EngineSimulator engine_;
@@ -79,8 +82,11 @@ class ReferenceHost {
   NameTableHeader namesHeader_{};
   std::deque<HostObject> objects_;
   std::size_t pendingNotices_ = 0;
+  std::size_t submitted_ = 0;  // documents kept with --keep-submissions
   std::size_t answered_ = 0, refused_ = 0;
   std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices
+  CConfigTemplate* pagesConfig_ = nullptr;  // the configuration object that published its pages
+  bool windowsShown_ = false;  // forms and message boxes show (unless an answer is scripted)
 };
 
 }  // namespace host

@@ -33,7 +33,11 @@ _XML_NODE* FindProfile(ConfigHandle* h, const std::u16string& key) {
   return node;
 }
 
+SetupViewsFactory g_setupViews = nullptr;
+
 }  // namespace
+
+void SetSetupViewsFactory(SetupViewsFactory factory) { g_setupViews = factory; }
 
 CParentalConfig::CParentalConfig(CPlug* engine, bool headless, platform::IRegistryStore& registry,
                                  IAccountsService& accounts)
@@ -41,10 +45,12 @@ CParentalConfig::CParentalConfig(CPlug* engine, bool headless, platform::IRegist
       headless_(headless),
       engine_(engine),
       registry_(registry),
+      accountsService_(accounts),
       roles_(engine),
       accounts_(accounts),
       categories_(engine) {
   generalFingerprint_ = Fingerprint(general_);
+  if (!headless_ && g_setupViews) views_ = g_setupViews(*this);
   RunCreateIfHostCreated();
 }
 

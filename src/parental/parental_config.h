@@ -5,6 +5,7 @@
 // the registry mirror; Save writes what changed into a document and submits it.
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,19 @@
 #include "platform/registry_store.h"
 
 namespace parental::corvui {
+
+class CParentalConfig;
+
+// The setup pages of the configuration object that offers them, made by the user
+// interface, which the model does not know.
+class ISetupViews {
+ public:
+  virtual ~ISetupViews() = default;
+  virtual IConfigView* View(std::uint32_t index) = 0;  // null past the last page
+};
+using SetupViewsFactory = std::unique_ptr<ISetupViews> (*)(CParentalConfig& config);
+// Set by the plug-in before it makes its configuration objects; null: no pages.
+void SetSetupViewsFactory(SetupViewsFactory factory);
 
 class CParentalConfig : public CConfigTemplate {
  public:
@@ -36,7 +50,7 @@ class CParentalConfig : public CConfigTemplate {
   // False when a submission failed or a role could not be written; what was not saved
   // stays changed.
   bool Save() override;
-  IConfigView* GetView(std::uint32_t index) override { return nullptr; }  // the pages come later
+  IConfigView* GetView(std::uint32_t index) override { return views_ ? views_->View(index) : nullptr; }
 
   CConfigManagerRole& Roles() { return roles_; }
   CConfigManagerAccount& Accounts() { return accounts_; }
@@ -45,6 +59,7 @@ class CParentalConfig : public CConfigTemplate {
   std::u16string& RememberedRoleKey() { return rememberedRole_; }
   const std::map<std::u16string, ExceptionListPtr>& ExceptionLists() const { return exceptionLists_; }
   CPlug* Engine() const { return engine_; }
+  IAccountsService& AccountsService() const { return accountsService_; }
   const std::u16string& Variables() const { return variables_; }
 
  private:
@@ -64,11 +79,13 @@ class CParentalConfig : public CConfigTemplate {
   std::u16string rememberedRole_;
   CPlug* engine_;
   platform::IRegistryStore& registry_;
+  IAccountsService& accountsService_;
   CConfigManagerRole roles_;
   CConfigManagerAccount accounts_;
   CConfigManagerCategory categories_;
   std::map<std::u16string, ExceptionListPtr> exceptionLists_;
   RoleProfileRecord defaultRecord_{};
+  std::unique_ptr<ISetupViews> views_;  // last: the pages go before the model they edit
 };
 
 }  // namespace parental::corvui

@@ -1,10 +1,12 @@
 #include "frame/plugin/parental_plugin.h"
 
 #include "frame/protocol/process.h"
+#include "ui/setup/setup_views.h"
 
 namespace parental::corvui {
 
 CParentalPlugin::CParentalPlugin() {
+  SetSetupViewsFactory(&MakeSetupViews);  // before the shared configuration, which offers them
   private_ = new CParentalConfig(this, true);
   shared_ = new CParentalConfig(this, false);
   page_.SetConfig(private_);

@@ -148,8 +148,8 @@ struct MessageBoxRecord {
 };
 
 struct DialogViewRecord {
-  std::uint64_t first;
-  std::uint64_t second;
+  std::uint64_t view;   // the form's IDialogView
+  std::uint64_t owner;  // the window the form is shown for
   std::uint8_t reserved;
   std::uint64_t result;  // -1 until the host answers; 1 confirms
 };

@@ -26,8 +26,8 @@ std::int64_t HostMessageBox(std::uint64_t owner, const char16_t* caption, const 
   return static_cast<std::int64_t>(record.result);
 }
 
-std::int64_t ShowDialogView(std::uint64_t first, std::uint64_t second) {
-  DialogViewRecord record{first, second, 0, ~std::uint64_t{0}};
+std::int64_t ShowDialogView(std::uint64_t view, std::uint64_t owner) {
+  DialogViewRecord record{view, owner, 0, ~std::uint64_t{0}};
   MainRequest(kRequestShowDialog, &record);
   return static_cast<std::int64_t>(record.result);
 }

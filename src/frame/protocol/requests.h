@@ -9,8 +9,9 @@ std::int64_t HostMessageBox(std::uint64_t owner, const char16_t* caption, const 
                             std::uint32_t style, std::uint32_t icon, std::uint32_t defaultButton,
                             bool flag);
 
-// Shows a dialog form through the host; its result field (1 confirms), -1 on failure.
-std::int64_t ShowDialogView(std::uint64_t first, std::uint64_t second);
+// Shows a dialog form (an IDialogView) modally through the host, for the owner window; the
+// host's result field (1 confirms), -1 on failure.
+std::int64_t ShowDialogView(std::uint64_t view, std::uint64_t owner);
 
 // Asks whether the user may change the settings now (as when the settings password is
 // given); failure counts as a refusal.

@@ -1,8 +1,23 @@
 #pragma once
-// The interface through which the host drives a setup page, in the host's slot order.
+// The interface through which the host drives a setup page, in the host's slot order, and
+// the template callback through which the host adjusts a view's dialog template.
 #include <cstdint>
 
 class CConfigTemplate;
+
+// What a template callback may change in a view's dialog template before the view is made
+// from it (the host gives pages and forms its own dialog font).
+class IViewTemplate {
+ public:
+  virtual std::uint32_t GetStyle() = 0;
+  virtual void SetStyle(std::uint32_t style) = 0;
+  // False when the template could not take the font.
+  virtual bool SetFont(const char16_t* face, std::uint16_t pointSize) = 0;
+
+ protected:
+  ~IViewTemplate() = default;
+};
+using ViewTemplateCallback = void (*)(IViewTemplate* view);
 
 #pragma pack(push, 1)
 // The host's page descriptor, filled by GetPageInfo.
@@ -25,8 +40,9 @@ class IConfigView {
   virtual void SetConfig(CConfigTemplate* config) = 0;
   virtual CConfigTemplate* GetConfig() = 0;
   virtual void* GetWindow() = 0;
+  // parent: the host window the page lives in. Non-zero on success.
   virtual std::int32_t CreateView(void* parent, const char16_t* name, bool showTooltips,
-                                  void* templateCallback) = 0;
+                                  ViewTemplateCallback templateCallback) = 0;
   virtual void LoadData() = 0;
   virtual bool Slot6() = 0;  // every page answers true
   virtual void SaveData() = 0;

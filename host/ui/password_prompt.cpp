@@ -1,0 +1,40 @@
+#include "ui/password_prompt.h"
+
+#include "ui/host_dialogs.h"
+
+namespace host {
+namespace {
+
+INT_PTR CALLBACK PromptProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrW(window, DWLP_USER, lParam);
+      SetForegroundWindow(window);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        auto* typed = reinterpret_cast<std::wstring*>(GetWindowLongPtrW(window, DWLP_USER));
+        wchar_t text[256] = {};
+        GetDlgItemTextW(window, IDC_PASSWORD_TEXT, text, 256);
+        *typed = text;
+      }
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        EndDialog(window, LOWORD(wParam));
+        return TRUE;
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+bool AskSettingsPassword(HWND owner, const std::wstring& password) {
+  if (password.empty()) return true;
+  std::wstring typed;
+  const INT_PTR answer = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_PROMPT), owner,
+                                         &PromptProcedure, LPARAM(&typed));
+  return answer == IDOK && typed == password;
+}
+
+}  // namespace host

@@ -1,0 +1,50 @@
+#pragma once
+// The host's scripted mode: a script file drives the real windows of the host and the
+// plug-in, one command per line, as a user would:
+//
+//   open-setup                 open the advanced setup (the password prompt first, if any)
+//   page TITLE                 select a page in the setup's tree
+//   click ID                   click the button ID of the window in front
+//   click-and-wait ID          the same, but the script waits until the click returns (for
+//                              a window that answers itself, such as the account picker
+//                              answered by --answer account=...)
+//   type ID TEXT               replace the text of edit ID by typing TEXT
+//   choose ID TEXT             choose the entry TEXT of combo box ID
+//   select ID TEXT             select the row (list view) or item (tree) showing TEXT
+//   check ID TEXT on|off       set the check box of that row or item as a user does
+//   ok, cancel                 press OK or Cancel of the window in front (a message box,
+//                              a form, the password prompt or the setup window)
+//   print ID                   log the state of control ID (enabled, text, rows, checks)
+//   screenshot FILE            save the window in front as a PNG
+//
+// Words with spaces go in double quotes; "#" starts a comment line. Each command runs on a
+// timer tick of the host's thread, so commands after one that opens a form, a message box
+// or the password prompt act on that window while it runs. A command that cannot be done is
+// tried again for two seconds (a window may still be opening), then ends the script with
+// an error.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct ScriptCommand {
+  int line;
+  std::vector<std::u16string> words;  // the command and its arguments
+};
+
+// False with the reason when a line cannot be read (an unterminated quote).
+bool ParseScript(const std::string& utf8, std::vector<ScriptCommand>& commands, std::string& error);
+
+// What the script needs from the host besides the windows themselves.
+struct ScriptHost {
+  std::function<bool()> openSetup;                      // false when the setup did not open
+  std::function<bool(const std::u16string&)> selectPage;
+  std::function<void(const std::string&)> log;
+};
+
+// Runs the commands on the thread's message loops; calls done(ok) after the last one or
+// the first failure.
+void StartScript(std::vector<ScriptCommand> commands, ScriptHost host, std::function<void(bool)> done);
+
+}  // namespace host

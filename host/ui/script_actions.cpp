@@ -1,0 +1,126 @@
+#include "ui/script_actions.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "common/text.h"
+#include "ui/window_finder.h"
+#include "win/screenshot.h"
+
+namespace host {
+namespace {
+
+using Words = std::vector<std::u16string>;
+
+bool Fail(std::string& error, std::string reason) {
+  error = std::move(reason);
+  return false;
+}
+
+// The control of the window in front; only an enabled one can be acted on.
+HWND Control(const std::u16string& id, bool mustBeEnabled, std::string& error) {
+  HWND front = FrontWindow();
+  const int number = int(std::wcstol(parental::common::AsWide(id.c_str()), nullptr, 10));
+  HWND control = FindControl(front, number);
+  if (!control) error = "no control " + parental::common::ToUtf8(id) + " in the window in front";
+  else if (mustBeEnabled && !IsWindowEnabled(control)) error = "control " + parental::common::ToUtf8(id) + " is disabled";
+  else return control;
+  return nullptr;
+}
+
+bool Click(HWND button) {
+  SendMessageW(button, BM_CLICK, 0, 0);  // returns when a form or message box it opened has closed
+  return true;
+}
+
+bool Type(HWND edit, const std::u16string& text) {
+  SetFocus(edit);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+  for (char16_t c : text) SendMessageW(edit, WM_CHAR, WPARAM(c), 1);
+  return true;
+}
+
+bool Choose(HWND combo, const std::u16string& text, std::string& error) {
+  const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str()));
+  if (index == CB_ERR) return Fail(error, "no entry \"" + parental::common::ToUtf8(text) + "\"");
+  SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);  // sends no notification: the user's choice does
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
+  return true;
+}
+
+// A list row or tree item; check: its check box to on (true) or off as a user sets it.
+bool Pick(HWND control, const std::u16string& text, const std::u16string* check, std::string& error) {
+  const std::u16string kind = ClassOf(control);
+  if (kind == u"SysListView32") {
+    const int row = FindListRow(control, text);
+    if (row < 0) return Fail(error, "no row \"" + parental::common::ToUtf8(text) + "\"");
+    ListView_SetItemState(control, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (check && (ListView_GetCheckState(control, row) != 0) != (*check == u"on"))
+      ListView_SetCheckState(control, row, *check == u"on");
+    return true;
+  }
+  if (kind == u"SysTreeView32") {
+    HTREEITEM item = FindTreeItem(control, text);
+    if (!item) return Fail(error, "no item \"" + parental::common::ToUtf8(text) + "\"");
+    TreeView_SelectItem(control, item);
+    if (check && (TreeView_GetCheckState(control, item) == 1) != (*check == u"on")) {
+      SetFocus(control);  // Space on the selected item, as the keyboard toggles it
+      SendMessageW(control, WM_KEYDOWN, VK_SPACE, 0x00390001);
+      SendMessageW(control, WM_CHAR, L' ', 0x00390001);
+      SendMessageW(control, WM_KEYUP, VK_SPACE, 0xC0390001);
+    }
+    return true;
+  }
+  return Fail(error, "not a list or tree");
+}
+
+bool Arguments(const Words& words, std::size_t count, std::string& error) {
+  if (words.size() == count + 1) return true;
+  return Fail(error, parental::common::ToUtf8(words[0]) + " takes " + std::to_string(count) + " argument(s)");
+}
+
+}  // namespace
+
+bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) {
+  const std::u16string& name = words[0];
+  if (name == u"open-setup") {
+    if (!Arguments(words, 0, error)) return false;
+    host.log(host.openSetup() ? "advanced setup opened" : "advanced setup refused");
+    return true;
+  }
+  if (name == u"page") {
+    if (!Arguments(words, 1, error)) return false;
+    return host.selectPage(words[1]) || Fail(error, "no page " + parental::common::ToUtf8(words[1]));
+  }
+  if (name == u"ok" || name == u"cancel") {
+    HWND button = Arguments(words, 0, error) ? Control(name == u"ok" ? u"1" : u"2", true, error) : nullptr;
+    return button && Click(button);
+  }
+  if (name == u"screenshot") {
+    HWND front = FrontWindow();
+    if (!Arguments(words, 1, error)) return false;
+    return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
+  }
+  const bool click = name == u"click" || name == u"click-and-wait";
+  const std::size_t needed = click || name == u"print" ? 1 : name == u"check" ? 3 : 2;
+  if (!Arguments(words, needed, error)) return false;
+  HWND control = Control(words[1], name != u"print", error);
+  if (!control) return false;
+  if (click) return Click(control);
+  if (name == u"print") {
+    host.log("control " + parental::common::ToUtf8(words[1]) + ": " + DescribeControl(control));
+    return true;
+  }
+  if (name == u"type") return Type(control, words[2]);
+  if (name == u"choose") return Choose(control, words[2], error);
+  if (name == u"select") return Pick(control, words[2], nullptr, error);
+  if (name == u"check") {
+    if (words[3] != u"on" && words[3] != u"off") return Fail(error, "check needs on or off");
+    return Pick(control, words[2], &words[3], error);
+  }
+  return Fail(error, "unknown command " + parental::common::ToUtf8(name));
+}
+
+}  // namespace host

@@ -1,0 +1,10 @@
+// Dialog 2008, the Exceptions setup page: template and control ids.
+#pragma once
+#define IDD_EXCEPTIONS_PAGE 2008
+#define IDC_EXCEPTIONS_ACCOUNT_LABEL 2026
+#define IDC_EXCEPTIONS_ACCOUNT 2024
+#define IDC_EXCEPTIONS_GROUP 2025
+#define IDC_EXCEPTIONS_LIST 2027
+#define IDC_EXCEPTIONS_ADD 2028
+#define IDC_EXCEPTIONS_REMOVE 2005
+#define IDC_EXCEPTIONS_EDIT 2029

@@ -1,0 +1,88 @@
+// The views as the host sees them, in process: the page descriptor, creation through the
+// host's template callback, and the tool tips over the tab order only when asked for.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "frame/app/plugin_app.h"
+#include "parental/substitute_accounts.h"
+#include "ui/setup/accounts_page.h"
+#include "ui/setup/general_page.h"
+
+namespace {
+
+using namespace parental::corvui;
+
+// This program carries the plug-in's resources; there is no language library beside it.
+class App : public CPluginAppTemplate {
+ public:
+  App() : CPluginAppTemplate(L"no-language-library.dll") {
+    Attach(GetModuleHandleW(nullptr));
+    EnsureInitialized();
+  }
+  ~App() override { Detach(false); }
+  CPluginTemplate* CreatePlugin() override { return nullptr; }
+};
+
+std::u16string TextAt(std::uint64_t address) { return FromAddress<const char16_t>(address); }
+
+class ViewsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    parent_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"Static", L"", WS_POPUP, 0, 0, 500, 400, nullptr, nullptr, nullptr, nullptr);
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+
+  App app_;
+  HWND parent_ = nullptr;
+};
+
+TEST_F(ViewsTest, PagesDescribeThemselvesForTheHost) {
+  CConfigViewGeneral general;
+  PageInfo info{};
+  ASSERT_TRUE(general.GetPageInfo(&info)) << "this Wine's browser is version 5 or later";
+  EXPECT_EQ(TextAt(info.title), u"Parental control");
+  EXPECT_EQ(TextAt(info.caption), u"Parental control setup");
+  EXPECT_EQ(TextAt(info.key), u"cfg_parnental");
+  EXPECT_EQ(info.firstNumber, 4u);
+  EXPECT_EQ(info.secondNumber, 9u);
+  EXPECT_EQ(general.GetHelpId(), 857601u);
+  EXPECT_FALSE(general.GetPageInfo(nullptr));
+
+  SubstituteAccounts accounts;
+  CConfigViewAccount page(accounts);
+  PageInfo other{};
+  other.secondNumber = 77;
+  ASSERT_TRUE(page.GetPageInfo(&other));
+  EXPECT_EQ(TextAt(other.key), u"cfg_parnental_accounts");
+  EXPECT_EQ(other.firstNumber, 1u);
+  EXPECT_EQ(other.secondNumber, 77u) << "only the General page writes the second number";
+  EXPECT_TRUE(page.Slot6() && page.Slot10());
+}
+
+int g_callbacks = 0;
+void SmallerFont(IViewTemplate* view) {
+  ++g_callbacks;
+  EXPECT_TRUE(view->GetStyle() & WS_CHILD);
+  EXPECT_TRUE(view->SetFont(u"MS Shell Dlg", 12));
+}
+
+TEST_F(ViewsTest, TheHostsCallbackAdjustsTheTemplateAndToolTipsComeOnlyWhenAsked) {
+  CConfigViewGeneral plain, quiet, adjusted;
+  ASSERT_TRUE(plain.CreateView(parent_, u"General", true, nullptr));
+  EXPECT_EQ(plain.Name(), u"General");
+  EXPECT_EQ(plain.ToolCount(), 1) << "one tool: the check box, the only control in the tab order";
+  EXPECT_TRUE(GetParent(static_cast<HWND>(plain.GetWindow())) == parent_);
+  ASSERT_TRUE(quiet.CreateView(parent_, u"General", false, nullptr));
+  EXPECT_EQ(quiet.ToolCount(), 0);
+
+  ASSERT_TRUE(adjusted.CreateView(parent_, u"General", true, &SmallerFont));
+  EXPECT_EQ(g_callbacks, 1);
+  RECT normal, larger;
+  GetWindowRect(static_cast<HWND>(plain.GetWindow()), &normal);
+  GetWindowRect(static_cast<HWND>(adjusted.GetWindow()), &larger);
+  EXPECT_GT(larger.right - larger.left, normal.right - normal.left) << "the larger font makes larger dialog units";
+}
+
+}  // namespace
