@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/text.h"
+#include "store/xml_child_index.h"
 #include "store/xml_nodes.h"
 
 using parental::common::FoldCase;
@@ -243,6 +244,7 @@ int CloseDocument(XmlDocument* doc) {
   FreeNames(doc->names);
   std::free(doc->values.data);
   std::free(doc->writer.owned);
+  delete doc->childIndex;
   delete doc;
   return 0;
 }

@@ -111,6 +111,8 @@ struct XmlLookupCache {
   std::uint32_t generation;
 };
 
+struct XmlChildIndex;  // store/xml_child_index.h
+
 struct XmlDocument {
   void* file;  // unused: documents are never bound to a file
   XmlValueBuffer values;
@@ -120,6 +122,7 @@ struct XmlDocument {
   _XML_NODE documentNode;  // its first child is the root element
   XmlNameTable names;
   XmlLookupCache lookups;
+  XmlChildIndex* childIndex;  // made by a lookup among many children; null until then
   CMemoryStoreTemplate<_XML_NODE, CMemoryStoreManager> pool;
 };
 
