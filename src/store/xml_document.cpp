@@ -243,7 +243,7 @@ int CloseDocument(XmlDocument* doc) {
   // The nodes go with their pool, all at once.
   FreeNames(doc->names);
   std::free(doc->values.data);
-  std::free(doc->writer.owned);
+  xml::ReleaseWriterBuffer(doc->writer);
   delete doc->childIndex;
   delete doc;
   return 0;

@@ -72,6 +72,31 @@ TEST(XmlWriter, CountingFixedAndBufferModesReportWhatDidNotFit) {
   EXPECT_EQ(exact[full.size() - 1], 0);
 }
 
+// Room in front of the text is the caller's; the growable buffer of a closed document
+// goes on to the next one, which must start from nothing of the last text.
+TEST(XmlWriter, GrowableTextsKeepRoomInFrontAndTheirOwnBytesAcrossDocuments) {
+  std::string previous;
+  for (std::size_t reserve : {std::size_t(0), std::size_t(16), std::size_t(5000), std::size_t(3)}) {
+    DocumentPtr doc = NewDocument();
+    _XML_NODE* root = GetRoot(doc.get());
+    for (std::size_t i = 0; i < 3000 / (reserve + 1); ++i)
+      AppendAttribute(doc.get(), AddElement(doc.get(), root, u"E"), u"N", std::u16string(reserve % 7 + 1, u'x'));
+    std::size_t size = 0;
+    ASSERT_TRUE(CountDocument(doc.get(), root, &size));
+    std::string full(++size, '\0');
+    ASSERT_EQ(WriteToBuffer(doc.get(), root, full.data(), &size), 0);
+    full.pop_back();
+    char* buffer = nullptr;
+    std::size_t length = 0;
+    ASSERT_TRUE(WriteGrowableAfter(doc.get(), root, reserve, &buffer, &length));
+    std::memset(buffer, '#', reserve);  // the caller's bytes
+    EXPECT_EQ(std::string(buffer + reserve, length), full) << reserve;
+    EXPECT_EQ(buffer[reserve + length], 0);
+    EXPECT_NE(full, previous);
+    previous = full;
+  }
+}
+
 TEST(XmlWriter, DeepTreesAreWrittenAndReleasedWithoutRecursion) {
   DocumentPtr doc = NewDocument();
   _XML_NODE* node = GetRoot(doc.get());
