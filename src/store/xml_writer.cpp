@@ -44,44 +44,32 @@ void TakeSpare(XmlWriter& w) {
   w.ownedCapacity = std::exchange(spare.capacity, 0);
 }
 
-// Puts bytes into the writer's buffer in its mode. Counting goes on when bytes do not fit.
+// Puts bytes into the writer's buffer in its mode; counting goes on when bytes do not fit.
+// The pass keeps its own copy of the writer's position, handed to the slow path by value
+// and written back by Finish: since the copy's address is never taken, the compiler keeps
+// it in registers instead of reloading it after every byte stored.
 class Output {
  public:
-  explicit Output(XmlWriter& w) : w_(w) {}
+  explicit Output(XmlWriter& w)
+      : w_(&w), buffer_(w.buffer), position_(w.position), capacity_(w.capacity), start_(w.position) {}
 
-  void Put(std::uint8_t b) {
-    ++w_.count;
-    if (w_.position < w_.capacity) {
-      w_.buffer[w_.position++] = char(b);
-      return;
-    }
-    if (w_.growable) {
-      if (Grow(w_)) {
-        w_.buffer[w_.position++] = char(b);
-        return;
-      }
-      error_ = true;
-    }
-    w_.overflow = true;
-  }
+  void Put(std::uint8_t b) { Put(&b, 1); }
   template <std::size_t N>
   void Put(const char (&literal)[N]) { Put(reinterpret_cast<const std::uint8_t*>(literal), N - 1); }
   void Put(const std::uint8_t* bytes, std::size_t n) {
-    if (w_.capacity - w_.position >= n) {
+    if (capacity_ - position_ >= n) {
       // Most pieces are names and punctuation of a few bytes: copied here, not by a call.
-      char* to = w_.buffer + w_.position;
+      char* to = buffer_ + position_;
+      position_ += n;
       if (n <= 16) {
         for (std::size_t i = 0; i < n; ++i) to[i] = char(bytes[i]);
       } else {
         std::memcpy(to, bytes, n);
       }
-      w_.position += n;
-      w_.count += n;
-    } else if (!w_.buffer && !w_.growable) {  // counting: nothing to store
-      w_.count += n;
-      w_.overflow = true;
+    } else if (!buffer_) {  // counting: nothing to store
+      dropped_ += n;
     } else {
-      PutSlow(bytes, n);
+      *this = PutSlow(*this, bytes, n);
     }
   }
   void Indent(int depth) {
@@ -110,21 +98,44 @@ class Output {
   bool Error() const { return error_; }
   void SetError() { error_ = true; }
 
- private:
-  // Counting, a full fixed buffer (keeping what fits), or a growable one that must grow.
-  [[gnu::noinline]] void PutSlow(const std::uint8_t* bytes, std::size_t n) {
-    if (w_.growable) {
-      for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
-      return;
-    }
-    const std::size_t fits = w_.capacity - w_.position;
-    if (fits) std::memcpy(w_.buffer + w_.position, bytes, fits);
-    w_.position += fits;
-    w_.count += n;
-    w_.overflow = true;
+  // The writer's position, count (bytes produced, stored or not) and overflow flag.
+  void Finish() const {
+    w_->position = position_;
+    w_->count = position_ - start_ + dropped_;
+    w_->overflow = dropped_ != 0;
   }
 
-  XmlWriter& w_;
+ private:
+  // A growable buffer that must grow, or a full fixed one (keeping what fits).
+  [[gnu::noinline]] static Output PutSlow(Output out, const std::uint8_t* bytes, std::size_t n) {
+    XmlWriter& w = *out.w_;
+    if (w.growable) {
+      while (out.capacity_ - out.position_ < n) {
+        if (!Grow(w)) {
+          out.error_ = true;
+          out.dropped_ += n;
+          return out;
+        }
+        out.buffer_ = w.buffer;
+        out.capacity_ = w.capacity;
+      }
+      std::memcpy(out.buffer_ + out.position_, bytes, n);
+      out.position_ += n;
+      return out;
+    }
+    const std::size_t fits = out.capacity_ - out.position_;
+    if (fits) std::memcpy(out.buffer_ + out.position_, bytes, fits);
+    out.position_ += fits;
+    out.dropped_ += n - fits;
+    return out;
+  }
+
+  XmlWriter* w_;
+  char* buffer_;
+  std::size_t position_;
+  std::size_t capacity_;
+  std::size_t start_;
+  std::size_t dropped_ = 0;  // bytes produced that were not stored
   bool error_ = false;
 };
 
@@ -238,6 +249,7 @@ int WritePass(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t
     out.Put("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
   }
   if (node) WriteTree(doc, node, out);
+  out.Finish();
   if (out.Error() || (w.growable && w.position == w.capacity && !Grow(w))) return 1;
   if (w.growable) w.buffer[w.position] = 0;
   return 0;
