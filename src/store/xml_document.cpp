@@ -106,12 +106,12 @@ bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
   std::size_t n = start;
   bool plain = true;
   for (std::size_t i = 0; i < value.size();) {
-    if (IsPlain(value[i])) {
-      out[n++] = std::uint8_t(value[i++]);
-    } else {
-      plain = false;
-      EscapeChar(NextCarried(value, &i), false, [&](std::uint8_t b) { out[n++] = b; });
-    }
+    const std::size_t run = CopyPlainRun(value.data() + i, value.size() - i, out + n);
+    i += run;
+    n += run;
+    if (i == value.size()) break;
+    plain = false;
+    EscapeChar(NextCarried(value, &i), false, [&](std::uint8_t b) { out[n++] = b; });
   }
   values.cursor = values.count = n;
   attr->valueInBuffer = 1;

@@ -45,6 +45,32 @@ TEST(XmlWriter, EscapesMarkupLineBreaksAndNonAsciiByMode) {
   EXPECT_NE(ascii.find("&#x000A;&#x0009;&#x00E9;&#x20AC;&#xFFFD;\""), std::string::npos) << ascii;
 }
 
+// Plain runs are copied several units at a time: a unit that is not plain must be caught
+// wherever it stands in a value of any length.
+TEST(XmlWriter, EachUnitKeepsItsFormWhereverItStandsInAValue) {
+  const struct {
+    char16_t unit;
+    const char* form;
+  } kUnits[] = {{u'&', "&amp;"},   {u'<', "&lt;"},           {u'>', "&gt;"},          {u'\'', "&apos;"},
+                {u'"', "&quot;"},  {u'\n', "&#x000A;"},      {0x1F, "\xEF\xBF\xBD"},  {0x7F, "\x7F"},
+                {0x80, "\xC2\x80"}, {0x20AC, "\xE2\x82\xAC"}, {0xD800, "\xEF\xBF\xBD"}, {u' ', " "},
+                {u'~', "~"}};
+  for (std::size_t length = 1; length <= 20; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      for (const auto& u : kUnits) {
+        DocumentPtr doc = NewDocument();
+        _XML_NODE* root = GetRoot(doc.get());
+        std::u16string value(length, u'a');
+        value[at] = u.unit;
+        ASSERT_EQ(SetAttribute(doc.get(), root, u"V", value), 0);
+        const std::string expected =
+            "V=\"" + std::string(at, 'a') + u.form + std::string(length - at - 1, 'a') + "\" />";
+        EXPECT_NE(WriteText(doc.get(), root).find(expected), std::string::npos) << length << " " << at << " " << u.form;
+      }
+    }
+  }
+}
+
 TEST(XmlWriter, CountingFixedAndBufferModesReportWhatDidNotFit) {
   DocumentPtr doc = NewDocument();
   _XML_NODE* root = GetRoot(doc.get());
