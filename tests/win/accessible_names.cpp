@@ -45,16 +45,23 @@ std::string LabelBefore(HWND window) {
   return Utf8(plain.c_str());
 }
 
-// A tab control is named by its tabs.
-std::string TabTexts(HWND tabs) {
+// A tab control is named by its tabs, a list's header by its columns.
+std::string ItemTexts(HWND control, bool tabs) {
   std::string texts;
-  for (int i = 0, count = int(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)); i < count; ++i) {
+  const UINT countMessage = tabs ? TCM_GETITEMCOUNT : HDM_GETITEMCOUNT;
+  for (int i = 0, count = int(SendMessageW(control, countMessage, 0, 0)); i < count; ++i) {
     wchar_t text[128] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 128;
-    SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    if (tabs) {
+      TCITEMW item{TCIF_TEXT};
+      item.pszText = text;
+      item.cchTextMax = 128;
+      SendMessageW(control, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    } else {
+      HDITEMW item{HDI_TEXT};
+      item.pszText = text;
+      item.cchTextMax = 128;
+      SendMessageW(control, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
     texts += (i ? ", " : "") + Utf8(text);
   }
   return texts;
@@ -64,10 +71,14 @@ BOOL CALLBACK Collect(HWND window, LPARAM found) {
   auto& controls = *reinterpret_cast<std::vector<AccessibleControl>*>(found);
   const std::string kind = ClassOf(window);
   if (!IsWindowVisible(window) || kind == "#32770" || kind == "msctls_updown32") return TRUE;
-  AccessibleControl control{window, kind, {}, kind == "SysTabControl32" ? TabTexts(window) : LabelBefore(window), {}};
+  const std::string label = kind == "SysTabControl32" ? ItemTexts(window, true)
+                            : kind == "SysHeader32"   ? ItemTexts(window, false)
+                                                      : LabelBefore(window);
+  AccessibleControl control{window, kind, {}, label, {}};
   IAccessible* object = nullptr;
   if (AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                 reinterpret_cast<void**>(&object)) == S_OK) {
+                                 reinterpret_cast<void**>(&object)) == S_OK &&
+      object) {
     control.name = Name(object, CHILDID_SELF);
     long count = 0;
     // Only a control that implements its own object has children of its own; the generic

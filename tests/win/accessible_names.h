@@ -14,7 +14,7 @@ struct AccessibleControl {
   std::string kind;         // the window class
   std::string name;         // what the client was told, "" for none
   std::string label;        // the label just before it in the tab order (a tab control's: its
-                            // tabs), "" for none
+                            // tabs; a list header's: its columns), "" for none
   std::vector<std::string> children;  // names of its own accessible children
 };
 

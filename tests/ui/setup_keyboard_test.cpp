@@ -1,0 +1,64 @@
+// The setup pages and forms with the keyboard alone: parental-host.exe runs scripts that
+// only press keys (SendInput: access keys, arrows, Space, Enter) and type, in English and
+// in German; the host's report shows what the pages stored.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "support/host_process.h"
+
+namespace {
+
+class SetupKeyboard : public MirrorTest {
+ protected:
+  // Runs the host with a script; the run's output is its report.
+  static HostRun Run(const std::string& script, const std::wstring& options) {
+    const std::wstring path = WriteTemp(L"parental-keys.txt", script);
+    HostRun run = RunHost(HOST_EXE, options + L" --script \"" + path + L"\"");
+    DeleteFileW(path.c_str());
+    run.output.erase(std::remove(run.output.begin(), run.output.end(), '\r'), run.output.end());
+    return run;
+  }
+  static bool Has(const HostRun& run, const std::string& text) { return run.output.find(text) != std::string::npos; }
+};
+
+TEST_F(SetupKeyboard, EveryPageAndFormByKeysAlone) {
+  // General (English): the check box by its access key, Enter saves.
+  HostRun run = Run("open-setup\npage \"Parental control\"\npress Alt+I\nprint 2002\npress Enter\n", L"");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "control 2002: enabled checked")) << run.output;
+  EXPECT_TRUE(Has(run, "Register = 0x1 (DWORD)")) << run.output;
+
+  // Accounts (German): "Hinzufügen" opens the account form; "Auswählen" picks Guest, the
+  // age by its label's key, Enter ends the form and then the setup.
+  run = Run("open-setup\npage Konten\npress Alt+H\nprint 2033\npress Alt+W\nprint 2017\npress Alt+L\nwrite 12\n"
+            "print 2033\npress Enter\nprint 2007\npress Enter\n",
+            L"--language de --answer account=Guest");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "control 2033: enabled \"12\"")) << run.output;
+  EXPECT_TRUE(Has(run, "control 2007: enabled [x Guest|")) << run.output;
+  EXPECT_TRUE(Has(run, "setup OK: saved")) << run.output;
+
+  // Categories (English): Guest's role by the account's key and Down, the tree by its
+  // group's key, the first category switched with Space.
+  run = Run("open-setup\npage Categories\npress Alt+A Down\nprint 2022\npress Alt+C Home Space\nprint 2016\n"
+            "press Enter\n",
+            L"");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, ".Guest\"\n  script 5:")) << "Guest's role chosen\n" << run.output;
+  EXPECT_TRUE(Has(run, "[x Alcohol]")) << "the preteens block it; Space allowed it\n" << run.output;
+  EXPECT_TRUE(Has(run, "setup OK: saved")) << run.output;
+
+  // Exceptions (German): "Hinzufügen" opens the URL form; the address typed after the
+  // group's key, the state by its label's key, Enter twice.
+  run = Run("open-setup\npage Ausnahmen\npress Alt+K Down\nprint 2024\npress Alt+H\nprint 2030\npress Alt+U\n"
+            "write www.keys.example\npress Alt+S Down\nprint 2031\npress Enter\nprint 2027\npress Enter\n",
+            L"--language de");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "control 2027: enabled [Gesperrt|keys.example/]")) << run.output;
+  EXPECT_TRUE(Has(run, "Url = \"keys.example/\"")) << run.output;
+}
+
+}  // namespace
