@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "support/host_process.h"
 
@@ -24,41 +25,45 @@ class SetupKeyboard : public MirrorTest {
   static bool Has(const HostRun& run, const std::string& text) { return run.output.find(text) != std::string::npos; }
 };
 
+// One road per page, each run of the host on what the roads before it stored.
+struct Road {
+  const char* what;
+  std::string script;
+  std::wstring options;
+  std::vector<std::string> expected;  // in the report
+};
+
+const Road kRoads[] = {
+    {"General (English): the check box by its access key, Enter saves",
+     "open-setup\npage \"Parental control\"\npress Alt+I\nprint 2002\npress Enter\n",
+     L"",
+     {"control 2002: enabled checked", "Register = 0x1 (DWORD)"}},
+    {"Accounts (German): \"Hinzufügen\" opens the account form, \"Auswählen\" picks Guest, the age "
+     "by its label's key, Enter ends the form and then the setup",
+     "open-setup\npage Konten\npress Alt+H\nprint 2033\npress Alt+W\nprint 2017\npress Alt+L\nwrite 12\n"
+     "print 2033\npress Enter\nprint 2007\npress Enter\n",
+     L"--language de --answer account=Guest",
+     {"control 2033: enabled \"12\"", "control 2007: enabled [x Guest|", "setup OK: saved"}},
+    {"Categories (English): Guest's role by the account's key and Down, the tree by its group's "
+     "key, the first category (blocked for preteens) allowed with Space",
+     "open-setup\npage Categories\npress Alt+A Down\nprint 2022\npress Alt+C Home Space\nprint 2016\npress Enter\n",
+     L"",
+     {".Guest\"\n  script 5:", "[x Alcohol]", "setup OK: saved"}},
+    {"Exceptions (German): \"Hinzufügen\" opens the URL form, the address typed after the group's key, "
+     "the state by its label's key, Enter twice",
+     "open-setup\npage Ausnahmen\npress Alt+K Down\nprint 2024\npress Alt+H\nprint 2030\npress Alt+U\n"
+     "write www.keys.example\npress Alt+S Down\nprint 2031\npress Enter\nprint 2027\npress Enter\n",
+     L"--language de",
+     {"control 2027: enabled [Gesperrt|keys.example/]", "Url = \"keys.example/\""}},
+};
+
 TEST_F(SetupKeyboard, EveryPageAndFormByKeysAlone) {
-  // General (English): the check box by its access key, Enter saves.
-  HostRun run = Run("open-setup\npage \"Parental control\"\npress Alt+I\nprint 2002\npress Enter\n", L"");
-  ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_TRUE(Has(run, "control 2002: enabled checked")) << run.output;
-  EXPECT_TRUE(Has(run, "Register = 0x1 (DWORD)")) << run.output;
-
-  // Accounts (German): "Hinzufügen" opens the account form; "Auswählen" picks Guest, the
-  // age by its label's key, Enter ends the form and then the setup.
-  run = Run("open-setup\npage Konten\npress Alt+H\nprint 2033\npress Alt+W\nprint 2017\npress Alt+L\nwrite 12\n"
-            "print 2033\npress Enter\nprint 2007\npress Enter\n",
-            L"--language de --answer account=Guest");
-  ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_TRUE(Has(run, "control 2033: enabled \"12\"")) << run.output;
-  EXPECT_TRUE(Has(run, "control 2007: enabled [x Guest|")) << run.output;
-  EXPECT_TRUE(Has(run, "setup OK: saved")) << run.output;
-
-  // Categories (English): Guest's role by the account's key and Down, the tree by its
-  // group's key, the first category switched with Space.
-  run = Run("open-setup\npage Categories\npress Alt+A Down\nprint 2022\npress Alt+C Home Space\nprint 2016\n"
-            "press Enter\n",
-            L"");
-  ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_TRUE(Has(run, ".Guest\"\n  script 5:")) << "Guest's role chosen\n" << run.output;
-  EXPECT_TRUE(Has(run, "[x Alcohol]")) << "the preteens block it; Space allowed it\n" << run.output;
-  EXPECT_TRUE(Has(run, "setup OK: saved")) << run.output;
-
-  // Exceptions (German): "Hinzufügen" opens the URL form; the address typed after the
-  // group's key, the state by its label's key, Enter twice.
-  run = Run("open-setup\npage Ausnahmen\npress Alt+K Down\nprint 2024\npress Alt+H\nprint 2030\npress Alt+U\n"
-            "write www.keys.example\npress Alt+S Down\nprint 2031\npress Enter\nprint 2027\npress Enter\n",
-            L"--language de");
-  ASSERT_EQ(run.status, 0u) << run.output;
-  EXPECT_TRUE(Has(run, "control 2027: enabled [Gesperrt|keys.example/]")) << run.output;
-  EXPECT_TRUE(Has(run, "Url = \"keys.example/\"")) << run.output;
+  for (const Road& road : kRoads) {
+    SCOPED_TRACE(road.what);
+    HostRun run = Run(road.script, road.options);
+    ASSERT_EQ(run.status, 0u) << run.output;
+    for (const std::string& text : road.expected) EXPECT_TRUE(Has(run, text)) << text << "\n" << run.output;
+  }
 }
 
 }  // namespace

@@ -52,12 +52,14 @@ std::string ItemTexts(HWND control, bool tabs) {
   for (int i = 0, count = int(SendMessageW(control, countMessage, 0, 0)); i < count; ++i) {
     wchar_t text[128] = {};
     if (tabs) {
-      TCITEMW item{TCIF_TEXT};
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
       item.pszText = text;
       item.cchTextMax = 128;
       SendMessageW(control, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
     } else {
-      HDITEMW item{HDI_TEXT};
+      HDITEMW item{};
+      item.mask = HDI_TEXT;
       item.pszText = text;
       item.cchTextMax = 128;
       SendMessageW(control, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
