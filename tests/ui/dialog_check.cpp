@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/text.h"
+#include "win/screenshot.h"
 
 namespace dialog_check {
 namespace {
@@ -106,6 +107,19 @@ OpenDialog::OpenDialog(HMODULE module, int id) {
 OpenDialog::~OpenDialog() {
   if (dialog_) DestroyWindow(dialog_);
   if (host_) DestroyWindow(host_);
+}
+
+bool OpenDialog::Screenshot(const std::u16string& path) {
+  const bool child = Style(dialog_) & WS_CHILD;
+  RECT rect;
+  GetWindowRect(dialog_, &rect);
+  HWND top = child ? host_ : dialog_;
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(top, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, child ? flags : flags | SWP_NOSIZE);
+  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const bool saved = SaveWindowScreenshot(top, path);
+  SetWindowPos(top, nullptr, -8000, -8000, 0, 0, flags | SWP_NOSIZE);
+  return saved;
 }
 
 std::vector<HWND> OpenDialog::Controls() const {

@@ -35,6 +35,9 @@ class OpenDialog {
 
   HWND window() const { return dialog_; }
   std::vector<HWND> Controls() const;  // in tab (z) order
+  // Brought on the screen (a child template in a frame of its size), saved as a PNG at
+  // `path` and put off the screen again; false when the capture failed.
+  bool Screenshot(const std::u16string& path);
 
  private:
   HWND host_ = nullptr;

@@ -54,6 +54,16 @@ class DialogCheckTest : public ::testing::TestWithParam<Library> {
     return ids;
   }
 
+  // dialog_check/<language>_<dots per inch>_<dialog>.png in the test folder.
+  std::u16string ShotPath(int dialog) const {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    CreateDirectoryW(SHOTS_DIR, nullptr);
+    const std::string name = std::string(GetParam().language) + "_" + std::to_string(dpi) + "_" + std::to_string(dialog);
+    return parental::common::AsText(SHOTS_DIR) + (u"\\" + parental::common::FromUtf8(name) + u".png");
+  }
+
   std::string Where(int dialog) const { return std::string(GetParam().language) + " dialog " + std::to_string(dialog); }
 
   dialog_check::CommonControls6 controls_{PLUGIN_DLL};
@@ -84,6 +94,7 @@ TEST_P(DialogCheckTest, TextsFitInputsAreReachedAndNamedAndDialogsFitTheScreen) 
     dialog_check::CheckInputs(dialog, Where(id), problems);
     dialog_check::CheckLayout(dialog, Where(id), problems);
     dialog_check::CheckScreenFit(dialog, Where(id), problems);
+    EXPECT_TRUE(dialog.Screenshot(ShotPath(id))) << Where(id);
     // Access keys, with those of the tab pages shown inside this dialog.
     std::vector<const dialog_check::OpenDialog*> together{&dialog};
     std::vector<std::unique_ptr<dialog_check::OpenDialog>> pages;
