@@ -44,17 +44,17 @@ const Road kRoads[] = {
      "print 2033\npress Enter\nprint 2007\npress Enter\n",
      L"--language de --answer account=Guest",
      {"control 2033: enabled \"12\"", "control 2007: enabled [x Guest|", "setup OK: saved"}},
-    {"Categories (English): Guest's role by the account's key and Down, the tree by its group's "
-     "key, the first category (blocked for preteens) allowed with Space",
-     "open-setup\npage Categories\npress Alt+A Down\nprint 2022\npress Alt+C Home Space\nprint 2016\npress Enter\n",
-     L"",
-     {".Guest\"\n  script 5:", "[x Alcohol]", "setup OK: saved"}},
-    {"Exceptions (German): \"Hinzufügen\" opens the URL form, the address typed after the group's key, "
-     "the state by its label's key, Enter twice",
-     "open-setup\npage Ausnahmen\npress Alt+K Down\nprint 2024\npress Alt+H\nprint 2030\npress Alt+U\n"
-     "write www.keys.example\npress Alt+S Down\nprint 2031\npress Enter\nprint 2027\npress Enter\n",
+    {"Categories (German): Guest's role by the account's key and Down, the tree by its group's "
+     "key, the first category (blocked for preteens) allowed with Space; the engine's names in German",
+     "open-setup\npage Kategorien\npress Alt+K Down\nprint 2022\npress Alt+T Home Space\nprint 2016\npress Enter\n",
      L"--language de",
-     {"control 2027: enabled [Gesperrt|keys.example/]", "Url = \"keys.example/\""}},
+     {".Guest\"\n  script 5:", "[x Alkohol] [x Sexualaufklärung]", "setup OK: saved"}},
+    {"Exceptions (English): Add opens the URL form, the address typed after the group's key, the "
+     "state by its label's key, Enter twice",
+     "open-setup\npage Exceptions\npress Alt+T Down\nprint 2024\npress Alt+A\nprint 2030\npress Alt+R\n"
+     "write www.keys.example\npress Alt+S Down\nprint 2031\npress Enter\nprint 2027\npress Enter\n",
+     L"",
+     {"control 2027: enabled [Blocked|keys.example/]", "Url = \"keys.example/\""}},
 };
 
 TEST_F(SetupKeyboard, EveryPageAndFormByKeysAlone) {
