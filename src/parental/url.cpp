@@ -151,15 +151,16 @@ std::string EscapeControls(std::string_view url) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(url.size());
-  for (const char c : url) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (KeepsEscape(byte)) {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
-    } else {
-      out += c;
-    }
+  // Runs without such bytes, which are all of most URLs, are copied whole.
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    const std::size_t run = i;
+    while (i < url.size() && !KeepsEscape(static_cast<unsigned char>(url[i]))) ++i;
+    out.append(url, run, i - run);
+    if (i == url.size()) break;
+    const auto byte = static_cast<unsigned char>(url[i]);
+    out += '%';
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
   }
   return out;
 }
