@@ -49,4 +49,5 @@ class CGdiContext : public IDrawContext {
   HBRUSH pattern_ = nullptr;
   std::map<FontKey, HFONT> fonts_;
   std::map<std::pair<int, std::u16string>, HICON> icons_;
+  std::map<std::wstring, void*> themes_;  // HTHEME by class; null where the class has no theme data
 };
