@@ -6,7 +6,7 @@
 #include "win/controls/combo_box.h"
 #include "win/data_exchange.h"
 #include "win/dialog.h"
-#include "win_test_support.h"
+#include "support/window_test.h"
 
 using namespace wintest;
 

@@ -6,7 +6,6 @@
 #include "markup/text_object.h"
 #include "static_ii_fixture.h"
 #include "win/dialog.h"
-#include "win/screenshot.h"
 
 using namespace wintest;
 
@@ -94,7 +93,7 @@ TEST(RichTextAttached, ToWindowsOfADialog) {
   fromTemplate.SetText(u"<A>in the page</A>");
   EXPECT_EQ(LinkItemCount(fromTemplate.Document()), 1);
   Pump();
-  EXPECT_TRUE(SaveWindowScreenshot(page, OutputPath("static_ii_attached.png")));
+  Screenshot(page, "static_ii_attached");
 }
 
 struct Screens : RichText {
@@ -109,17 +108,17 @@ struct Screens : RichText {
     control.MoveWindow(RECT{10, 10, width + 10, height + 10});
     control.SetText(text);
     Pump();
-    EXPECT_TRUE(SaveWindowScreenshot(control, OutputPath(file)));
+    Screenshot(control, file);
   }
 };
 
 TEST_F(Screens, StatusHeaderAndAccountLines) {
-  Show(StatusHeader(true) + u"\n" + AccountLines(Accounts(4)), 540, 300, "static_ii_status.png");
+  Show(StatusHeader(true) + u"\n" + AccountLines(Accounts(4)), 540, 300, "static_ii_status");
   EXPECT_GT(LinkItemCount(control.Document()), 8);
 }
 
 TEST_F(Screens, CategoryGridOfSixtyCategories) {
-  Show(CategoryGrid(CategoryColumns(5, 12)), 700, 560, "static_ii_category_grid.png");
+  Show(CategoryGrid(CategoryColumns(5, 12)), 700, 560, "static_ii_category_grid");
   EXPECT_EQ(LinkItemCount(control.Document()), 60);
   EXPECT_LE(control.ContentSize().cy, 560);
 }

@@ -12,7 +12,7 @@
 #include "win/module_context.h"
 #include "win/screenshot.h"
 #include "win/window_class.h"
-#include "win_test_support.h"
+#include "support/window_test.h"
 
 using namespace wintest;
 

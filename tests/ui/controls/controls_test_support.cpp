@@ -108,27 +108,4 @@ void ControlsTest::SetUp() {
   frame_ = wintest::CreateFrame(480, 320, L"Controls");
 }
 
-namespace {
-void ButtonAt(HWND window, POINT client, DWORD flag) {
-  wintest::MovePointerTo(window, client);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
-  SendInput(1, &input, sizeof(input));
-  wintest::Pump(100);
-}
-}  // namespace
-
-void PressAt(HWND window, POINT client) { ButtonAt(window, client, MOUSEEVENTF_LEFTDOWN); }
-void ReleaseAt(HWND window, POINT client) { ButtonAt(window, client, MOUSEEVENTF_LEFTUP); }
-
-COLORREF ScreenColour(HWND window, POINT client) {
-  UpdateWindow(window);
-  ClientToScreen(window, &client);
-  HDC screen = GetDC(nullptr);
-  COLORREF colour = GetPixel(screen, client.x, client.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 }  // namespace controls_test

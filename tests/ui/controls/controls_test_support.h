@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "controls_test_host.h"
-#include "message_sequence.h"
-#include "win_test_support.h"
+#include "support/message_sequence.h"
+#include "support/window_test.h"
 
 namespace controls_test {
 
@@ -47,12 +47,8 @@ class ControlsTest : public ::testing::Test {
   HWND frame_ = nullptr;
 };
 
-// Real input: the pointer to a client point of `window`, then the left button down or up
-// there; the messages it brings are handled before it returns.
-void PressAt(HWND window, POINT client);
-void ReleaseAt(HWND window, POINT client);
-
-// The colour on screen at a client point of a window.
-COLORREF ScreenColour(HWND window, POINT client);
+using wintest::PressAt;
+using wintest::ReleaseAt;
+using wintest::ScreenColour;
 
 }  // namespace controls_test

@@ -3,7 +3,6 @@
 #include "ui/controls/list_box_adv.h"
 
 #include "controls_test_support.h"
-#include "win/screenshot.h"
 
 namespace controls_test {
 namespace {
@@ -167,7 +166,7 @@ TEST_F(ListBoxAdvTest, EntriesAddedAfterAFontChangeTakeTheNewFontsHeight) {
 TEST_F(ListBoxAdvTest, Screenshot) {
   list_.SetCurSel(2);
   UpdateWindow(list_);
-  EXPECT_TRUE(SaveWindowScreenshot(frame_, wintest::OutputPath("list_box_adv.png")));
+  wintest::Screenshot(frame_, "list_box_adv");
 }
 
 }  // namespace
