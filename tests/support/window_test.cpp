@@ -110,6 +110,17 @@ void ResizeFrame(HWND frame, int width, int height) {
   SetWindowPos(frame, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+HWND FindThreadDialog() {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
+    wchar_t name[16];
+    if (!IsWindowVisible(window) || !GetClassNameW(window, name, 16) || std::wstring(name) != L"#32770") return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }, reinterpret_cast<LPARAM>(&dialog));
+  return dialog;
+}
+
 RECT ClientRectOf(HWND parent, HWND child) {
   RECT rect{};
   GetWindowRect(child, &rect);

@@ -66,10 +66,7 @@ TEST_F(DialogAdvTest, TheHeaderStandsAboveTheTemplatesControls) {
   EXPECT_TRUE(dialog_.Graphics());
   EXPECT_EQ(dialog_.HeaderHeight(), host::kHeaderHeight);
   EXPECT_EQ(host_.bitmaps.Outstanding(), 3u);  // background, logo, help sign
-  RECT caption{};
-  GetWindowRect(dialog_.GetDlgItem(509), &caption);
-  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&caption), 2);
-  EXPECT_GE(caption.top, host::kHeaderHeight);
+  EXPECT_GE(wintest::ClientRectOf(dialog_, dialog_.GetDlgItem(509)).top, host::kHeaderHeight);
   // The help caption's tip is the host's text.
   wchar_t tip[80] = {};
   TOOLINFOW tool{};
