@@ -63,7 +63,7 @@ TEST_F(SimulatedPicker, AScriptedPickGivesTheAccountsSidAndName) {
       << "a scope without users lists none";
 }
 
-std::wstring dialogTitle;
+std::u16string dialogTitle;
 
 // Once the picker's dialog shows on this thread: notes its title, photographs it, chooses
 // "Guest" in its list and presses OK.
@@ -71,9 +71,7 @@ void CALLBACK ChooseGuest(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND dialog = wintest::FindThreadDialog();
   if (!dialog) return;
   KillTimer(nullptr, timer);
-  wchar_t title[64] = L"";
-  GetWindowTextW(dialog, title, 64);
-  dialogTitle = title;
+  dialogTitle = wintest::WindowText(dialog);
   wintest::Screenshot(dialog, "picker-dialog");
 
   HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
@@ -89,7 +87,7 @@ TEST_F(SimulatedPicker, WithoutAScriptTheUserChoosesInTheDialog) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 200, ChooseGuest);
   const bool picked = accounts_.PickAccount(kLocalUsers, nullptr, &picked_);
   KillTimer(nullptr, timer);
-  EXPECT_EQ(dialogTitle, L"Select Users");
+  EXPECT_EQ(dialogTitle, u"Select Users");
   ASSERT_TRUE(picked);
   EXPECT_EQ(picked_.name, u"Guest");
 }

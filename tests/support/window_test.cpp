@@ -110,6 +110,12 @@ void ResizeFrame(HWND frame, int width, int height) {
   SetWindowPos(frame, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+std::u16string WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return parental::common::AsText(text.c_str());
+}
+
 HWND FindThreadDialog() {
   HWND dialog = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {

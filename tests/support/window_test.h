@@ -45,6 +45,8 @@ HWND CreateFrame(int width, int height, const wchar_t* title = L"Test frame");
 // Gives the frame a client area of this size.
 void ResizeFrame(HWND frame, int width, int height);
 
+// A window's text.
+std::u16string WindowText(HWND window);
 // The first visible dialog (#32770) of this thread; null while there is none.
 HWND FindThreadDialog();
 // A child's rectangle in its parent's client coordinates, and its centre.
