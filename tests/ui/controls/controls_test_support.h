@@ -1,7 +1,7 @@
 #pragma once
 // What the control tests share: a parent window that logs what its children send it (and
-// reflects owner drawing to them, as every parent of the window layer does), the images of
-// a list of web pages, and the fixture that brings up the in-process host first.
+// reflects owner drawing to them, as every parent of the window layer does), the plug-in's
+// images of a list of web pages, and the fixture that brings up the in-process host first.
 #include <windows.h>
 
 #include <vector>
@@ -32,8 +32,8 @@ const MessageStep kButtonDownNotice = wintest::Optional(WM_PARENTNOTIFY);
 // A step: this notification code (and item) in WM_NOTIFY.
 MessageStep Notify(UINT code, LPARAM item = 0, bool optional = false);
 
-// 16 x 16 images with alpha: a green tick (allowed), a red cross (blocked), and the
-// action image of two frames (grey cross, red cross when pointed at).
+// The plug-in's list images (16 x 16 with alpha): allowed, blocked, and the action image of
+// two frames (a grey cross, and a white cross on red when pointed at).
 struct PageImages {
   PageImages();
   ~PageImages();
