@@ -1,8 +1,6 @@
 // The rich-text control's window side: SetText and layout, attaching to existing windows,
-// the animation timer, hover with the hand cursor and tool tips, and screenshots of the
-// status panel's texts and the category grid (written beside the test program).
+// the animation timer, and hover with the hand cursor and tool tips.
 #include "host_resources.h"
-#include "host_texts.h"
 #include "markup/text_object.h"
 #include "static_ii_fixture.h"
 #include "win/dialog.h"
@@ -94,33 +92,6 @@ TEST(RichTextAttached, ToWindowsOfADialog) {
   EXPECT_EQ(LinkItemCount(fromTemplate.Document()), 1);
   Pump();
   Screenshot(page, "static_ii_attached");
-}
-
-struct Screens : RichText {
-  HostResources resources;
-  void Show(const std::u16string& text, int width, int height, const char* file) {
-    resources.Install(control.Document());
-    ShowWindow(before, SW_HIDE);
-    ShowWindow(after, SW_HIDE);
-    ResizeFrame(frame, width + 20, height + 20);
-    SetWindowTextW(frame, L"CStaticII");
-    parent.MoveWindow(RECT{0, 0, width + 20, height + 20});
-    control.MoveWindow(RECT{10, 10, width + 10, height + 10});
-    control.SetText(text);
-    Pump();
-    Screenshot(control, file);
-  }
-};
-
-TEST_F(Screens, StatusHeaderAndAccountLines) {
-  Show(StatusHeader(true) + u"\n" + AccountLines(Accounts(4)), 540, 300, "static_ii_status");
-  EXPECT_GT(LinkItemCount(control.Document()), 8);
-}
-
-TEST_F(Screens, CategoryGridOfSixtyCategories) {
-  Show(CategoryGrid(CategoryColumns(5, 12)), 700, 560, "static_ii_category_grid");
-  EXPECT_EQ(LinkItemCount(control.Document()), 60);
-  EXPECT_LE(control.ContentSize().cy, 560);
 }
 
 }  // namespace
