@@ -55,7 +55,7 @@ void Report(const char* what, std::vector<double> times) {
 
 int main() {
   BenchApp app;
-  ModelHost host;
+  static ModelHost host;  // outlives the shared bitmap store, which tells its host goodbye at exit
   host.LoadNames();
   SubstituteAccounts service;
   CParentalConfig config(&host.engine, true, host.registry, service);

@@ -174,7 +174,8 @@ void CGdiContext::PaintBitmap(const Bitmap& bitmap, const Rect& source, const Re
   DeleteDC(memory);
 }
 
-// Theme data is opened once per class and context: a grid paints many boxes of one class.
+// Theme data is opened once per class and context, and parts go through the part cache: a
+// grid paints many boxes of one class.
 bool CGdiContext::PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect) {
   using OpenFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
   using DrawFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
@@ -185,8 +186,8 @@ bool CGdiContext::PaintThemePart(const wchar_t* themeClass, int part, int state,
   if (found == themes_.end()) found = themes_.emplace(themeClass, open(nullptr, themeClass)).first;
   HTHEME theme = static_cast<HTHEME>(found->second);
   if (!theme) return false;
-  RECT area = ToRect(rect);
-  return SUCCEEDED(draw(theme, dc_, part, state, &area, nullptr));
+  return parts_.Paint(dc_, ToRect(rect), {themeClass, part, state, rect.Width(), rect.Height()},
+                      [&](HDC dc, const RECT& area) { return SUCCEEDED(draw(theme, dc, part, state, &area, nullptr)); });
 }
 
 // The themed part when a theme is active, the classic frame control otherwise.
