@@ -31,13 +31,17 @@ bool RunHostLoop(HWND frame, const std::function<bool()>& done, DWORD millisecon
 void Pump(DWORD milliseconds = 50);
 
 // Real input at client points of `window`: the pointer moved there, a left click, the
-// left button alone going down or up (the messages it brings handled before it returns),
-// and a key with or without Shift.
+// left button alone going down or up (the messages it brings handled before it returns);
+// a key with or without Shift, or with a modifier held (VK_MENU for Alt, VK_CONTROL,
+// VK_SHIFT; 0 for none); characters typed, each as its key (with Shift where the layout
+// needs it).
 void MovePointerTo(HWND window, POINT client);
 void ClickAt(HWND window, POINT client);
 void PressAt(HWND window, POINT client);
 void ReleaseAt(HWND window, POINT client);
 void PressKey(WORD key, bool shift = false);
+void PressWith(WORD modifier, WORD key);
+void TypeKeys(const wchar_t* text);
 
 // The top-level frame for controls under test (WS_EX_CONTROLPARENT, as the host's): one
 // for the whole program, emptied of children and sized for each caller.
