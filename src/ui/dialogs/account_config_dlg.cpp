@@ -53,10 +53,10 @@ BOOL CAccountConfigDlg::OnInitDialog() {
   return result;
 }
 
-// The categories page opens with the dialog; the exceptions page, the dearer one to make
-// (its list, icons and combo box), when it is first selected.
+// Both pages are made with the dialog; the exceptions page waits hidden and disabled.
 void CAccountConfigDlg::CreatePages() {
-  CreatePage(0);
+  for (int index : {0, 1}) CreatePage(index);
+  exceptionsTab_.EnableWindow(false);
   categoriesTab_.ShowWindow(SW_SHOW);
 }
 
