@@ -210,12 +210,17 @@ bool CConfigManagerRole::SetCategory(const std::u16string& key, std::uint16_t id
 
 bool CConfigManagerRole::AddException(const std::u16string& key, const std::string& url, std::uint32_t state,
                                       std::u16string* newId) {
+  return AddNormalException(key, NormaliseUrl(url), state, newId);
+}
+
+bool CConfigManagerRole::AddNormalException(const std::u16string& key, std::string url, std::uint32_t state,
+                                            std::u16string* newId) {
   CRole* role = EditableRole(key);
   if (!role) return false;
   std::u16string id = NewExceptionId();
   if (id.empty()) return false;
   if (newId) *newId = id;
-  return role->AppendException({std::move(id), NormaliseUrl(url), state ? 1u : 0u});
+  return role->AppendException({std::move(id), std::move(url), state ? 1u : 0u});
 }
 
 bool CConfigManagerRole::EditException(const std::u16string& key, const std::u16string& id, const std::string& url,

@@ -67,7 +67,11 @@ class CConfigManagerRole {
   bool CopyRole(const std::u16string& key, const core::RolePtr& source);
 
   bool SetCategory(const std::u16string& key, std::uint16_t id, bool allowed);
+  // Adds an exception for url in its normal form.
   bool AddException(const std::u16string& key, const std::string& url, std::uint32_t state, std::u16string* newId);
+  // Adds an exception whose URL is already in normal form (a held or once-normalised URL),
+  // which is stored as it is: normalising twice may change a normal form again.
+  bool AddNormalException(const std::u16string& key, std::string url, std::uint32_t state, std::u16string* newId);
   bool EditException(const std::u16string& key, const std::u16string& id, const std::string& url, std::uint32_t state);
   bool RemoveException(const std::u16string& key, const std::u16string& id);
   const core::RoleException* FindException(const std::u16string& key, const std::u16string& id) const;

@@ -52,7 +52,8 @@ bool AccountConfigEdit::Write(const std::vector<std::uint16_t>& gridIds, const s
   const std::vector<core::RoleException> old = cell->second.role->Exceptions();
   for (const core::RoleException& e : old) roles_.RemoveException(roleKey_, e.id);
   for (const ExceptionEntry& entry : entries)
-    roles_.AddException(roleKey_, codePage_.ToAnsi(entry.url), entry.allowed ? core::kAllowed : core::kBlocked, nullptr);
+    roles_.AddNormalException(roleKey_, codePage_.ToAnsi(entry.url), entry.allowed ? core::kAllowed : core::kBlocked,
+                              nullptr);
   return true;
 }
 

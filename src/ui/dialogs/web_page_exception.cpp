@@ -1,3 +1,4 @@
+#include "parental/url.h"
 #include "ui/dialogs/web_page_exception.h"
 
 namespace parental::corvui {
@@ -34,8 +35,9 @@ bool WebPageException::FindException(const std::u16string& sidText, const std::s
   return false;
 }
 
+// The typed URL is compared in the normal form in which exceptions are held.
 void WebPageException::FollowUrl(std::u16string_view url) {
-  const std::string narrow = codePage_.ToAnsi(url);
+  const std::string narrow = NormaliseUrl(codePage_.ToAnsi(url));
   std::u16string roleKey, id;
   for (AccountMark& entry : entries_) {
     bool allowed = false;
@@ -51,13 +53,13 @@ bool WebPageException::Toggle(int i) {
 
 bool WebPageException::Apply(std::u16string_view url) {
   if (url.empty() || url == u"http://") return false;
-  const std::string narrow = codePage_.ToAnsi(url);
+  const std::string narrow = NormaliseUrl(codePage_.ToAnsi(url));
   for (const AccountMark& entry : entries_) {
     std::u16string roleKey, id;
     bool current = false;
     const std::uint32_t state = entry.allowed ? core::kAllowed : core::kBlocked;
     if (FindException(entry.sidText, narrow, &roleKey, &id, &current)) roles_.EditException(roleKey, id, narrow, state);
-    else if (!roleKey.empty()) roles_.AddException(roleKey, narrow, state, nullptr);
+    else if (!roleKey.empty()) roles_.AddNormalException(roleKey, narrow, state, nullptr);
   }
   return true;
 }

@@ -63,6 +63,16 @@ TEST_F(AccountConfigEditTest, OkSetsEveryCategoryAndReplacesTheExceptionsInListO
   const auto& states = model.Role(u"PC.kid")->Categories();
   for (auto [id, state] : std::vector<std::pair<int, std::uint32_t>>{{4, 0}, {3, 1}, {2, 0}, {1, 1}, {9, 0}})
     EXPECT_EQ(*states.Find(id), state) << id;
+
+  // Held URLs go back as they are: normalising "www.x.example/" again would drop its "www.".
+  ExceptionListEdit list(model.codePage);
+  ASSERT_TRUE(list.Add(u"www.www.x.example", true));
+  ASSERT_TRUE(edit.Write(ids, checks, list.Entries()));
+  AccountConfigEdit reopened{model.roles, u"PC.kid", model.codePage};  // the dialog opened again, OK
+  ASSERT_TRUE(reopened.TakeOpeningStates());
+  ASSERT_TRUE(reopened.OpeningStates(ids, checks, entries));
+  ASSERT_TRUE(reopened.Write(ids, checks, entries));
+  EXPECT_EQ(Exceptions(), (std::vector<std::pair<std::string, std::uint32_t>>{{"www.x.example/", 1}}));
 }
 
 TEST(ExceptionListEdit, AddNormalisesAndMovesStayWithinTheList) {

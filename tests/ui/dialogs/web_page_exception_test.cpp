@@ -76,4 +76,16 @@ TEST_F(WebPageExceptionTest, OkChangesTheExceptionThatMatchesAndAddsOneWhereNone
   EXPECT_EQ(Exceptions(u"OFFICE.bob"), (Stored{{"games.example/Top", 0}, {"games.example/TOP", 0}}));
 }
 
+TEST_F(WebPageExceptionTest, TypedUrlMeetsTheHeldOneInItsNormalFormOnce) {
+  model.roles.AddException(u"OFFICE.bob", "chat.example", 1, nullptr);  // held as "chat.example/"
+  WebPageException dialog = Dialog();
+  dialog.FollowUrl(u"http://Chat.Example");
+  EXPECT_EQ(Marks(dialog), (Marked{{u"anna", false}, {u"OFFICE\\bob", true}}));
+  dialog.Toggle(1);
+  // "www.www.x.example" is normalised once to "www.x.example/", not again to "x.example/".
+  ASSERT_TRUE(dialog.Apply(u"chat.example"));
+  ASSERT_TRUE(dialog.Apply(u"www.www.x.example"));
+  EXPECT_EQ(Exceptions(u"OFFICE.bob"), (Stored{{"chat.example/", 0}, {"www.x.example/", 0}})) << "edited, no twin";
+}
+
 }  // namespace
