@@ -108,6 +108,9 @@ class CChDocument {
   // The left pointer button over the hovered object; releasing it activates.
   void PointerDown(int x, int y);
   void PointerUp(int x, int y);
+  // An attribute of the A tag of a text object's link (such as its ID, TYPE or COMMAND),
+  // for the code that handles the click; false when the link or the attribute is missing.
+  bool LinkAttribute(const CLineObject* object, int link, std::u16string_view name, std::u16string& value) const;
   // Offers a click to the click handler; false when it was not handled.
   bool Activate(CLineObject* object, int link);
 

@@ -124,6 +124,13 @@ TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
   EXPECT_EQ(core.LinkEntry(2)->object, f.document.FindObject(u"b"));
   EXPECT_EQ(core.LinkEntry(3)->tagIndex, 4);
   EXPECT_NE(core.LinkEntry(3 + 4), nullptr);  // the table holds the number plus 5 entries
+  // The attributes of a link's A tag, for whoever handles its click.
+  std::u16string value;
+  EXPECT_TRUE(f.document.LinkAttribute(&text, 3, u"id", value));
+  EXPECT_EQ(value, u"7");
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 1, u"ID", value)) << "no such attribute";
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 2, u"ID", value)) << "an embedded object's number has no A tag";
+  EXPECT_FALSE(f.document.LinkAttribute(f.document.FindObject(u"b"), 0, u"ID", value));
   EXPECT_EQ(text.Look().style[0], kUnderline);
   EXPECT_EQ(text.Look().style[1], kBold | kItalic);
   EXPECT_EQ(core.Objects().size(), 2u);  // the image takes no number
