@@ -27,8 +27,13 @@ std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_vie
 }
 
 const Skin* HostSkin(std::u16string_view name) {
-  // The state button: a light blue face with a darker frame, its caption centred.
-  static const Skin selection{Rgb(0xE3, 0xEE, 0xFA), Rgb(0x5B, 0x8D, 0xC9), Rgb(0x1F, 0x3F, 0x66), Rgb(0x1F, 0x3F, 0x66)};
+  // The state button opens the state menu: a light blue face with a darker frame, its caption
+  // centred and a drop arrow at the right.
+  static const Skin selection = [] {
+    Skin skin{Rgb(0xE3, 0xEE, 0xFA), Rgb(0x5B, 0x8D, 0xC9), Rgb(0x1F, 0x3F, 0x66), Rgb(0x1F, 0x3F, 0x66)};
+    skin.menuArrow = true;
+    return skin;
+  }();
   static const Skin checkbox{Rgb(255, 255, 255), Rgb(110, 110, 110), Rgb(0, 0, 0), kOn};
   if (name == u"default_selection") return &selection;
   return name == u"parental_checkbox" ? &checkbox : nullptr;
