@@ -20,7 +20,7 @@ std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_vie
   auto is = [&](const char16_t* word) { return parental::common::EqualsNoCase(name, word); };
   if (is(u"H4")) return NamedStyle{Bold(-11), std::nullopt};
   if (is(u"H8")) return NamedStyle{Bold(-17), kTitle};
-  if (is(u"F7")) return NamedStyle{Bold(-11), kOn};
+  if (is(u"F7")) return NamedStyle{std::nullopt, kOn};
   if (is(u"F8")) return NamedStyle{std::nullopt, kOff};
   if (is(u"TEXTCOLOR")) return NamedStyle{std::nullopt, ReadColour(value)};
   return std::nullopt;
