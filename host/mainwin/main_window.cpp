@@ -106,6 +106,13 @@ bool MainWindow::FindLink(const std::u16string& text, const std::u16string& with
   return false;
 }
 
+std::vector<std::string> MainWindow::Describe() const {
+  std::vector<std::string> lines;
+  for (const auto& view : panels_)
+    for (std::string& line : view->Describe()) lines.push_back(std::move(line));
+  return lines;
+}
+
 std::uint32_t MainWindow::ChooseState(POINT screen, std::uint32_t current) {
   HMENU menu = CreatePopupMenu();
   AppendMenuW(menu, MF_STRING | (current == kStateOn ? MF_CHECKED : 0), kMenuOn, L"&Enable parental control");

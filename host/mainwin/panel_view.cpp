@@ -138,6 +138,18 @@ bool PanelView::FindLink(const std::u16string& text, const std::u16string& withi
   return false;
 }
 
+std::vector<std::string> PanelView::Describe() const {
+  const std::string prefix = "panel " + std::to_string(index_);
+  if (!height_) return {prefix + ": hidden"};
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].control && items_[i].control->IsWindowVisible())
+      lines.push_back(prefix + " item " + std::to_string(i) + (items_[i].picture ? " with a picture: " : ": ") +
+                      parental::common::ToUtf8(items_[i].text));
+  }
+  return lines;
+}
+
 void PanelView::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);

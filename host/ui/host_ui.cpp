@@ -97,6 +97,10 @@ bool HostUi::RunScript() {
                     MainWindow* main = Main();
                     return main && main->FindLink(text, within, screen);
                   },
+                  [this] {
+                    MainWindow* main = Main();
+                    return main ? main->Describe() : std::vector<std::string>();
+                  },
                   context_.setState, context_.apply, context_.log};
   StartScript(std::move(commands), std::move(host), [&](bool succeeded) {
     ok = succeeded;
