@@ -101,6 +101,20 @@ TEST_F(StatusRoads, WarningsAndTheHeaderFollowTheHostsState) {
   EXPECT_FALSE(Has(run, kPasswordWarning)) << run.output;
 }
 
+TEST_F(StatusRoads, TheAdvancedSetupAndThePageShowEachOthersChanges) {
+  HostRun run = Run("open-main\nlink \"Not defined\" Guest\ntype 2033 10\nok\nwait 300\n"
+                    "click 1010\npage Accounts\nprint 2007\ncheck 2007 Guest off\nok\nwait 300\nprint-main\n"
+                    "link Disabled Guest\nwait 300\nclick 1010\npage Accounts\nprint 2007\ncancel\nclose-main\n");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  const std::size_t first = run.output.find("control 2007: enabled [x Guest|");
+  EXPECT_NE(first, std::string::npos) << "the page's new account in the setup\n" << run.output;
+  EXPECT_NE(Printed(run, 1).find("Guest (<A ID=\"4\">10 years</A>)</H4>\t<A ID=\"2\"><F8>Disabled"), std::string::npos)
+      << "the setup's change on the page\n" << run.output;
+  EXPECT_NE(run.output.find("control 2007: enabled [x Guest|", first + 1), std::string::npos)
+      << "the page's change in the setup\n" << run.output;
+  EXPECT_EQ(AccountsOf(run, "501"), "-501:1:" + std::to_string(CurrentYear() - 10)) << run.output;
+}
+
 TEST_F(StatusRoads, WebPageExceptionsRefusedAccessAndChangesFromOutside) {
   HostRun run = Run("open-main\n" + DefineRoot(30) +                                   // 1-7
                     "link \"Not defined\" Guest\ntype 2033 10\nok\nwait 300\n"          // 8-11
