@@ -28,8 +28,8 @@
 //   ok, cancel                 press OK or Cancel of the window in front (a message box,
 //                              a form, the password prompt or the setup window)
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
-//   screenshot FILE            save the window in front as a PNG (the main window too; with a
-//                              pop-up menu open, the window it drops from, menu included)
+//   screenshot FILE            save the window in front as a PNG (the main window, or a pop-up
+//                              menu that is open)
 //   close-main                 close the main window
 //
 // Words with spaces go in double quotes; "#" starts a comment line. Each command runs on a

@@ -195,8 +195,6 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
   }
   if (name == u"screenshot") {
     HWND front = FrontWindow();
-    // A pop-up menu is shot on the window it drops from (the foreground window), which it covers.
-    if (front && ClassOf(front) == u"#32768") front = GetForegroundWindow();
     if (!Arguments(words, 1, error)) return false;
     return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
   }
