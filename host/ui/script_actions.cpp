@@ -6,6 +6,7 @@
 
 #include "common/text.h"
 #include "ui/pointer_click.h"
+#include "ui/script_keys.h"
 #include "ui/window_finder.h"
 #include "win/screenshot.h"
 
@@ -198,6 +199,9 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
     if (!Arguments(words, 1, error)) return false;
     return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
   }
+  if (name == u"press") return words.size() > 1 ? PressKeys(Words(words.begin() + 1, words.end()), error)
+                                                : Fail(error, "press needs keys");
+  if (name == u"write") return Arguments(words, 1, error) && WriteKeys(words[1], error);
   const bool click = name == u"click" || name == u"click-and-wait";
   const std::size_t needed = click || name == u"print" ? 1 : name == u"check" ? 3 : 2;
   if (!Arguments(words, needed, error)) return false;
