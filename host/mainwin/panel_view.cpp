@@ -17,7 +17,8 @@ constexpr std::uint32_t kPanelHidden = 16, kPictureKind = 8;
 
 bool RegisterPanelClass() {
   static const bool registered = [] {
-    WNDCLASSEXW type{sizeof(type)};
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
     type.lpfnWndProc = DefWindowProcW;
     type.hInstance = GetModuleHandleW(nullptr);
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
