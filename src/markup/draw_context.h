@@ -2,6 +2,7 @@
 // Everything the layout objects measure and draw goes through IDrawContext: a GDI
 // device context on Windows, fixed metrics in the portable tests. Fonts, bitmaps and
 // skins are plain descriptions here; each context makes its own handles from them.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,12 @@ struct FontDesc {
   bool underline = false;
 };
 
+// A style that a document's owner names: a font, a text colour, or both.
+struct NamedStyle {
+  std::optional<FontDesc> font;
+  std::optional<Colour> colour;
+};
+
 // A 32-bit top-down bitmap with premultiplied alpha; `native` is the platform handle.
 struct Bitmap {
   int width = 0, height = 0;
@@ -31,6 +38,8 @@ struct Skin {
   Colour border = Rgb(112, 112, 112);
   Colour text = Rgb(0, 0, 0);
   Colour mark = Rgb(0, 0, 0);  // check mark, radio dot, drop arrow, progress fill
+  // Push buttons of this skin open a menu: a drop arrow in the space kept right of the caption.
+  bool menuArrow = false;
 };
 
 enum class ButtonLook { Push, ComboBox, CheckBox, RadioButton };

@@ -47,6 +47,7 @@ CTextFlow::CTextFlow(CChCore& core, const CChParser& parser, CChDocument& docume
   linePositions_.Push(defaults.linePosition);
   alignments_.Push(defaults.alignment);
   links_.Push(-1);
+  linkColourDepths_.Push(0);
   UpdateStyle();
 }
 
@@ -59,6 +60,7 @@ void CTextFlow::UpdateStyle() {
   style.alignment = alignments_.Top();
   style.style = static_cast<std::uint8_t>((bold_ ? kBold : 0) | (italic_ ? kItalic : 0) | (underline_ ? kUnderline : 0));
   style.link = links_.Top();
+  style.linkColour = style.link >= 0 && colours_.entries.size() > linkColourDepths_.Top();
   core_.SetStyle(style);
 }
 
@@ -86,7 +88,10 @@ void CTextFlow::Closing(int index, std::u16string_view name) {
   if (is(u"B")) --bold_;
   else if (is(u"I")) --italic_;
   else if (is(u"U")) --underline_;
-  else if (is(u"A")) links_.Pop();
+  else if (is(u"A")) {
+    links_.Pop();
+    linkColourDepths_.Pop();
+  }
   else if (StartsWith(name, u"COLOR")) colours_.Pop();
   else if (StartsWith(name, u"FONT")) fonts_.Pop();
   else if (StartsWith(name, u"TABPOS")) tabs_.Pop();
@@ -94,6 +99,17 @@ void CTextFlow::Closing(int index, std::u16string_view name) {
   else if (StartsWith(name, u"LINEPOS")) linePositions_.Pop();
   else if (StartsWith(name, u"OBJECT") || document_.FindTag(name)) return;
   else if (document_.Font(parser_.TagName(index))) fonts_.Pop();
+  else if (StyleOf(index)) {
+    fonts_.Pop();
+    colours_.Pop();
+  }
+}
+
+const NamedStyle* CTextFlow::StyleOf(int index) const {
+  const std::u16string_view raw = parser_.RawTagName(index);
+  std::u16string value;
+  parser_.GetTagValue(index, value);
+  return document_.Style(raw.substr(0, raw.find(u'=')), value);
 }
 
 bool CTextFlow::Opening(int& index, std::u16string_view name) {
@@ -133,6 +149,9 @@ bool CTextFlow::Opening(int& index, std::u16string_view name) {
     EmbedObject(entry->type, entry->defaults, index, more);
   } else if (const FontDesc* font = document_.Font(parser_.TagName(index))) {
     fonts_.Push(font);
+  } else if (const NamedStyle* style = StyleOf(index)) {  // both stacks, so its closing tag pops both
+    fonts_.Push(style->font ? &*style->font : fonts_.Top());
+    colours_.Push(style->colour.value_or(colours_.Top()));
   }
   return more;
 }
@@ -140,6 +159,7 @@ bool CTextFlow::Opening(int& index, std::u16string_view name) {
 void CTextFlow::StartLink(int index) {
   const int link = core_.NewLink(index);
   links_.Push(link);
+  linkColourDepths_.Push(colours_.entries.size());
   std::u16string name, value;
   for (int i = 0; parser_.GetTagAttribute(index, i, name, value); ++i) {
     if (EqualsNoCase(name, u"TOOLTIP")) core_.SetLinkTooltip(link, value);

@@ -36,6 +36,7 @@ class CTextFlow {
   void EmbedObject(std::u16string_view type, const std::vector<std::pair<std::u16string, std::u16string>>& defaults,
                    int& index, bool& more);
   void UpdateStyle();
+  const NamedStyle* StyleOf(int index) const;
 
   CChCore& core_;
   const CChParser& parser_;
@@ -47,6 +48,7 @@ class CTextFlow {
   Stack<int> linePositions_;
   Stack<std::uint8_t> alignments_;
   Stack<int> links_;
+  Stack<std::size_t> linkColourDepths_;  // the colour stack's depth when each open link started
   int bold_ = 0, italic_ = 0, underline_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "markup/button.h"
 #include "markup/leaf_objects.h"
 #include "markup_test_support.h"
@@ -31,6 +33,18 @@ TEST_F(Objects, ImageFramesAndAlignment) {
   // A zero frame count shows the bitmap as one frame; frame 3 does not exist.
   EXPECT_EQ(Object<CImageLO>(u"zero").GetRect().Width(), 100);
   EXPECT_TRUE(Draw(Object<CImageLO>(u"zero")).empty());
+}
+
+TEST_F(Objects, ImageWithoutFramesTakesSquareFramesOnlyForALaterFrame) {
+  // The strip is 100 x 16: square frames of 16 pixels when frame 2 is asked for without FRAMES.
+  Load(u"<IMG ID=\"a\" SRC=\"strip\" ACTIVE=\"2\"/><IMG ID=\"w\" SRC=\"strip\"/><IMG ID=\"f\" SRC=\"strip\" FRAMES=\"1\" ACTIVE=\"2\"/>");
+  auto& square = Object<CImageLO>(u"a");
+  EXPECT_EQ(square.GetRect().Width(), 16);
+  auto ops = Draw(square);
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0].style, 32u);  // source x of the third square
+  EXPECT_EQ(Object<CImageLO>(u"w").GetRect().Width(), 100) << "frame 0 alone: the whole bitmap";
+  EXPECT_TRUE(Draw(Object<CImageLO>(u"f")).empty()) << "one frame written: frame 2 does not exist";
 }
 
 TEST_F(Objects, AnimationAdvancesEveryPeriodOverFifteenTicks) {
@@ -144,6 +158,22 @@ TEST_F(Objects, SkinnedAndPlatformButtonsDraw) {
   EXPECT_EQ(platform[0].kind, CFixedContext::Operation::Button);
   EXPECT_EQ(platform[0].style, static_cast<unsigned>(ButtonLook::RadioButton));
   EXPECT_EQ(platform[0].colour, 1u);  // checked
+}
+
+TEST_F(Objects, MenuSkinDrawsItsArrowRightOfTheCentredCaption) {
+  skin.menuArrow = true;
+  Load(u"<BUTTON ID=\"m\" SKIN=\"box\" WIDTH=\"100\" H-OFFSET=\"0,18\" CAPTION=\"On\"/><BUTTON ID=\"n\" SKIN=\"box\" CAPTION=\"x\"/>");
+  const Rect rect = Object<CButtonLO>(u"m").GetRect();
+  auto ops = Draw(Object<CButtonLO>(u"m"));
+  auto glyph = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Glyph; });
+  ASSERT_NE(glyph, ops.end());
+  EXPECT_EQ(glyph->rect.left, rect.right - 18);
+  auto text = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Text; });
+  ASSERT_NE(text, ops.end());
+  EXPECT_EQ(text->rect.left, rect.left + (82 - 10) / 2) << "centred in the space left of the arrow";
+  auto plain = Draw(Object<CButtonLO>(u"n"));
+  EXPECT_EQ(std::count_if(plain.begin(), plain.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Glyph; }), 0)
+      << "no space kept for it: no arrow";
 }
 
 }  // namespace

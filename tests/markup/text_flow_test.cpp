@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "markup/button.h"
 #include "markup/leaf_objects.h"
 #include "markup/table.h"
+#include "markup/values.h"
 #include "markup_test_support.h"
 
 namespace {
@@ -78,6 +81,58 @@ TEST(TextFlowTest, NamedFonts) {
   EXPECT_EQ(core.Text(), u"headxbnmu");
 }
 
+// The style of the character at `at` (runs of one style may be joined).
+const CChCore::Style& StyleAt(const CChCore& core, int at) {
+  const auto& runs = core.Runs();
+  std::size_t i = 0;
+  while (i + 1 < runs.size() && runs[i + 1].start <= at) ++i;
+  return runs[i].style;
+}
+
+TEST(TextFlowTest, NamedStylesOfTheOwnerSetFontAndColourUntilTheirClosingTag) {
+  Flow f;
+  std::vector<std::u16string> asked;
+  f.document.styleProvider = [&](std::u16string_view name, std::u16string_view value) -> std::optional<NamedStyle> {
+    asked.push_back(std::u16string(name) + u"|" + std::u16string(value));
+    if (name == u"F7") return NamedStyle{std::nullopt, Rgb(0, 128, 0)};
+    if (name == u"TITLE") return NamedStyle{FontDesc{u"Tahoma", -17, 700}, std::nullopt};
+    if (name == u"TEXTCOLOR") return NamedStyle{std::nullopt, ReadColour(value)};
+    return std::nullopt;
+  };
+  auto& core = f.Load(u"<COLOR=\"#0000ff\">a<F7>b<TITLE>c</TITLE>d</F7>e<TEXTCOLOR=\"#ff0000\">r</TEXTCOLOR>"
+                      u"s<NONE>n</NONE>m<h4>h</h4>").Core();
+  ASSERT_EQ(core.Text(), u"abcdersnmh");
+  auto at = [&core](int character) -> const CChCore::Style& { return StyleAt(core, character); };
+  EXPECT_EQ(at(0).colour, Rgb(0, 0, 255));
+  EXPECT_EQ(at(1).colour, Rgb(0, 128, 0));
+  EXPECT_EQ(at(1).font, nullptr) << "a colour alone keeps the font";
+  ASSERT_NE(at(2).font, nullptr);
+  EXPECT_EQ(at(2).font->weight, 700);
+  EXPECT_EQ(at(2).colour, Rgb(0, 128, 0)) << "a font alone keeps the colour";
+  EXPECT_EQ(at(3).font, nullptr);
+  EXPECT_EQ(at(3).colour, Rgb(0, 128, 0));
+  EXPECT_EQ(at(4).colour, Rgb(0, 0, 255)) << "the closing tag pops what the style pushed";
+  EXPECT_EQ(at(5).colour, Rgb(255, 0, 0)) << "the tag's value reaches the provider";
+  EXPECT_EQ(at(6).colour, Rgb(0, 0, 255));
+  EXPECT_EQ(at(7).colour, Rgb(0, 0, 255)) << "an unknown name changes nothing";
+  EXPECT_EQ(at(8).colour, Rgb(0, 0, 255)) << "its closing tag pops nothing";
+  EXPECT_NE(at(9).font, nullptr) << "named fonts come first";
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), u"F7|"), 1) << "kept after the first answer";
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), u"H4|"), 0);
+
+  // A colour set inside a link colours it; one set before the link leaves it the link colour.
+  auto& links = f.Load(u"<A ID=\"1\">a<F7>b</A><A ID=\"2\">c</A></F7>d<A>e<COLOR=\"#ff0000\">g</COLOR>h</A>").Core();
+  ASSERT_EQ(links.Text(), u"abcdegh");
+  auto own = [&links](int character) { return StyleAt(links, character).linkColour; };
+  EXPECT_FALSE(own(0));
+  EXPECT_TRUE(own(1));
+  EXPECT_FALSE(own(2)) << "F7 began before this link";
+  EXPECT_FALSE(own(3)) << "not a link";
+  EXPECT_FALSE(own(4));
+  EXPECT_TRUE(own(5));
+  EXPECT_FALSE(own(6));
+}
+
 TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
   Flow f;
   auto& text = f.Load(u"<A TOOLTIP=\"first tip\" LINK-STYLE=\"u,BI\">one</A> "
@@ -89,6 +144,13 @@ TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
   EXPECT_EQ(core.LinkEntry(2)->object, f.document.FindObject(u"b"));
   EXPECT_EQ(core.LinkEntry(3)->tagIndex, 4);
   EXPECT_NE(core.LinkEntry(3 + 4), nullptr);  // the table holds the number plus 5 entries
+  // The attributes of a link's A tag, for whoever handles its click.
+  std::u16string value;
+  EXPECT_TRUE(f.document.LinkAttribute(&text, 3, u"id", value));
+  EXPECT_EQ(value, u"7");
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 1, u"ID", value)) << "no such attribute";
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 2, u"ID", value)) << "an embedded object's number has no A tag";
+  EXPECT_FALSE(f.document.LinkAttribute(f.document.FindObject(u"b"), 0, u"ID", value));
   EXPECT_EQ(text.Look().style[0], kUnderline);
   EXPECT_EQ(text.Look().style[1], kBold | kItalic);
   EXPECT_EQ(core.Objects().size(), 2u);  // the image takes no number
