@@ -15,7 +15,7 @@ HostUi::HostUi(Context context)
 
 bool HostUi::OpenSetup() {
   if (window_.IsOpen()) return true;
-  return AskSettingsPassword(nullptr, context_.settingsPassword) && window_.Open();
+  return AskSettingsPassword(nullptr, *context_.password) && window_.Open();
 }
 
 bool HostUi::Run() {
@@ -46,7 +46,7 @@ bool HostUi::RunScript() {
   }
   bool ok = false;
   ScriptHost host{[this] { return OpenSetup(); }, [this](const std::u16string& title) { return window_.SelectPage(title); },
-                  context_.log};
+                  context_.log, context_.hostCommand, context_.outputFolder, context_.screenshotTaken};
   StartScript(std::move(commands), std::move(host), [&ok](bool succeeded) {
     ok = succeeded;
     PostQuitMessage(0);

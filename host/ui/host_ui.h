@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/templates/config_template.h"
+#include "settings_password.h"
 #include "ui/setup_window.h"
 
 namespace host {
@@ -12,11 +13,14 @@ namespace host {
 class HostUi {
  public:
   struct Context {
-    CConfigTemplate* config;      // the configuration object that published its pages
-    std::wstring settingsPassword; // empty: the settings are not protected
-    std::wstring script;          // a script file, or empty for an interactive run
+    CConfigTemplate* config;            // the configuration object that published its pages
+    const SettingsPassword* password;   // asked before the setup opens
+    std::wstring script;                // a script file, or empty for an interactive run
     std::function<void(const std::string&)> log;
     std::function<void()> afterSave;
+    std::function<bool(HWND owner, const std::u16string& command)> hostCommand;
+    std::u16string outputFolder;        // where a script's relative screenshot names go
+    std::function<void(const std::u16string& file, const std::u16string& caption)> screenshotTaken;
   };
 
   explicit HostUi(Context context);

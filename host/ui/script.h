@@ -15,13 +15,21 @@
 //   ok, cancel                 press OK or Cancel of the window in front (a message box,
 //                              a form, the password prompt or the setup window)
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
-//   screenshot FILE            save the window in front as a PNG
+//   screenshot FILE [CAPTION]  save the window in front as a PNG (a name without a folder
+//                              goes to the output folder, the tour's); CAPTION says what
+//                              it shows in the tour's index
+//   host-command TEXT          run the host's own command TEXT (gui.logpage.show(...),
+//                              gui.passworddlg.show) over the window in front
+//   answer-picker ACCOUNTS     the next account picker chooses ACCOUNTS (as --answer
+//                              account=ACCOUNTS)
 //
 // Words with spaces go in double quotes; "#" starts a comment line. Each command runs on a
 // timer tick of the host's thread, so commands after one that opens a form, a message box
 // or the password prompt act on that window while it runs. A command that cannot be done is
 // tried again for two seconds (a window may still be opening), then ends the script with
 // an error.
+#include <windows.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +49,9 @@ struct ScriptHost {
   std::function<bool()> openSetup;                      // false when the setup did not open
   std::function<bool(const std::u16string&)> selectPage;
   std::function<void(const std::string&)> log;
+  std::function<bool(HWND owner, const std::u16string& command)> hostCommand;
+  std::u16string outputFolder;  // ends with a backslash, or empty
+  std::function<void(const std::u16string& file, const std::u16string& caption)> screenshotTaken;
 };
 
 // Runs the commands on the thread's message loops; calls done(ok) after the last one or

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "common/text.h"
+#include "computer/picker_script.h"
 #include "ui/window_finder.h"
 #include "win/screenshot.h"
 
@@ -81,6 +82,24 @@ bool Arguments(const Words& words, std::size_t count, std::string& error) {
   return Fail(error, parental::common::ToUtf8(words[0]) + " takes " + std::to_string(count) + " argument(s)");
 }
 
+// A name without a folder goes to the output folder.
+bool Screenshot(const Words& words, ScriptHost& host, std::string& error) {
+  if (words.size() != 2 && words.size() != 3) return Fail(error, "screenshot takes a file and a caption");
+  const std::u16string& file = words[1];
+  const bool bare = file.find_first_of(u"\\/:") == std::u16string::npos;
+  HWND front = FrontWindow();
+  if (!front || !SaveWindowScreenshot(front, bare ? host.outputFolder + file : file)) return Fail(error, "screenshot failed");
+  if (host.screenshotTaken) host.screenshotTaken(file, words.size() == 3 ? words[2] : u"");
+  return true;
+}
+
+bool AnswerPicker(const std::u16string& accounts) {
+  wchar_t picks[1024] = {};
+  GetEnvironmentVariableW(kPickerScriptVariable, picks, 1024);
+  const std::wstring all = std::wstring(picks) + (picks[0] ? L";" : L"") + parental::common::AsWide(accounts.c_str());
+  return SetEnvironmentVariableW(kPickerScriptVariable, all.c_str()) != 0;
+}
+
 }  // namespace
 
 bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) {
@@ -98,11 +117,12 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
     HWND button = Arguments(words, 0, error) ? Control(name == u"ok" ? u"1" : u"2", true, error) : nullptr;
     return button && Click(button);
   }
-  if (name == u"screenshot") {
-    HWND front = FrontWindow();
+  if (name == u"screenshot") return Screenshot(words, host, error);
+  if (name == u"host-command") {
     if (!Arguments(words, 1, error)) return false;
-    return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
+    return host.hostCommand(FrontWindow(), words[1]) || Fail(error, "not a command of the host");
   }
+  if (name == u"answer-picker") return Arguments(words, 1, error) && AnswerPicker(words[1]);
   const bool click = name == u"click" || name == u"click-and-wait";
   const std::size_t needed = click || name == u"print" ? 1 : name == u"check" ? 3 : 2;
   if (!Arguments(words, needed, error)) return false;
