@@ -11,6 +11,7 @@
 #include "reference_host.h"
 #include "ui/form_frame.h"
 #include "ui/password_prompt.h"
+#include "ui/host_ui.h"
 
 namespace host {
 
@@ -19,8 +20,6 @@ namespace {
 using parental::common::CopyText;
 using parental::common::ToUtf8;
 
-constexpr std::uint32_t kEncryptedTrafficModule = 0x2020002;
-constexpr std::uint32_t kParentalActive = 0x82020001;
 constexpr std::uint32_t kTextNotFound = 2;
 constexpr std::uint32_t kRejected = 13;  // inner result of a refused submission
 
@@ -94,29 +93,25 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
       events_.push_back("help asked: " + detail);
       return kDone;
     }
-    case kRequestPanelState: {
+    case kRequestPanelState:
       from.role = "status panel";
-      auto* record = static_cast<PanelStateRecord*>(arg);
-      record->count = 2;
-      record->codes[0] = kParentalActive;
-      record->codes[1] = kEncryptedTrafficModule;
+      *static_cast<PanelStateRecord*>(arg) = StateCodes(modules_);
       return kDone;
-    }
     case kRequestHostValue: {
       auto* record = static_cast<HostValueRecord*>(arg);
       detail = "switch on module " + std::to_string(record->feature);
       events_.push_back(detail);
+      if (record->on && record->feature == kEncryptedTrafficModule) SetModules({modules_.parental, true});
       return kDone;
     }
     case kRequestStateMenu:
-      events_.push_back("state menu shown");
-      return kDone;
+      return AnswerStateMenu(*static_cast<StateMenuRecord*>(arg), detail);
     case kRequestRefresh:
       if (from.role == kSilentRole) from.role = "frequently-used panel";
+      if (MainWindow* main = ui_ ? ui_->Main() : nullptr) main->RequestRefresh(arg);
       return kDone;
     case kRequestPanelWindow:
-      detail = "the host shows no panels yet";
-      return kFailed;
+      return AnswerPanelWindow(*static_cast<PanelWindowRecord*>(arg), detail);
     case kRequestBitmapGet:
     case kRequestBitmapRelease:
     case kRequestBitmapQueryA:
@@ -133,6 +128,31 @@ bool ReferenceHost::ConfirmAccess() {
   if (!password_.IsSet()) return true;
   // The plug-in asks from inside a window of its own: the prompt goes over it.
   return windowsShown_ && AskSettingsPassword(GetActiveWindow(), password_);
+}
+
+std::int32_t ReferenceHost::AnswerStateMenu(const StateMenuRecord& record, std::string& detail) {
+  MainWindow* main = ui_ ? ui_->Main() : nullptr;
+  if (!main) {
+    events_.push_back("state menu shown");
+    return kDone;
+  }
+  const POINT point{std::int32_t(std::uint32_t(record.point)), std::int32_t(std::uint32_t(record.point >> 32))};
+  const std::uint32_t chosen = main->ChooseState(point, modules_.parental);
+  detail = chosen ? "state " + std::to_string(chosen) + " chosen" : "nothing chosen";
+  events_.push_back("state menu: " + detail);
+  if (chosen) SetModules({chosen, modules_.trafficFiltered});
+  return kDone;
+}
+
+std::int32_t ReferenceHost::AnswerPanelWindow(PanelWindowRecord& record, std::string& detail) {
+  MainWindow* main = ui_ ? ui_->Main() : nullptr;
+  HWND window = main ? main->PanelWindow(FromAddress<void>(record.panel)) : nullptr;
+  if (!window) {
+    detail = "no main window shows the panel";
+    return kFailed;
+  }
+  record.window = AddressOf(window);
+  return kDone;
 }
 
 std::int32_t ReferenceHost::AnswerNameTable(void* arg) {

@@ -1,6 +1,7 @@
 #include "bitmaps.h"
 
 #include "header_bitmaps.h"
+#include "status_icons.h"
 
 namespace host {
 
@@ -31,8 +32,8 @@ namespace {
 HBITMAP Draw(const std::u16string& name, bool& alpha, bool& stretches) {
   alpha = true;
   stretches = false;
-  if (name == u"state_icon_list") return MakeStripBitmap(5, 16, 0);
-  if (name == u"text_icon") return MakeStripBitmap(5, 16, 2);
+  if (name == u"state_icon_list") return MakeStateIcons();
+  if (name == u"text_icon") return MakeTextIcons();
   if (name == u"header_logo") return MakeHeaderLogo();
   if (name == u"header_help") return MakeHeaderHelp();
   alpha = false;

@@ -1,5 +1,6 @@
 // The engine simulator's log on the simulated computer: accounts named by their relative
-// identifiers, judged against the configuration in the registry mirror.
+// identifiers, judged against the configuration in the registry mirror while parental
+// control is on.
 #include <windows.h>
 #include <sddl.h>
 
@@ -10,20 +11,6 @@
 #include "reference_host.h"
 
 namespace host {
-
-namespace {
-constexpr std::uint32_t kParentalModule = 0x2020001;
-constexpr std::uint32_t kStateEnabled = 4;
-
-// Whether the host's status table says that parental control is on.
-bool FilteringOn(IHostServices& services) {
-  const StatusTable* table = services.GetStatusTable();
-  for (std::uint32_t i = 0; table && i < table->count; ++i) {
-    if (table->entries[i].module == kParentalModule) return table->entries[i].state == kStateEnabled;
-  }
-  return table && table->fallback.state == kStateEnabled;
-}
-}  // namespace
 
 std::vector<LogEntry> ReferenceHost::EngineLog() {
   LocalComputer computer;
@@ -39,7 +26,7 @@ std::vector<LogEntry> ReferenceHost::EngineLog() {
     }
     return false;
   };
-  return JudgeVisits(data_, ReadStoredRoles(parental::platform::DefaultRegistry()), FilteringOn(services_), account);
+  return JudgeVisits(data_, ReadStoredRoles(parental::platform::DefaultRegistry()), modules_.parental == kStateOn, account);
 }
 
 }  // namespace host

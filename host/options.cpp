@@ -31,6 +31,8 @@ const char kUsage[] =
     "  --answer account=A   choose account A (a name or relative identifier of\n"
     "                       computer-data.txt; several joined by \",\"; or \"cancel\") in the\n"
     "                       next account picker; repeatable. Unscripted ones are cancelled\n"
+    "  --main               open the main window with the plug-in's status page and run\n"
+    "                       until it is closed (its \"Advanced setup...\" opens the setup)\n"
     "  --setup              open the advanced setup with the plug-in's pages and run until\n"
     "                       it is closed\n"
     "  --script FILE        drive the host's windows with the commands of FILE (see\n"
@@ -100,6 +102,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
     else if (arg == L"--engine-data") ok = value(options.engineData);
     else if (arg == L"--apply") ok = value(options.apply);
     else if (arg == L"--setup") options.setup = true;
+    else if (arg == L"--main") options.main = true;
     else if (arg == L"--script") ok = value(options.script);
     else if (arg == L"--settings-password") ok = value(options.settingsPassword);
     else if (arg == L"--keep-submissions") ok = value(options.submissions);

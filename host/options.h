@@ -12,6 +12,7 @@ struct Options {
   std::wstring engineData;  // the engine simulator's data file
   std::wstring apply;       // a configuration document to store, or empty
   std::uint32_t section = 0x01000D00;
+  bool main = false;               // open the main window and run until it closes
   bool setup = false;              // open the advanced setup and run until it closes
   std::wstring script;             // drive the host's windows with this script
   std::wstring settingsPassword;   // asked before the advanced setup opens

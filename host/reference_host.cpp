@@ -88,7 +88,32 @@ std::int32_t ReferenceHost::Send(HostObject& to, std::uint32_t code, void* arg) 
   return result;
 }
 
+void ReferenceHost::SetModules(const ModuleState& state) {
+  modules_ = state;
+  services_.SetParentalState(state.parental);
+  pendingState_ = true;
+  events_.push_back("parental control in state " + std::to_string(state.parental) + ", encrypted traffic " +
+                    (state.trafficFiltered ? "filtered" : "not filtered"));
+}
+
+CPageTemplate* ReferenceHost::StatusPage() const {
+  for (const HostObject& object : objects_) {
+    if (object.role == "status page" && object.created && !object.unregistered)
+      return static_cast<CPageTemplate*>(FromAddress<CIOCtlProcTemplate>(object.registration.context));
+  }
+  return nullptr;
+}
+
 void ReferenceHost::DeliverNotices() {
+  while (pendingState_) {
+    pendingState_ = false;
+    for (HostObject& object : objects_) {
+      if (object.role != "status panel" || !object.created || object.unregistered) continue;
+      PanelStateRecord record = StateCodes(modules_);
+      Send(object, kNoticePanelState, &record);
+      events_.push_back("state codes sent to the status panel");
+    }
+  }
   while (pendingNotices_) {
     --pendingNotices_;
     std::size_t told = 0;
@@ -101,15 +126,15 @@ void ReferenceHost::DeliverNotices() {
   }
 }
 
-bool ReferenceHost::ApplyFile() {
-  std::ifstream file(options_.apply.c_str(), std::ios::binary);
+bool ReferenceHost::ApplyFile(const std::wstring& path, std::uint32_t section) {
+  std::ifstream file(path.c_str(), std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   std::string detail;
   if (!file.good() && !file.eof()) detail = "cannot read the file";
-  bool stored = detail.empty() && StoreConfiguration(options_.section, text.data(), text.size(), detail);
+  bool stored = detail.empty() && StoreConfiguration(section, text.data(), text.size(), detail);
   if (!stored) {
     std::fprintf(stderr, "parental-host: could not store %s: %s\n",
-                 parental::common::ToUtf8(parental::common::AsText(options_.apply.c_str())).c_str(),
+                 parental::common::ToUtf8(parental::common::AsText(path.c_str())).c_str(),
                  detail.c_str());
   }
   return stored;
@@ -153,7 +178,7 @@ int ReferenceHost::Run() {
     created.push_back(&object);
     DeliverNotices();
   }
-  bool applied = options_.apply.empty() || ApplyFile();
+  bool applied = options_.apply.empty() || ApplyFile(options_.apply, options_.section);
   DeliverNotices();
   WalkStatusPages();
   const bool scripted = RunUserInterface();
@@ -171,8 +196,8 @@ int ReferenceHost::Run() {
 }
 
 bool ReferenceHost::RunUserInterface() {
-  if (!options_.setup && options_.script.empty()) return true;
-  if (!pagesConfig_) {
+  if (!options_.setup && !options_.main && options_.script.empty()) return true;
+  if (options_.setup && !pagesConfig_) {
     events_.push_back("no configuration object offered setup pages");
     return false;
   }
@@ -189,9 +214,22 @@ bool ReferenceHost::RunUserInterface() {
   auto screenshotTaken = [this](const std::u16string& file, const std::u16string& caption) {
     tourIndex_.AddScreenshot(file, caption);
   };
-  HostUi ui({pagesConfig_, &password_, options_.script, [this](const std::string& event) { events_.push_back(event); },
-             [this] { DeliverNotices(); }, hostCommand, parental::common::AsText(options_.tour.c_str()), screenshotTaken});
+  HostUi ui({pagesConfig_, StatusPage(), &bitmaps_, &password_, options_.script, options_.main,
+             [this](const std::string& event) { events_.push_back(event); }, [this] { DeliverNotices(); },
+             [this](std::uint32_t state) {
+               SetModules({state, modules_.trafficFiltered});
+               DeliverNotices();
+               return true;
+             },
+             [this](const std::wstring& file, std::uint32_t section) {
+               const bool stored = ApplyFile(file, section);
+               DeliverNotices();
+               return stored;
+             },
+             hostCommand, parental::common::AsText(options_.tour.c_str()), screenshotTaken});
+  ui_ = &ui;
   const bool ok = ui.Run();
+  ui_ = nullptr;
   windowsShown_ = false;
   return ok;
 }

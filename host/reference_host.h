@@ -7,8 +7,10 @@
 
 #include "bitmaps.h"
 #include "frame/templates/config_template.h"
+#include "frame/templates/page_template.h"
 #include "engine/engine.h"
 #include "engine/visit_log.h"
+#include "module_state.h"
 #include "frame/protocol/records.h"
 #include "options.h"
 #include "services.h"
@@ -18,6 +20,7 @@
 
 namespace host {
 
+class HostUi;
 class ReferenceHost;
 
 constexpr const char* kSilentRole = "object (sent no request)";
@@ -64,6 +67,14 @@ class ReferenceHost {
   std::int32_t AnswerSubmission(std::uint32_t param, void* arg, std::string& detail);
   std::int32_t AnswerBitmap(std::uint32_t code, void* arg, std::string& detail);
   std::int32_t AnswerDialog(std::uint32_t code, void* arg, std::string& detail);
+  std::int32_t AnswerStateMenu(const StateMenuRecord& record, std::string& detail);
+  std::int32_t AnswerPanelWindow(PanelWindowRecord& record, std::string& detail);
+
+  // The modules' new states: the status table follows, the status panels are told (0x20008)
+  // with the next notices.
+  void SetModules(const ModuleState& state);
+  // The status page the host shows, or null.
+  CPageTemplate* StatusPage() const;
 
   // Stores a configuration text for a section and queues the change notice.
   bool StoreConfiguration(std::uint32_t section, const char* text, std::size_t length,
@@ -71,7 +82,7 @@ class ReferenceHost {
   void DeliverNotices();
   // Reads every created status page as the main window would, into the report's events.
   void WalkStatusPages();
-  bool ApplyFile();
+  bool ApplyFile(const std::wstring& file, std::uint32_t section);
   // The advanced setup and the script, when asked for; false when the script failed.
   bool RunUserInterface();
   // The access confirmation: refused by --refuse-access, else asks for the settings
@@ -95,6 +106,9 @@ class ReferenceHost {
   NameTableHeader namesHeader_{};
   std::deque<HostObject> objects_;
   std::size_t pendingNotices_ = 0;
+  bool pendingState_ = false;  // the status panels are to hear the modules' state codes
+  ModuleState modules_;
+  HostUi* ui_ = nullptr;  // the host's windows while they run
   std::size_t submitted_ = 0;  // documents kept with --keep-submissions
   std::size_t answered_ = 0, refused_ = 0;
   std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices

@@ -3,18 +3,14 @@
 #include "bitmaps.h"
 #include "header_bitmaps.h"
 #include "common/text.h"
+#include "module_state.h"
 
 namespace host {
 
-namespace {
-constexpr std::uint32_t kParentalModule = 0x2020001;
-constexpr std::uint32_t kStateEnabled = 4;
-}  // namespace
-
 HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   entries_[0].module = kParentalModule;
-  entries_[0].state = kStateEnabled;
-  table_.fallback.state = 1;  // disabled
+  entries_[0].state = kStateOn;
+  table_.fallback.state = kStateOff;
   // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
   settings_ = {
       {u"gui.password.disabled", u"1"},  {u"gui.textmode.state", u"0"},

@@ -41,6 +41,9 @@ class HostServices : public IHostServices, IHostMetrics, IHostSettings, IHostIma
 
   std::uint64_t GetImage(std::uint32_t flag) override;
 
+  // Parental control's state in the status table (module_state.h).
+  void SetParentalState(std::uint32_t state) { entries_[0].state = state; }
+
   // Receives what the host does on the plug-in's behalf (the logo's click), for the report.
   void OnEvent(std::function<void(const std::string&)> sink) { onEvent_ = std::move(sink); }
 

@@ -18,6 +18,7 @@ struct Runner {
   bool finished = false;
   bool busy = false;  // a command that opens no window runs: later ones wait for it
   int retries = 0;    // of the current command, while the window it needs is not there yet
+  DWORD waitUntil = 0;  // "wait": no command before this tick count
 };
 constexpr int kMaxRetries = 50;
 std::unique_ptr<Runner> g_runner;  // one script per run of the host
@@ -38,7 +39,8 @@ void Finish(bool ok) {
 
 // Commands that may open a modal window (a form, a message box, the password prompt).
 bool MayOpenWindow(const std::u16string& name) {
-  return name == u"open-setup" || name == u"click" || name == u"ok" || name == u"cancel" || name == u"host-command";
+  return name == u"open-setup" || name == u"click" || name == u"ok" || name == u"cancel" || name == u"link" ||
+         name == u"menu" || name == u"host-command";
 }
 
 // One command per tick. The next tick is asked for before the command runs: a command that
@@ -49,7 +51,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   Runner& runner = *g_runner;
   if (runner.finished) return;
-  if (runner.busy) {
+  if (runner.busy || std::int32_t(GetTickCount() - runner.waitUntil) < 0) {
     SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
     return;
   }
@@ -61,6 +63,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
   if (runner.retries == 0) runner.host.log("script " + std::to_string(command.line) + ": " + Line(command));
   std::string error;
+  if (command.words[0] == u"wait" && command.words.size() == 2) {
+    runner.waitUntil = GetTickCount() + DWORD(std::wcstoul(parental::common::AsWide(command.words[1].c_str()), nullptr, 10));
+    return;
+  }
   runner.busy = !MayOpenWindow(command.words[0]);
   const bool ok = RunScriptCommand(command.words, runner.host, error);
   runner.busy = false;

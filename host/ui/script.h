@@ -3,6 +3,16 @@
 // plug-in, one command per line, as a user would:
 //
 //   open-setup                 open the advanced setup (the password prompt first, if any)
+//   open-main                  open the main window with the status page
+//   link TEXT [WITHIN]         click the link or button showing TEXT in the main window (in
+//                              the first item whose mark-up holds WITHIN, such as an account's
+//                              name), with the pointer at its place, as a user does
+//   menu TEXT                  choose the entry TEXT ("&" left out) of the pop-up menu in front
+//   state N                    the host's parental-control module goes to state N (1 off,
+//                              2 not working, 3 off, 4 on); the status panel is told
+//   apply FILE [SECTION]       store a configuration document as --apply does, and tell the
+//                              plug-in (section hexadecimal, default 01000D00)
+//   wait MS                    let the windows run for MS milliseconds before the next command
 //   page TITLE                 select a page in the setup's tree
 //   click ID                   click the button ID of the window in front
 //   click-and-wait ID          the same, but the script waits until the click returns (for
@@ -15,9 +25,10 @@
 //   ok, cancel                 press OK or Cancel of the window in front (a message box,
 //                              a form, the password prompt or the setup window)
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
-//   screenshot FILE [CAPTION]  save the window in front as a PNG (a name without a folder
-//                              goes to the output folder, the tour's); CAPTION says what
-//                              it shows in the tour's index
+//   close-main                 close the main window
+//   screenshot FILE [CAPTION]  save the window in front (the main window too) as a PNG (a
+//                              name without a folder goes to the output folder, the tour's);
+//                              CAPTION says what it shows in the tour's index
 //   host-command TEXT          run the host's own command TEXT (gui.logpage.show(...),
 //                              gui.passworddlg.show) over the window in front
 //   answer-picker ACCOUNTS     the next account picker chooses ACCOUNTS (as --answer
@@ -30,6 +41,7 @@
 // an error.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,6 +60,12 @@ bool ParseScript(const std::string& utf8, std::vector<ScriptCommand>& commands, 
 struct ScriptHost {
   std::function<bool()> openSetup;                      // false when the setup did not open
   std::function<bool(const std::u16string&)> selectPage;
+  std::function<bool()> openMain;                       // false when there is no status page
+  std::function<bool()> closeMain;
+  // The screen point of a link or button of the main window (see "link").
+  std::function<bool(const std::u16string& text, const std::u16string& within, POINT& screen)> findLink;
+  std::function<bool(std::uint32_t state)> setState;
+  std::function<bool(const std::wstring& file, std::uint32_t section)> apply;
   std::function<void(const std::string&)> log;
   std::function<bool(HWND owner, const std::u16string& command)> hostCommand;
   std::u16string outputFolder;  // ends with a backslash, or empty

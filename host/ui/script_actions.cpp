@@ -6,6 +6,7 @@
 
 #include "common/text.h"
 #include "computer/picker_script.h"
+#include "ui/pointer_click.h"
 #include "ui/window_finder.h"
 #include "win/screenshot.h"
 
@@ -77,6 +78,64 @@ bool Pick(HWND control, const std::u16string& text, const std::u16string* check,
   return Fail(error, "not a list or tree");
 }
 
+// The visible pop-up menu of this thread and its entry showing text ("&" left out), clicked.
+bool ChooseMenuEntry(const std::u16string& text, std::string& error) {
+  HWND popup = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
+    if (ClassOf(window) != u"#32768" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }, LPARAM(&popup));
+  HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)) : nullptr;
+  if (!menu) return Fail(error, "no pop-up menu in front");
+  for (int item = 0, count = GetMenuItemCount(menu); item < count; ++item) {
+    wchar_t caption[256] = {};
+    GetMenuStringW(menu, UINT(item), caption, 256, MF_BYPOSITION);
+    std::u16string shown;
+    for (const wchar_t* c = caption; *c; ++c)
+      if (*c != L'&') shown += char16_t(*c);
+    RECT place;
+    if (shown != text) continue;
+    if (!GetMenuItemRect(nullptr, menu, UINT(item), &place)) return Fail(error, "the entry has no place");
+    return ClickAt(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2}) ||
+           Fail(error, "the click could not be sent");
+  }
+  return Fail(error, "no menu entry \"" + parental::common::ToUtf8(text) + "\"");
+}
+
+// Commands of the main window and the host's modules; false with error set when `words`
+// is not one of them or failed, true with error empty when it ran.
+bool RunMainWindowCommand(const Words& words, ScriptHost& host, std::string& error, bool& known) {
+  const std::u16string& name = words[0];
+  known = true;
+  if (name == u"open-main" || name == u"close-main") {
+    if (words.size() != 1) return Fail(error, parental::common::ToUtf8(name) + " takes no argument");
+    if (name == u"close-main") return host.closeMain() || Fail(error, "no main window");
+    return host.openMain() || Fail(error, "the main window could not be opened");
+  }
+  if (name == u"link") {
+    if (words.size() < 2 || words.size() > 3) return Fail(error, "link takes the link's text and an item's text");
+    POINT point;
+    if (!host.findLink(words[1], words.size() == 3 ? words[2] : u"", point))
+      return Fail(error, "no link \"" + parental::common::ToUtf8(words[1]) + "\" in the main window");
+    SetForegroundWindow(GetAncestor(WindowFromPoint(point), GA_ROOT));
+    return ClickAt(point) || Fail(error, "the click could not be sent");
+  }
+  if (name == u"menu") return words.size() == 2 ? ChooseMenuEntry(words[1], error) : Fail(error, "menu takes 1 argument");
+  if (name == u"state") {
+    const std::uint32_t state = words.size() == 2 ? std::uint32_t(std::wcstoul(parental::common::AsWide(words[1].c_str()), nullptr, 10)) : 0;
+    if (state < 1 || state > 4) return Fail(error, "state takes a number from 1 to 4");
+    return host.setState(state) || Fail(error, "the state could not be set");
+  }
+  if (name == u"apply") {
+    if (words.size() < 2 || words.size() > 3) return Fail(error, "apply takes a file and a section");
+    const std::uint32_t section = words.size() == 3 ? std::uint32_t(std::wcstoul(parental::common::AsWide(words[2].c_str()), nullptr, 16)) : 0x01000D00;
+    return host.apply(parental::common::AsWide(words[1].c_str()), section) || Fail(error, "the document was not stored");
+  }
+  known = false;
+  return false;
+}
+
 bool Arguments(const Words& words, std::size_t count, std::string& error) {
   if (words.size() == count + 1) return true;
   return Fail(error, parental::common::ToUtf8(words[0]) + " takes " + std::to_string(count) + " argument(s)");
@@ -104,6 +163,9 @@ bool AnswerPicker(const std::u16string& accounts) {
 
 bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) {
   const std::u16string& name = words[0];
+  bool known = false;
+  const bool ran = RunMainWindowCommand(words, host, error, known);
+  if (known) return ran;
   if (name == u"open-setup") {
     if (!Arguments(words, 0, error)) return false;
     host.log(host.openSetup() ? "advanced setup opened" : "advanced setup refused");

@@ -111,6 +111,7 @@ void SetupWindow::Finish(bool save) {
   HWND window = window_;
   window_ = nullptr;
   DestroyWindow(window);  // the pages' windows go with it; the pages stay for the next opening
+  if (closed_) closed_();
 }
 
 INT_PTR CALLBACK SetupWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -24,6 +24,8 @@ class SetupWindow {
 
   bool Open();
   bool IsOpen() const { return window_ != nullptr; }
+  // Runs whenever the window closes (OK, Cancel or its close box).
+  void OnClose(std::function<void()> closed) { closed_ = std::move(closed); }
   HWND Handle() const { return window_; }
   // Selects the page with this title; false when there is none.
   bool SelectPage(const std::u16string& title);
@@ -43,6 +45,7 @@ class SetupWindow {
   CConfigTemplate* config_;
   std::function<void(const std::string&)> log_;
   std::function<void()> afterSave_;
+  std::function<void()> closed_;
   HWND window_ = nullptr;
   std::vector<Page> pages_;
   std::size_t current_ = SIZE_MAX;

@@ -79,6 +79,27 @@ const Skin* CChDocument::SkinNamed(std::u16string_view name) {
   return slot ? *slot : nullptr;
 }
 
+const NamedStyle* CChDocument::Style(std::u16string_view name, std::u16string_view value) {
+  std::u16string key(name);
+  key.append(1, u'=').append(value);
+  auto found = styles_.find(key);
+  if (found != styles_.end()) return &found->second;
+  std::optional<NamedStyle> style = styleProvider ? styleProvider(name, value) : std::nullopt;
+  return style ? &styles_.emplace(std::move(key), std::move(*style)).first->second : nullptr;
+}
+
+bool CChDocument::LinkAttribute(const CLineObject* object, int link, std::u16string_view name,
+                                std::u16string& value) const {
+  if (!object || object->GetKind() != CLineObject::kText) return false;
+  const CChCore::Link* entry = static_cast<const CTextLO*>(object)->Core().LinkEntry(link);
+  if (!entry || entry->tagIndex < 0) return false;
+  std::u16string attribute;
+  for (int i = 0; parser_.GetTagAttribute(entry->tagIndex, i, attribute, value); ++i) {
+    if (parental::common::EqualsNoCase(attribute, name)) return true;
+  }
+  return false;
+}
+
 std::u16string CChDocument::ClassText(std::u16string_view name) const {
   return classResolver ? classResolver(name) : std::u16string();
 }

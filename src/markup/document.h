@@ -42,6 +42,10 @@ class CChDocument {
   std::function<const Bitmap*(std::u16string_view name)> bitmapProvider;
   std::function<const Skin*(std::u16string_view name)> skinProvider;
   std::function<std::u16string(std::u16string_view name)> classResolver;
+  // Named styles of the document's owner (fonts and text colours by tag name, such as a
+  // host's headings and labels): asked for a tag that no other rule takes, with the tag's
+  // value (`<NAME="value">`) or an empty one.
+  std::function<std::optional<NamedStyle>(std::u16string_view name, std::u16string_view value)> styleProvider;
   // Asks the user to pick one of `items` below `button`; answers the command (item + 1) or 0.
   std::function<int(const std::vector<std::u16string>& items, const Rect& button)> menuChooser;
   // A true answer means that the click was handled.
@@ -64,6 +68,9 @@ class CChDocument {
   const Bitmap* BitmapNamed(std::u16string_view name);
   const Skin* SkinNamed(std::u16string_view name);
   std::u16string ClassText(std::u16string_view name) const;
+  // The named style of a tag name (the part before any "=") and its value, kept like the
+  // other named resources; null when the provider has none.
+  const NamedStyle* Style(std::u16string_view name, std::u16string_view value);
 
   // Prototypes and the tag table.
   void RegisterPrototype(const std::u16string& type, std::unique_ptr<CLineObject> prototype);
@@ -101,6 +108,9 @@ class CChDocument {
   // The left pointer button over the hovered object; releasing it activates.
   void PointerDown(int x, int y);
   void PointerUp(int x, int y);
+  // An attribute of the A tag of a text object's link (such as its ID, TYPE or COMMAND),
+  // for the code that handles the click; false when the link or the attribute is missing.
+  bool LinkAttribute(const CLineObject* object, int link, std::u16string_view name, std::u16string& value) const;
   // Offers a click to the click handler; false when it was not handled.
   bool Activate(CLineObject* object, int link);
 
@@ -108,6 +118,7 @@ class CChDocument {
   std::map<std::u16string, FontDesc, NoCaseLess> fonts_;
   std::map<std::u16string, const Bitmap*, NoCaseLess> bitmaps_;
   std::map<std::u16string, const Skin*, NoCaseLess> skins_;
+  std::map<std::u16string, NamedStyle, NoCaseLess> styles_;
   std::map<std::u16string, CLineObject*> ids_;
   std::map<std::u16string, std::unique_ptr<CLineObject>, NoCaseLess> prototypes_;
   std::vector<TagEntry> tags_;

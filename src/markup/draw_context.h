@@ -2,6 +2,7 @@
 // Everything the layout objects measure and draw goes through IDrawContext: a GDI
 // device context on Windows, fixed metrics in the portable tests. Fonts, bitmaps and
 // skins are plain descriptions here; each context makes its own handles from them.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,12 @@ struct FontDesc {
   int weight = 400;
   bool italic = false;
   bool underline = false;
+};
+
+// A style that a document's owner names: a font, a text colour, or both.
+struct NamedStyle {
+  std::optional<FontDesc> font;
+  std::optional<Colour> colour;
 };
 
 // A 32-bit top-down bitmap with premultiplied alpha; `native` is the platform handle.

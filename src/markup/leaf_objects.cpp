@@ -17,6 +17,7 @@ void CImageLO::SetSpecificAttribute(std::u16string_view name, std::u16string_vie
     if (const Bitmap* bitmap = document_ ? document_->BitmapNamed(value) : nullptr) bitmap_ = bitmap;
   } else if (is(u"FRAMES")) {
     animation_.frames = ReadNumber(value);
+    framesGiven_ = true;
   } else if (is(u"ACTIVE")) {
     animation_.active = ReadNumber(value);
   } else if (is(u"V-ALIGN")) {
@@ -31,10 +32,17 @@ void CImageLO::SetSpecificAttribute(std::u16string_view name, std::u16string_vie
   if (document_) document_->SetAnimated(this, running);
 }
 
+// The frames as written; without FRAMES, a frame asked for beyond the first means square
+// frames side by side (as wide as the bitmap is high), as in the host's image strips.
+int CImageLO::FrameCount() const {
+  if (framesGiven_ || animation_.active < 1 || !bitmap_ || bitmap_->height <= 0) return animation_.Count();
+  return std::max(1, bitmap_->width / bitmap_->height);
+}
+
 // The frame's size; a fixed HEIGHT makes room in which V-ALIGN places the frame.
 Size CImageLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   Size size;
-  if (bitmap_) size = {bitmap_->width / animation_.Count(), bitmap_->height};
+  if (bitmap_) size = {bitmap_->width / FrameCount(), bitmap_->height};
   if (HeightFixed()) size.cy = std::max(size.cy, bottom - y);
   rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
@@ -43,9 +51,9 @@ Size CImageLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
 void CImageLO::Draw(IDrawContext& dc) {
   DrawBackground(dc);
   if (!bitmap_) return;
-  const int w = bitmap_->width / animation_.Count(), h = bitmap_->height;
+  const int count = FrameCount(), w = bitmap_->width / count, h = bitmap_->height;
   const int frame = animation_.active;
-  if (frame < 0 || frame >= animation_.Count()) return;
+  if (frame < 0 || frame >= count) return;
   int top = rect_.bottom - h;
   if (verticalAlign_ == kTop) top = rect_.top;
   else if (verticalAlign_ == kCentre) top = (rect_.top + rect_.bottom - h) / 2;

@@ -15,8 +15,11 @@ class CImageLO : public CLineObject {
   const Animation& Frames() const { return animation_; }
 
  private:
+  int FrameCount() const;
+
   const Bitmap* bitmap_ = nullptr;
   Animation animation_;
+  bool framesGiven_ = false;
   enum { kBottom, kTop, kCentre } verticalAlign_ = kBottom;
 };
 

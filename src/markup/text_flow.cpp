@@ -94,6 +94,17 @@ void CTextFlow::Closing(int index, std::u16string_view name) {
   else if (StartsWith(name, u"LINEPOS")) linePositions_.Pop();
   else if (StartsWith(name, u"OBJECT") || document_.FindTag(name)) return;
   else if (document_.Font(parser_.TagName(index))) fonts_.Pop();
+  else if (StyleOf(index)) {
+    fonts_.Pop();
+    colours_.Pop();
+  }
+}
+
+const NamedStyle* CTextFlow::StyleOf(int index) const {
+  const std::u16string_view raw = parser_.RawTagName(index);
+  std::u16string value;
+  parser_.GetTagValue(index, value);
+  return document_.Style(raw.substr(0, raw.find(u'=')), value);
 }
 
 bool CTextFlow::Opening(int& index, std::u16string_view name) {
@@ -133,6 +144,9 @@ bool CTextFlow::Opening(int& index, std::u16string_view name) {
     EmbedObject(entry->type, entry->defaults, index, more);
   } else if (const FontDesc* font = document_.Font(parser_.TagName(index))) {
     fonts_.Push(font);
+  } else if (const NamedStyle* style = StyleOf(index)) {  // both stacks, so its closing tag pops both
+    fonts_.Push(style->font ? &*style->font : fonts_.Top());
+    colours_.Push(style->colour.value_or(colours_.Top()));
   }
   return more;
 }

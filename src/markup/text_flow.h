@@ -36,6 +36,7 @@ class CTextFlow {
   void EmbedObject(std::u16string_view type, const std::vector<std::pair<std::u16string, std::u16string>>& defaults,
                    int& index, bool& more);
   void UpdateStyle();
+  const NamedStyle* StyleOf(int index) const;
 
   CChCore& core_;
   const CChParser& parser_;

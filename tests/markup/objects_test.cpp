@@ -33,6 +33,18 @@ TEST_F(Objects, ImageFramesAndAlignment) {
   EXPECT_TRUE(Draw(Object<CImageLO>(u"zero")).empty());
 }
 
+TEST_F(Objects, ImageWithoutFramesTakesSquareFramesOnlyForALaterFrame) {
+  // The strip is 100 x 16: square frames of 16 pixels when frame 2 is asked for without FRAMES.
+  Load(u"<IMG ID=\"a\" SRC=\"strip\" ACTIVE=\"2\"/><IMG ID=\"w\" SRC=\"strip\"/><IMG ID=\"f\" SRC=\"strip\" FRAMES=\"1\" ACTIVE=\"2\"/>");
+  auto& square = Object<CImageLO>(u"a");
+  EXPECT_EQ(square.GetRect().Width(), 16);
+  auto ops = Draw(square);
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0].style, 32u);  // source x of the third square
+  EXPECT_EQ(Object<CImageLO>(u"w").GetRect().Width(), 100) << "frame 0 alone: the whole bitmap";
+  EXPECT_TRUE(Draw(Object<CImageLO>(u"f")).empty()) << "one frame written: frame 2 does not exist";
+}
+
 TEST_F(Objects, AnimationAdvancesEveryPeriodOverFifteenTicks) {
   std::vector<Rect> invalidated;
   document.invalidator = [&](const Rect& r) { invalidated.push_back(r); };

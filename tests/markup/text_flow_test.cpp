@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "markup/button.h"
 #include "markup/leaf_objects.h"
 #include "markup/table.h"
+#include "markup/values.h"
 #include "markup_test_support.h"
 
 namespace {
@@ -78,6 +81,38 @@ TEST(TextFlowTest, NamedFonts) {
   EXPECT_EQ(core.Text(), u"headxbnmu");
 }
 
+TEST(TextFlowTest, NamedStylesOfTheOwnerSetFontAndColourUntilTheirClosingTag) {
+  Flow f;
+  std::vector<std::u16string> asked;
+  f.document.styleProvider = [&](std::u16string_view name, std::u16string_view value) -> std::optional<NamedStyle> {
+    asked.push_back(std::u16string(name) + u"|" + std::u16string(value));
+    if (name == u"F7") return NamedStyle{std::nullopt, Rgb(0, 128, 0)};
+    if (name == u"TITLE") return NamedStyle{FontDesc{u"Tahoma", -17, 700}, std::nullopt};
+    if (name == u"TEXTCOLOR") return NamedStyle{std::nullopt, ReadColour(value)};
+    return std::nullopt;
+  };
+  auto& core = f.Load(u"<COLOR=\"#0000ff\">a<F7>b<TITLE>c</TITLE>d</F7>e<TEXTCOLOR=\"#ff0000\">r</TEXTCOLOR>"
+                      u"s<NONE>n</NONE>m<h4>h</h4>").Core();
+  const auto& runs = core.Runs();
+  ASSERT_EQ(core.Text(), u"abcdersnmh");
+  EXPECT_EQ(runs[0].style.colour, Rgb(0, 0, 255));
+  EXPECT_EQ(runs[1].style.colour, Rgb(0, 128, 0));
+  EXPECT_EQ(runs[1].style.font, nullptr) << "a colour alone keeps the font";
+  ASSERT_NE(runs[2].style.font, nullptr);
+  EXPECT_EQ(runs[2].style.font->weight, 700);
+  EXPECT_EQ(runs[2].style.colour, Rgb(0, 128, 0)) << "a font alone keeps the colour";
+  EXPECT_EQ(runs[3].style.font, nullptr);
+  EXPECT_EQ(runs[3].style.colour, Rgb(0, 128, 0));
+  EXPECT_EQ(runs[4].style.colour, Rgb(0, 0, 255)) << "the closing tag pops what the style pushed";
+  EXPECT_EQ(runs[5].style.colour, Rgb(255, 0, 0)) << "the tag's value reaches the provider";
+  EXPECT_EQ(runs[6].style.colour, Rgb(0, 0, 255));
+  EXPECT_EQ(runs[7].style.colour, Rgb(0, 0, 255)) << "an unknown name changes nothing";
+  EXPECT_EQ(runs[8].style.colour, Rgb(0, 0, 255)) << "its closing tag pops nothing";
+  EXPECT_NE(runs[9].style.font, nullptr) << "named fonts come first";
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), u"F7|"), 1) << "kept after the first answer";
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), u"H4|"), 0);
+}
+
 TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
   Flow f;
   auto& text = f.Load(u"<A TOOLTIP=\"first tip\" LINK-STYLE=\"u,BI\">one</A> "
@@ -89,6 +124,13 @@ TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
   EXPECT_EQ(core.LinkEntry(2)->object, f.document.FindObject(u"b"));
   EXPECT_EQ(core.LinkEntry(3)->tagIndex, 4);
   EXPECT_NE(core.LinkEntry(3 + 4), nullptr);  // the table holds the number plus 5 entries
+  // The attributes of a link's A tag, for whoever handles its click.
+  std::u16string value;
+  EXPECT_TRUE(f.document.LinkAttribute(&text, 3, u"id", value));
+  EXPECT_EQ(value, u"7");
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 1, u"ID", value)) << "no such attribute";
+  EXPECT_FALSE(f.document.LinkAttribute(&text, 2, u"ID", value)) << "an embedded object's number has no A tag";
+  EXPECT_FALSE(f.document.LinkAttribute(f.document.FindObject(u"b"), 0, u"ID", value));
   EXPECT_EQ(text.Look().style[0], kUnderline);
   EXPECT_EQ(text.Look().style[1], kBold | kItalic);
   EXPECT_EQ(core.Objects().size(), 2u);  // the image takes no number

@@ -1,0 +1,67 @@
+#pragma once
+// The host's main window showing the status page: the page's entry in a navigation strip at
+// the left, its panels (panel_view.h) one below the other, and a button into the advanced
+// setup. Refreshes that the panels ask for wait until no click is being handled, since a
+// click's handler runs inside the control that a refresh would fill anew.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bitmaps.h"
+#include "frame/templates/page_template.h"
+#include "mainwin/host_styles.h"
+#include "mainwin/panel_view.h"
+
+namespace host {
+
+class MainWindow {
+ public:
+  struct Context {
+    CPageTemplate* page;
+    BitmapStore* bitmaps;
+    std::function<bool(HWND owner, const std::u16string& command)> runCommand;
+    std::function<void()> openSetup;    // the "Advanced setup..." button
+    std::function<void()> afterAction;  // after a click's handler: the host delivers its notices
+    std::function<void(const std::string&)> log;
+  };
+  static constexpr int kSetupButton = 1010;
+
+  explicit MainWindow(Context context);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  bool Open();
+  bool IsOpen() const { return window_ != nullptr; }
+  HWND Handle() const { return window_; }
+  // Asks the panel (null: every panel) for its items again once no click is being handled.
+  void RequestRefresh(const void* panel);
+  // The window of a panel (which owns its dialogs), or null.
+  HWND PanelWindow(const void* panel) const;
+  // The state menu at a screen point; answers the state chosen (module_state.h), or 0.
+  std::uint32_t ChooseState(POINT screen, std::uint32_t current);
+  bool FindLink(const std::u16string& text, const std::u16string& within, POINT& screen) const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Refresh(const void* panel);
+  void LayOut();
+  void Paint();
+  void Clicking(bool starts);
+
+  Context context_;
+  HostImages images_;
+  HBITMAP placeholder_ = nullptr;
+  HFONT font_ = nullptr, bold_ = nullptr;
+  HWND window_ = nullptr, setupButton_ = nullptr;
+  std::vector<std::unique_ptr<PanelView>> panels_;
+  std::u16string entryTitle_;
+  int clicking_ = 0;
+  bool refreshWaits_ = false;
+};
+
+}  // namespace host
