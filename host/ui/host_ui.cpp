@@ -98,7 +98,9 @@ bool HostUi::RunScript() {
                     MainWindow* main = Main();
                     return main && main->FindLink(text, within, screen);
                   },
-                  context_.setState, context_.apply, context_.log};
+                  context_.setState, context_.apply, context_.log,
+                  [this](HWND owner, const std::u16string& command) { return RunHostCommand(owner, command); },
+                  context_.outputFolder, context_.screenshotTaken};
   StartScript(std::move(commands), std::move(host), [&](bool succeeded) {
     ok = succeeded;
     running = false;
