@@ -20,15 +20,20 @@ std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_vie
   auto is = [&](const char16_t* word) { return parental::common::EqualsNoCase(name, word); };
   if (is(u"H4")) return NamedStyle{Bold(-11), std::nullopt};
   if (is(u"H8")) return NamedStyle{Bold(-17), kTitle};
-  if (is(u"F7")) return NamedStyle{Bold(-11), kOn};
+  if (is(u"F7")) return NamedStyle{std::nullopt, kOn};
   if (is(u"F8")) return NamedStyle{std::nullopt, kOff};
   if (is(u"TEXTCOLOR")) return NamedStyle{std::nullopt, ReadColour(value)};
   return std::nullopt;
 }
 
 const Skin* HostSkin(std::u16string_view name) {
-  // The state button: a light blue face with a darker frame, its caption centred.
-  static const Skin selection{Rgb(0xE3, 0xEE, 0xFA), Rgb(0x5B, 0x8D, 0xC9), Rgb(0x1F, 0x3F, 0x66), Rgb(0x1F, 0x3F, 0x66)};
+  // The state button opens the state menu: a light blue face with a darker frame, its caption
+  // centred and a drop arrow at the right.
+  static const Skin selection = [] {
+    Skin skin{Rgb(0xE3, 0xEE, 0xFA), Rgb(0x5B, 0x8D, 0xC9), Rgb(0x1F, 0x3F, 0x66), Rgb(0x1F, 0x3F, 0x66)};
+    skin.menuArrow = true;
+    return skin;
+  }();
   static const Skin checkbox{Rgb(255, 255, 255), Rgb(110, 110, 110), Rgb(0, 0, 0), kOn};
   if (name == u"default_selection") return &selection;
   return name == u"parental_checkbox" ? &checkbox : nullptr;

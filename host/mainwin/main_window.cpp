@@ -42,7 +42,10 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Open() {
   if (window_) return true;
-  if (!context_.page) return false;
+  if (!context_.page) {
+    context_.log("no status page: no main window");
+    return false;
+  }
   static const bool registered = [] {
     WNDCLASSEXW type{sizeof(type)};
     type.lpfnWndProc = &Procedure;
@@ -63,7 +66,10 @@ bool MainWindow::Open() {
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 40, 30,
                             kNavigation + kPanelWidth + 2 * kMargin + 8, 400, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  if (!window_) return false;
+  if (!window_) {
+    context_.log("the main window could not be created (error " + std::to_string(GetLastError()) + ")");
+    return false;
+  }
   font_ = MakeFont(-11, FW_NORMAL);
   bold_ = MakeFont(-12, FW_BOLD);
   placeholder_ = MakeAccountPlaceholder(kPictureSize);
@@ -80,6 +86,7 @@ bool MainWindow::Open() {
   Refresh(nullptr);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
+  SetFocus(setupButton_);
   return true;
 }
 
@@ -97,6 +104,13 @@ bool MainWindow::FindLink(const std::u16string& text, const std::u16string& with
   for (const auto& view : panels_)
     if (view->Height() && view->FindLink(text, within, screen)) return true;
   return false;
+}
+
+std::vector<std::string> MainWindow::Describe() const {
+  std::vector<std::string> lines;
+  for (const auto& view : panels_)
+    for (std::string& line : view->Describe()) lines.push_back(std::move(line));
+  return lines;
 }
 
 std::uint32_t MainWindow::ChooseState(POINT screen, std::uint32_t current) {

@@ -44,6 +44,7 @@ class MainWindow {
   // The state menu at a screen point; answers the state chosen (module_state.h), or 0.
   std::uint32_t ChooseState(POINT screen, std::uint32_t current);
   bool FindLink(const std::u16string& text, const std::u16string& within, POINT& screen) const;
+  std::vector<std::string> Describe() const;  // every panel's items (PanelView::Describe)
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -54,8 +54,7 @@ int PanelView::Refresh(int width) {
     if (!panel_.GetItemLayout(count, &layout)) break;
     top += LayOut(count, layout, top, width);
   }
-  for (std::size_t i = count; i < items_.size(); ++i) items_[i].control->DestroyWindow();
-  items_.resize(std::min<std::size_t>(items_.size(), count));
+  items_.resize(std::min<std::size_t>(items_.size(), count));  // the controls of items gone go with them
   width_ = width;
   height_ = shown ? top + kPadding : 0;
   SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -93,8 +92,10 @@ int PanelView::LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int t
   const int left = kPadding + (account ? kPicture + kPictureGap : 0), textWidth = std::max(10, width - left - kPadding);
   ::SetWindowPos(item.control->GetSafeHwnd(), nullptr, left, top, textWidth, 2000, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   item.control->SetText(item.text);
-  const int height = std::max(account ? kPicture : 0, int(item.control->ContentSize().cy));
-  ::SetWindowPos(item.control->GetSafeHwnd(), nullptr, left, top, textWidth, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int textHeight = int(item.control->ContentSize().cy), height = std::max(account ? kPicture : 0, textHeight);
+  // An account's line stands in the middle of its picture's height.
+  const int textTop = top + (account ? (height - textHeight) / 2 : 0);
+  ::SetWindowPos(item.control->GetSafeHwnd(), nullptr, left, textTop, textWidth, textHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   item.place = RECT{kPadding, top, width - kPadding, top + height};
   return height + (account ? kAccountGap : 0);
 }
@@ -135,6 +136,18 @@ bool PanelView::FindLink(const std::u16string& text, const std::u16string& withi
     }
   }
   return false;
+}
+
+std::vector<std::string> PanelView::Describe() const {
+  const std::string prefix = "panel " + std::to_string(index_);
+  if (!height_) return {prefix + ": hidden"};
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].control && items_[i].control->IsWindowVisible())
+      lines.push_back(prefix + " item " + std::to_string(i) + (items_[i].picture ? " with a picture: " : ": ") +
+                      parental::common::ToUtf8(items_[i].text));
+  }
+  return lines;
 }
 
 void PanelView::Paint() {

@@ -45,6 +45,8 @@ class PanelView {
   // The screen point at the middle of the link or button showing `text`, in the first item
   // whose mark-up holds `within` (any item when it is empty).
   bool FindLink(const std::u16string& text, const std::u16string& within, POINT& screen) const;
+  // What the panel shows, a line an item: "panel P item I: mark-up" (or "panel P: hidden").
+  std::vector<std::string> Describe() const;
 
  private:
   struct Item {

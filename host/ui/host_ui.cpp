@@ -98,6 +98,10 @@ bool HostUi::RunScript() {
                     MainWindow* main = Main();
                     return main && main->FindLink(text, within, screen);
                   },
+                  [this] {
+                    MainWindow* main = Main();
+                    return main ? main->Describe() : std::vector<std::string>();
+                  },
                   context_.setState, context_.apply, context_.log,
                   [this](HWND owner, const std::u16string& command) { return RunHostCommand(owner, command); },
                   context_.outputFolder, context_.screenshotTaken};

@@ -8,6 +8,9 @@
 //                              the first item whose mark-up holds WITHIN, such as an account's
 //                              name), with the pointer at its place, as a user does
 //   menu TEXT                  choose the entry TEXT ("&" left out) of the pop-up menu in front
+//   print-main                 log what the main window shows: each item's mark-up, hidden panels
+//   toggle ID N                press Space on row N (from 0) of list box ID, as the keyboard
+//                              switches the mark of a row
 //   state N                    the host's parental-control module goes to state N (1 off,
 //                              2 not working, 3 off, 4 on); the status panel is told
 //   apply FILE [SECTION]       store a configuration document as --apply does, and tell the
@@ -20,7 +23,7 @@
 //                              answered by --answer account=...)
 //   type ID TEXT               replace the text of edit ID by typing TEXT
 //   choose ID TEXT             choose the entry TEXT of combo box ID
-//   select ID TEXT             select the row (list view) or item (tree) showing TEXT
+//   select ID TEXT             select the row (list view), item (tree) or tab showing TEXT
 //   check ID TEXT on|off       set the check box of that row or item as a user does
 //   ok, cancel                 press OK or Cancel of the window in front (a message box,
 //                              a form, the password prompt or the setup window)
@@ -64,6 +67,7 @@ struct ScriptHost {
   std::function<bool()> closeMain;
   // The screen point of a link or button of the main window (see "link").
   std::function<bool(const std::u16string& text, const std::u16string& within, POINT& screen)> findLink;
+  std::function<std::vector<std::string>()> describeMain;  // empty when the window is closed
   std::function<bool(std::uint32_t state)> setState;
   std::function<bool(const std::wstring& file, std::uint32_t section)> apply;
   std::function<void(const std::string&)> log;

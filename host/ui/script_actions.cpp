@@ -75,7 +75,24 @@ bool Pick(HWND control, const std::u16string& text, const std::u16string* check,
     }
     return true;
   }
-  return Fail(error, "not a list or tree");
+  if (kind == u"SysTabControl32") {  // a tab chosen as a click chooses it: the parent hears of the change
+    for (int tab = 0, count = TabCtrl_GetItemCount(control); tab < count; ++tab) {
+      wchar_t caption[128] = {};
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = caption;
+      item.cchTextMax = 128;
+      if (!TabCtrl_GetItem(control, tab, &item) || parental::common::AsText(caption) != text) continue;
+      NMHDR header{control, UINT_PTR(GetDlgCtrlID(control)), UINT(TCN_SELCHANGING)};
+      SendMessageW(GetParent(control), WM_NOTIFY, header.idFrom, LPARAM(&header));
+      TabCtrl_SetCurSel(control, tab);
+      header.code = UINT(TCN_SELCHANGE);
+      SendMessageW(GetParent(control), WM_NOTIFY, header.idFrom, LPARAM(&header));
+      return true;
+    }
+    return Fail(error, "no tab \"" + parental::common::ToUtf8(text) + "\"");
+  }
+  return Fail(error, "not a list, tree or tab control");
 }
 
 // The visible pop-up menu of this thread and its entry showing text ("&" left out), clicked.
@@ -121,6 +138,11 @@ bool RunMainWindowCommand(const Words& words, ScriptHost& host, std::string& err
     SetForegroundWindow(GetAncestor(WindowFromPoint(point), GA_ROOT));
     return ClickAt(point) || Fail(error, "the click could not be sent");
   }
+  if (name == u"print-main") {
+    const std::vector<std::string> lines = host.describeMain();
+    for (const std::string& line : lines) host.log("main " + line);
+    return !lines.empty() || Fail(error, "no main window");
+  }
   if (name == u"menu") return words.size() == 2 ? ChooseMenuEntry(words[1], error) : Fail(error, "menu takes 1 argument");
   if (name == u"state") {
     const std::uint32_t state = words.size() == 2 ? std::uint32_t(std::wcstoul(parental::common::AsWide(words[1].c_str()), nullptr, 10)) : 0;
@@ -134,6 +156,17 @@ bool RunMainWindowCommand(const Words& words, ScriptHost& host, std::string& err
   }
   known = false;
   return false;
+}
+
+bool ToggleRow(HWND list, const std::u16string& row, std::string& error) {
+  const int index = int(std::wcstol(parental::common::AsWide(row.c_str()), nullptr, 10));
+  if (ClassOf(list) != u"ListBox" || index < 0 || index >= int(SendMessageW(list, LB_GETCOUNT, 0, 0)))
+    return Fail(error, "no row " + parental::common::ToUtf8(row) + " in a list box");
+  SetFocus(list);
+  SendMessageW(list, LB_SETCURSEL, WPARAM(index), 0);
+  SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  SendMessageW(list, WM_KEYUP, VK_SPACE, 0xC0390001);
+  return true;
 }
 
 bool Arguments(const Words& words, std::size_t count, std::string& error) {
@@ -198,6 +231,7 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
   if (name == u"type") return Type(control, words[2]);
   if (name == u"choose") return Choose(control, words[2], error);
   if (name == u"select") return Pick(control, words[2], nullptr, error);
+  if (name == u"toggle") return ToggleRow(control, words[2], error);
   if (name == u"check") {
     if (words[3] != u"on" && words[3] != u"off") return Fail(error, "check needs on or off");
     return Pick(control, words[2], &words[3], error);

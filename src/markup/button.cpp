@@ -127,7 +127,7 @@ void CButtonLO::Draw(IDrawContext& dc) {
     dc.FrameSolid(face, dc.Shade(skin_->border, state.hot ? -100 : 0));
     if (look_ == ButtonLook::CheckBox && state.checked) dc.PaintGlyph(Glyph::CheckMark, face, skin_->mark);
     if (look_ == ButtonLook::RadioButton && state.checked) dc.PaintGlyph(Glyph::RadioDot, face, skin_->mark);
-    if (look_ == ButtonLook::ComboBox) {
+    if (look_ == ButtonLook::ComboBox || (look_ == ButtonLook::Push && skin_->menuArrow && offset_[1] > 0)) {
       dc.PaintGlyph(Glyph::DropArrow, {rect_.right - offset_[1], rect_.top, rect_.right, rect_.bottom}, skin_->mark);
     }
   } else if (!imageButton_) {

@@ -38,6 +38,8 @@ struct Skin {
   Colour border = Rgb(112, 112, 112);
   Colour text = Rgb(0, 0, 0);
   Colour mark = Rgb(0, 0, 0);  // check mark, radio dot, drop arrow, progress fill
+  // Push buttons of this skin open a menu: a drop arrow in the space kept right of the caption.
+  bool menuArrow = false;
 };
 
 enum class ButtonLook { Push, ComboBox, CheckBox, RadioButton };

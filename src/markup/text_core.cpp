@@ -298,7 +298,7 @@ void CChCore::Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int 
     Colour colour = style.colour;
     if (style.link >= 0) {
       const int hot = style.link == hoveredLink ? 1 : 0;
-      colour = look.colour[hot];
+      if (!style.linkColour) colour = look.colour[hot];
       bits |= look.style[hot];
     }
     if (font != selected || bits != selectedStyle) {

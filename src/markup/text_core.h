@@ -19,9 +19,11 @@ class CChCore {
     std::uint8_t alignment = 0;     // 1 left, 2 right, 3 centre
     std::uint8_t style = 0;         // kBold, kItalic, kUnderline
     int link = -1;
+    bool linkColour = false;  // a colour set inside the link: it colours the link instead of the link colour
     bool operator==(const Style& o) const {
       return colour == o.colour && font == o.font && tabPosition == o.tabPosition &&
-             linePosition == o.linePosition && alignment == o.alignment && style == o.style && link == o.link;
+             linePosition == o.linePosition && alignment == o.alignment && style == o.style && link == o.link &&
+             linkColour == o.linkColour;
     }
   };
   struct Run {

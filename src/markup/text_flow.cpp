@@ -47,6 +47,7 @@ CTextFlow::CTextFlow(CChCore& core, const CChParser& parser, CChDocument& docume
   linePositions_.Push(defaults.linePosition);
   alignments_.Push(defaults.alignment);
   links_.Push(-1);
+  linkColourDepths_.Push(0);
   UpdateStyle();
 }
 
@@ -59,6 +60,7 @@ void CTextFlow::UpdateStyle() {
   style.alignment = alignments_.Top();
   style.style = static_cast<std::uint8_t>((bold_ ? kBold : 0) | (italic_ ? kItalic : 0) | (underline_ ? kUnderline : 0));
   style.link = links_.Top();
+  style.linkColour = style.link >= 0 && colours_.entries.size() > linkColourDepths_.Top();
   core_.SetStyle(style);
 }
 
@@ -86,7 +88,10 @@ void CTextFlow::Closing(int index, std::u16string_view name) {
   if (is(u"B")) --bold_;
   else if (is(u"I")) --italic_;
   else if (is(u"U")) --underline_;
-  else if (is(u"A")) links_.Pop();
+  else if (is(u"A")) {
+    links_.Pop();
+    linkColourDepths_.Pop();
+  }
   else if (StartsWith(name, u"COLOR")) colours_.Pop();
   else if (StartsWith(name, u"FONT")) fonts_.Pop();
   else if (StartsWith(name, u"TABPOS")) tabs_.Pop();
@@ -154,6 +159,7 @@ bool CTextFlow::Opening(int& index, std::u16string_view name) {
 void CTextFlow::StartLink(int index) {
   const int link = core_.NewLink(index);
   links_.Push(link);
+  linkColourDepths_.Push(colours_.entries.size());
   std::u16string name, value;
   for (int i = 0; parser_.GetTagAttribute(index, i, name, value); ++i) {
     if (EqualsNoCase(name, u"TOOLTIP")) core_.SetLinkTooltip(link, value);

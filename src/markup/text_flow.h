@@ -48,6 +48,7 @@ class CTextFlow {
   Stack<int> linePositions_;
   Stack<std::uint8_t> alignments_;
   Stack<int> links_;
+  Stack<std::size_t> linkColourDepths_;  // the colour stack's depth when each open link started
   int bold_ = 0, italic_ = 0, underline_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "markup/button.h"
 #include "markup/leaf_objects.h"
 #include "markup_test_support.h"
@@ -156,6 +158,22 @@ TEST_F(Objects, SkinnedAndPlatformButtonsDraw) {
   EXPECT_EQ(platform[0].kind, CFixedContext::Operation::Button);
   EXPECT_EQ(platform[0].style, static_cast<unsigned>(ButtonLook::RadioButton));
   EXPECT_EQ(platform[0].colour, 1u);  // checked
+}
+
+TEST_F(Objects, MenuSkinDrawsItsArrowRightOfTheCentredCaption) {
+  skin.menuArrow = true;
+  Load(u"<BUTTON ID=\"m\" SKIN=\"box\" WIDTH=\"100\" H-OFFSET=\"0,18\" CAPTION=\"On\"/><BUTTON ID=\"n\" SKIN=\"box\" CAPTION=\"x\"/>");
+  const Rect rect = Object<CButtonLO>(u"m").GetRect();
+  auto ops = Draw(Object<CButtonLO>(u"m"));
+  auto glyph = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Glyph; });
+  ASSERT_NE(glyph, ops.end());
+  EXPECT_EQ(glyph->rect.left, rect.right - 18);
+  auto text = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Text; });
+  ASSERT_NE(text, ops.end());
+  EXPECT_EQ(text->rect.left, rect.left + (82 - 10) / 2) << "centred in the space left of the arrow";
+  auto plain = Draw(Object<CButtonLO>(u"n"));
+  EXPECT_EQ(std::count_if(plain.begin(), plain.end(), [](const auto& op) { return op.kind == CFixedContext::Operation::Glyph; }), 0)
+      << "no space kept for it: no arrow";
 }
 
 }  // namespace

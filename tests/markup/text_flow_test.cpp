@@ -111,6 +111,18 @@ TEST(TextFlowTest, NamedStylesOfTheOwnerSetFontAndColourUntilTheirClosingTag) {
   EXPECT_NE(runs[9].style.font, nullptr) << "named fonts come first";
   EXPECT_EQ(std::count(asked.begin(), asked.end(), u"F7|"), 1) << "kept after the first answer";
   EXPECT_EQ(std::count(asked.begin(), asked.end(), u"H4|"), 0);
+
+  // A colour set inside a link colours it; one set before the link leaves it the link colour.
+  auto& links = f.Load(u"<A ID=\"1\">a<F7>b</A><A ID=\"2\">c</A></F7>d<A>e<COLOR=\"#ff0000\">g</COLOR>h</A>").Core();
+  ASSERT_EQ(links.Text(), u"abcdegh");
+  const auto& r = links.Runs();
+  EXPECT_FALSE(r[0].style.linkColour);
+  EXPECT_TRUE(r[1].style.linkColour);
+  EXPECT_FALSE(r[2].style.linkColour) << "F7 began before this link";
+  EXPECT_FALSE(r[3].style.linkColour) << "not a link";
+  EXPECT_FALSE(r[4].style.linkColour);
+  EXPECT_TRUE(r[5].style.linkColour);
+  EXPECT_FALSE(r[6].style.linkColour);
 }
 
 TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {

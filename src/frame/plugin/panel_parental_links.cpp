@@ -49,9 +49,12 @@ bool CPanelParental::OnAccountLink(std::uint32_t item, std::uint32_t id) {
   switch (id) {
     case kLinkSetup: {
       SIZE picture{48, 48};
+      // What the dialog's OK changed is saved as usual, so that it is not lost.
       if (RunAccountConfigDialog(GetWindow(), *config_, account, picture,
-                                 DisplayName(account.user, account.domain, computer_)))
+                                 DisplayName(account.user, account.domain, computer_))) {
+        SaveAsUsual();
         Rebuild();
+      }
       return true;
     }
     case kLinkNotDefined:
