@@ -207,8 +207,7 @@ bool ReferenceHost::RunUserInterface() {
                                 ++pendingNotices_;
                                 DeliverNotices();
                               }};
-  auto hostCommand = [this, commands](HWND owner, const std::u16string& command) mutable {
-    events_.push_back("host command " + parental::common::ToUtf8(command));
+  auto hostCommand = [commands](HWND owner, const std::u16string& command) mutable {
     return RunHostCommand(owner, command, commands);
   };
   auto screenshotTaken = [this](const std::u16string& file, const std::u16string& caption) {

@@ -15,7 +15,10 @@ HostUi::HostUi(Context context)
     : context_(std::move(context)), window_(context_.config, context_.log, context_.afterSave) {
   // While the setup is open the main window waits, as behind a modal window.
   window_.OnClose([this] {
-    if (MainWindow* main = Main()) EnableWindow(main->Handle(), TRUE);
+    if (MainWindow* main = Main()) {
+      EnableWindow(main->Handle(), TRUE);
+      SetActiveWindow(main->Handle());  // the main window is in front again, as after a modal window
+    }
   });
 }
 
