@@ -6,33 +6,13 @@
 #include <functional>
 #include <vector>
 
+#include "dib.h"
+
 namespace host {
 
 namespace {
 
-constexpr int kSamples = 4;  // sub-samples per pixel and axis: smooth edges
 constexpr double kPi = 3.14159265358979323846;
-
-// A top-down 32-bit DIB section; its pixels through `pixels`.
-HBITMAP MakeDib(int width, int height, std::uint32_t** pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  *pixels = static_cast<std::uint32_t*>(bits);
-  return bitmap;
-}
-
-// The share of pixel (x, y) that `inside` covers, from kSamples² points.
-double Coverage(int x, int y, const std::function<bool(double, double)>& inside) {
-  int hits = 0;
-  for (int sy = 0; sy < kSamples; ++sy) {
-    for (int sx = 0; sx < kSamples; ++sx) {
-      hits += inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples);
-    }
-  }
-  return double(hits) / (kSamples * kSamples);
-}
 
 std::uint32_t Channel(std::uint32_t rgb, int shift) { return (rgb >> shift) & 0xFF; }
 

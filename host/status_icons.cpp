@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "dib.h"
+
 namespace host {
 namespace {
 
@@ -13,20 +15,18 @@ struct Colour {
   double r, g, b;
 };
 
-// A canvas of straight-alpha pixels; each shape is sampled 4 x 4 times per pixel and laid
-// over what is there.
+// A canvas of straight-alpha pixels; each shape is laid over what is there by its coverage
+// of each pixel.
 class Canvas {
  public:
   Canvas(int width, int height) : width_(width), height_(height), pixels_(std::size_t(width * height)) {}
 
   using Shape = std::function<bool(double x, double y)>;
-  void Fill(const Shape& inside, Colour colour, double opacity = 1.0) {
+  void Fill(const Shape& inside, Colour colour) {
     for (int y = 0; y < height_; ++y) {
       for (int x = 0; x < width_; ++x) {
-        int hits = 0;
-        for (int sy = 0; sy < 4; ++sy)
-          for (int sx = 0; sx < 4; ++sx) hits += inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4);
-        if (hits) Over(pixels_[std::size_t(y * width_ + x)], colour, opacity * hits / 16.0);
+        const double share = Coverage(x, y, inside);
+        if (share > 0) Over(pixels_[std::size_t(y * width_ + x)], colour, share);
       }
     }
   }
@@ -82,19 +82,10 @@ constexpr Colour kWhite{1, 1, 1}, kGreen{0.18, 0.56, 0.24}, kGrey{0.55, 0.57, 0.
     kSea{0.2, 0.55, 0.85}, kLand{0.3, 0.68, 0.3};
 constexpr int kFrame = 16;
 
-HBITMAP MakeBitmap(int width, int height, std::uint32_t** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* memory = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-  *bits = static_cast<std::uint32_t*>(memory);
-  return bitmap;
-}
-
 // Five frames drawn by `draw` (frame number, canvas), side by side.
 HBITMAP MakeStrip(const std::function<void(int, Canvas&)>& draw) {
   std::uint32_t* bits = nullptr;
-  HBITMAP bitmap = MakeBitmap(5 * kFrame, kFrame, &bits);
+  HBITMAP bitmap = MakeDib(5 * kFrame, kFrame, &bits);
   if (!bitmap) return nullptr;
   for (int frame = 0; frame < 5; ++frame) {
     Canvas canvas(kFrame, kFrame);
@@ -185,7 +176,7 @@ HBITMAP MakeTextIcons() {
 
 HBITMAP MakeAccountPlaceholder(int size) {
   std::uint32_t* bits = nullptr;
-  HBITMAP bitmap = MakeBitmap(size, size, &bits);
+  HBITMAP bitmap = MakeDib(size, size, &bits);
   if (!bitmap) return nullptr;
   Canvas c(size, size);
   const double s = size / 48.0;

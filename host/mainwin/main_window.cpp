@@ -194,6 +194,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case CPanelTemplate::kRefreshMessage:
       Refresh(reinterpret_cast<const void*>(lParam));
       return 0;
+    case WM_SETFOCUS:  // the window itself takes no keys: its button does
+      SetFocus(setupButton_);
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kSetupButton && context_.openSetup) context_.openSetup();
       return 0;

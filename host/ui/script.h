@@ -29,9 +29,10 @@
 //                              a form, the password prompt or the setup window)
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
 //   close-main                 close the main window
-//   screenshot FILE [CAPTION]  save the window in front (the main window too) as a PNG (a
-//                              name without a folder goes to the output folder, the tour's);
-//                              CAPTION says what it shows in the tour's index
+//   screenshot FILE [CAPTION]  save the window in front (the main window, or a pop-up menu
+//                              that is open) as a PNG (a name without a folder goes to the
+//                              output folder, the tour's); CAPTION says what it shows in
+//                              the tour's index
 //   host-command TEXT          run the host's own command TEXT (gui.logpage.show(...),
 //                              gui.passworddlg.show) over the window in front
 //   answer-picker ACCOUNTS     the next account picker chooses ACCOUNTS (as --answer

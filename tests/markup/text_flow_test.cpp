@@ -81,6 +81,14 @@ TEST(TextFlowTest, NamedFonts) {
   EXPECT_EQ(core.Text(), u"headxbnmu");
 }
 
+// The style of the character at `at` (runs of one style may be joined).
+const CChCore::Style& StyleAt(const CChCore& core, int at) {
+  const auto& runs = core.Runs();
+  std::size_t i = 0;
+  while (i + 1 < runs.size() && runs[i + 1].start <= at) ++i;
+  return runs[i].style;
+}
+
 TEST(TextFlowTest, NamedStylesOfTheOwnerSetFontAndColourUntilTheirClosingTag) {
   Flow f;
   std::vector<std::u16string> asked;
@@ -93,36 +101,36 @@ TEST(TextFlowTest, NamedStylesOfTheOwnerSetFontAndColourUntilTheirClosingTag) {
   };
   auto& core = f.Load(u"<COLOR=\"#0000ff\">a<F7>b<TITLE>c</TITLE>d</F7>e<TEXTCOLOR=\"#ff0000\">r</TEXTCOLOR>"
                       u"s<NONE>n</NONE>m<h4>h</h4>").Core();
-  const auto& runs = core.Runs();
   ASSERT_EQ(core.Text(), u"abcdersnmh");
-  EXPECT_EQ(runs[0].style.colour, Rgb(0, 0, 255));
-  EXPECT_EQ(runs[1].style.colour, Rgb(0, 128, 0));
-  EXPECT_EQ(runs[1].style.font, nullptr) << "a colour alone keeps the font";
-  ASSERT_NE(runs[2].style.font, nullptr);
-  EXPECT_EQ(runs[2].style.font->weight, 700);
-  EXPECT_EQ(runs[2].style.colour, Rgb(0, 128, 0)) << "a font alone keeps the colour";
-  EXPECT_EQ(runs[3].style.font, nullptr);
-  EXPECT_EQ(runs[3].style.colour, Rgb(0, 128, 0));
-  EXPECT_EQ(runs[4].style.colour, Rgb(0, 0, 255)) << "the closing tag pops what the style pushed";
-  EXPECT_EQ(runs[5].style.colour, Rgb(255, 0, 0)) << "the tag's value reaches the provider";
-  EXPECT_EQ(runs[6].style.colour, Rgb(0, 0, 255));
-  EXPECT_EQ(runs[7].style.colour, Rgb(0, 0, 255)) << "an unknown name changes nothing";
-  EXPECT_EQ(runs[8].style.colour, Rgb(0, 0, 255)) << "its closing tag pops nothing";
-  EXPECT_NE(runs[9].style.font, nullptr) << "named fonts come first";
+  auto at = [&core](int character) -> const CChCore::Style& { return StyleAt(core, character); };
+  EXPECT_EQ(at(0).colour, Rgb(0, 0, 255));
+  EXPECT_EQ(at(1).colour, Rgb(0, 128, 0));
+  EXPECT_EQ(at(1).font, nullptr) << "a colour alone keeps the font";
+  ASSERT_NE(at(2).font, nullptr);
+  EXPECT_EQ(at(2).font->weight, 700);
+  EXPECT_EQ(at(2).colour, Rgb(0, 128, 0)) << "a font alone keeps the colour";
+  EXPECT_EQ(at(3).font, nullptr);
+  EXPECT_EQ(at(3).colour, Rgb(0, 128, 0));
+  EXPECT_EQ(at(4).colour, Rgb(0, 0, 255)) << "the closing tag pops what the style pushed";
+  EXPECT_EQ(at(5).colour, Rgb(255, 0, 0)) << "the tag's value reaches the provider";
+  EXPECT_EQ(at(6).colour, Rgb(0, 0, 255));
+  EXPECT_EQ(at(7).colour, Rgb(0, 0, 255)) << "an unknown name changes nothing";
+  EXPECT_EQ(at(8).colour, Rgb(0, 0, 255)) << "its closing tag pops nothing";
+  EXPECT_NE(at(9).font, nullptr) << "named fonts come first";
   EXPECT_EQ(std::count(asked.begin(), asked.end(), u"F7|"), 1) << "kept after the first answer";
   EXPECT_EQ(std::count(asked.begin(), asked.end(), u"H4|"), 0);
 
   // A colour set inside a link colours it; one set before the link leaves it the link colour.
   auto& links = f.Load(u"<A ID=\"1\">a<F7>b</A><A ID=\"2\">c</A></F7>d<A>e<COLOR=\"#ff0000\">g</COLOR>h</A>").Core();
   ASSERT_EQ(links.Text(), u"abcdegh");
-  const auto& r = links.Runs();
-  EXPECT_FALSE(r[0].style.linkColour);
-  EXPECT_TRUE(r[1].style.linkColour);
-  EXPECT_FALSE(r[2].style.linkColour) << "F7 began before this link";
-  EXPECT_FALSE(r[3].style.linkColour) << "not a link";
-  EXPECT_FALSE(r[4].style.linkColour);
-  EXPECT_TRUE(r[5].style.linkColour);
-  EXPECT_FALSE(r[6].style.linkColour);
+  auto own = [&links](int character) { return StyleAt(links, character).linkColour; };
+  EXPECT_FALSE(own(0));
+  EXPECT_TRUE(own(1));
+  EXPECT_FALSE(own(2)) << "F7 began before this link";
+  EXPECT_FALSE(own(3)) << "not a link";
+  EXPECT_FALSE(own(4));
+  EXPECT_TRUE(own(5));
+  EXPECT_FALSE(own(6));
 }
 
 TEST(TextFlowTest, LinksAndFocusableObjectsShareOneNumbering) {
