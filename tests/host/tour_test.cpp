@@ -1,6 +1,6 @@
-// The tour end to end: parental-host.exe --tour walks its script through the real windows;
-// its index lists every screenshot it left in the folder, in order, and each document the
-// plug-in submitted.
+// The host's settings password and its tour end to end, through parental-host.exe and its
+// real windows: a change from the status page asks for the password; the tour's index lists
+// every screenshot it left in the folder, in order, and each document the plug-in submitted.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/host_process.h"
+#include "support/scripted_host.h"
 
 namespace {
 
@@ -69,6 +69,26 @@ TEST(Tour, TheIndexShowsEveryScreenshotAndSubmissionOfTheTourInOrder) {
   EXPECT_LT(html.find("log-configured.png"), html.find("setup-general.png"));
   EXPECT_NE(html.find("<figcaption>1. The main window"), std::string::npos) << html;
   EXPECT_NE(html.find("VM.Guest"), std::string::npos) << "the submitted document is shown\n" << html;
+}
+
+using HostPassword = ScriptedHostTest;
+
+// With a password, a wrong answer to the prompt refuses the change (the dialog stays open,
+// the mirror keeps nothing); the right one lets it through.
+TEST_F(HostPassword, ChangesFromTheStatusPageAskForTheSettingsPassword) {
+  const std::string defineGuest = "open-main\nlink \"Not defined\" Guest\ntype 2033 10\nok\n";
+  HostRun run = Run(defineGuest + "print 1011\ntype 1011 wrong\nok\nprint 2033\ncancel\nwait 300\n"
+                    "link \"Set exception for web page...\"\ntype 1011 wrong\nok\nwait 300\nclose-main\n",
+                    L"--settings-password secret");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "control 1011: enabled")) << "the prompt over the dialog\n" << run.output;
+  EXPECT_TRUE(Has(run, "control 2033: enabled \"10\"")) << "the dialog stays open with its edit\n" << run.output;
+  EXPECT_FALSE(Has(run, "stored (")) << run.output;
+  EXPECT_FALSE(Has(run, "Web page exceptions")) << "no dialog after a refusal\n" << run.output;
+
+  run = Run(defineGuest + "type 1011 secret\nok\nwait 300\nclose-main\n", L"--settings-password secret");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "-501:1:" + std::to_string(CurrentYear() - 10))) << run.output;
 }
 
 }  // namespace
