@@ -4,13 +4,29 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "common/text.h"
 #include "computer/picker_script.h"
+#include "engine/engine_translation.h"
 #include "options.h"
 #include "reference_host.h"
 #include "report.h"
+
+namespace {
+
+// Reads the engine's data file `path` and hands its text to `parse`; false with the reason.
+bool ReadDataFile(const std::wstring& path, const std::function<bool(const std::string&)>& parse, std::string& error) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.is_open() && parse(text)) return true;
+  error = "cannot use the engine data " + parental::common::ToUtf8(parental::common::AsText(path.c_str())) + ": " +
+          (file.is_open() ? error : "cannot open the file");
+  return false;
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   host::Options options;
@@ -23,13 +39,13 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs(host::kUsage, stdout);
     return 0;
   }
-  std::ifstream file(options.engineData.c_str(), std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   host::EngineData data;
-  if (!file.is_open() || !host::ParseEngineData(text, data, error)) {
-    std::fprintf(stderr, "parental-host: cannot use the engine data %s: %s\n",
-                 parental::common::ToUtf8(parental::common::AsText(options.engineData.c_str())).c_str(),
-                 file.is_open() ? error.c_str() : "cannot open the file");
+  if (!ReadDataFile(options.engineData, [&](const std::string& text) { return host::ParseEngineData(text, data, error); },
+                    error) ||
+      (!options.engineTexts.empty() &&
+       !ReadDataFile(options.engineTexts,
+                     [&](const std::string& text) { return host::ApplyEngineTranslation(text, data, error); }, error))) {
+    std::fprintf(stderr, "parental-host: %s\n", error.c_str());
     return 1;
   }
   // The simulated computer's account picker runs in this process and takes its picks

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "common/text.h"
@@ -19,6 +20,9 @@ const char kUsage[] =
     "Options:\n"
     "  --plugin PATH        the plug-in library (default: corvuiParental.dll beside this program)\n"
     "  --engine-data PATH   the engine's data file (default: engine-data.txt beside this program)\n"
+    "  --language CODE      run the plug-in in language CODE: en (default) or de, whose\n"
+    "                       plug-in and language library lie in the folder de beside this\n"
+    "                       program and whose engine texts are engine-data.de.txt\n"
     "  --apply FILE         store the configuration document FILE as if the plug-in had\n"
     "                       submitted it, then tell the plug-in that its configuration changed\n"
     "  --section ID         the section --apply stores, hexadecimal (default 01000D00;\n"
@@ -82,6 +86,12 @@ bool ParseAnswer(const std::wstring& text, Options& options) {
   return true;
 }
 
+// Two to eight lower-case letters: a folder and a file name part, never a path.
+bool IsLanguageCode(const std::wstring& code) {
+  return code.size() >= 2 && code.size() <= 8 &&
+         std::all_of(code.begin(), code.end(), [](wchar_t c) { return c >= L'a' && c <= L'z'; });
+}
+
 }  // namespace
 
 bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error) {
@@ -100,6 +110,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
     else if (arg == L"--refuse-access") options.refuseAccess = true;
     else if (arg == L"--plugin") ok = value(options.plugin);
     else if (arg == L"--engine-data") ok = value(options.engineData);
+    else if (arg == L"--language") ok = value(options.language) && IsLanguageCode(options.language);
     else if (arg == L"--apply") ok = value(options.apply);
     else if (arg == L"--setup") options.setup = true;
     else if (arg == L"--main") options.main = true;
@@ -124,8 +135,12 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
       return false;
     }
   }
-  if (options.plugin.empty()) options.plugin = BesideProgram(L"corvuiParental.dll");
+  // Another language's plug-in lies in its own folder, with that language's library beside it.
+  const bool english = options.language == L"en";
+  const std::wstring folder = english ? L"" : options.language + L"\\";
+  if (options.plugin.empty()) options.plugin = BesideProgram((folder + L"corvuiParental.dll").c_str());
   if (options.engineData.empty()) options.engineData = BesideProgram(L"engine-data.txt");
+  if (!english) options.engineTexts = BesideProgram((L"engine-data." + options.language + L".txt").c_str());
   if (!options.tour.empty()) {
     if (options.tour.back() != L'\\') options.tour += L'\\';
     if (options.script.empty()) options.script = BesideProgram(L"tour.txt");

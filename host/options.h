@@ -10,6 +10,8 @@ namespace host {
 struct Options {
   std::wstring plugin;      // the plug-in library
   std::wstring engineData;  // the engine simulator's data file
+  std::wstring language = L"en";  // the plug-in's language: "en" or the name of a folder beside the host
+  std::wstring engineTexts;       // the engine's texts in that language, or empty for English
   std::wstring apply;       // a configuration document to store, or empty
   std::uint32_t section = 0x01000D00;
   bool main = false;               // open the main window and run until it closes

@@ -25,6 +25,12 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
       }
       break;
+    case WM_NEXTDLGCTL: {  // a label's access key: IsDialogMessage asks the frame to move the focus
+      HWND next = lParam ? HWND(wParam) : GetNextDlgTabItem(window, GetFocus(), BOOL(wParam));
+      if (next) SetFocus(next);
+      if (next && (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) SendMessageW(next, EM_SETSEL, 0, -1);
+      return 0;
+    }
     case WM_CLOSE:  // the form ended, or the user closed the frame (Cancel)
       if (frame) {
         if (frame->view->GetResult() == kDialogRunning && frame->form)

@@ -27,6 +27,9 @@
 //   check ID TEXT on|off       set the check box of that row or item as a user does
 //   ok, cancel                 press OK or Cancel of the window in front (a message box,
 //                              a form, the password prompt or the setup window)
+//   press KEY...               press keys for the window in front (script_keys.h names them:
+//                              Tab, Shift+Tab, Enter, Esc, Space, arrows, Alt+X, ...)
+//   write TEXT                 type TEXT key by key into the focused control
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
 //   close-main                 close the main window
 //   screenshot FILE [CAPTION]  save the window in front (the main window, or a pop-up menu

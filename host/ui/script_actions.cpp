@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "computer/picker_script.h"
 #include "ui/pointer_click.h"
+#include "ui/script_keys.h"
 #include "ui/window_finder.h"
 #include "win/screenshot.h"
 
@@ -218,6 +219,9 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
     return host.hostCommand(FrontWindow(), words[1]) || Fail(error, "not a command of the host");
   }
   if (name == u"answer-picker") return Arguments(words, 1, error) && AnswerPicker(words[1]);
+  if (name == u"press") return words.size() > 1 ? PressKeys(Words(words.begin() + 1, words.end()), error)
+                                                : Fail(error, "press needs keys");
+  if (name == u"write") return Arguments(words, 1, error) && WriteKeys(words[1], error);
   const bool click = name == u"click" || name == u"click-and-wait";
   const std::size_t needed = click || name == u"print" ? 1 : name == u"check" ? 3 : 2;
   if (!Arguments(words, needed, error)) return false;

@@ -68,6 +68,19 @@ TEST_F(EndToEnd, AStoredDocumentReachesTheMirrorAndTheChangeIsAnnounced) {
   DeleteFileW(broken.c_str());
 }
 
+TEST_F(EndToEnd, InGermanThePlugInAndTheEngineSpeakGerman) {
+  HostRun run = RunHost(L"--language de");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_NE(run.output.find("status page \"parental\": title \"Kindersicherung\""), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("caption=\"Aktiviert\""), std::string::npos);
+  EXPECT_NE(run.output.find("Ausnahme f\xC3\xBCr Webseite festlegen..."), std::string::npos);
+  EXPECT_NE(run.output.find("All 6 objects were released."), std::string::npos);
+  run = RunHost(L"--language ..\\x");
+  EXPECT_EQ(run.status, 2u) << "a language is a folder name, never a path";
+  run = RunHost(L"--language fr");
+  EXPECT_EQ(run.status, 1u) << "no such language: nothing to load";
+}
+
 TEST_F(EndToEnd, CommandLine) {
   HostRun run = RunHost(L"--help");
   EXPECT_EQ(run.status, 0u);

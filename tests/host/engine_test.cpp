@@ -8,6 +8,7 @@
 #include <set>
 
 #include "engine/engine.h"
+#include "engine/engine_translation.h"
 #include "frame/protocol/records.h"
 
 namespace {
@@ -28,13 +29,16 @@ T Read(const std::vector<std::uint8_t>& block, std::size_t at) {
 std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) { return Read<std::uint32_t>(b, at); }
 std::uint16_t U16(const std::vector<std::uint8_t>& b, std::size_t at) { return Read<std::uint16_t>(b, at); }
 
+std::string ReadText(const char* path) {
+  std::ifstream file(path, std::ios::binary);
+  EXPECT_TRUE(file.is_open()) << path;
+  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
 EngineData ShippedData() {
-  std::ifstream file(ENGINE_DATA_FILE, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EngineData data;
   std::string error;
-  EXPECT_TRUE(file.is_open());
-  EXPECT_TRUE(host::ParseEngineData(text, data, error)) << error;
+  EXPECT_TRUE(host::ParseEngineData(ReadText(ENGINE_DATA_FILE), data, error)) << error;
   return data;
 }
 
@@ -92,6 +96,30 @@ TEST(EngineData, RefusesInconsistentData) {
     std::string error;
     EXPECT_FALSE(host::ParseEngineData(text, data, error)) << text;
     EXPECT_EQ(error.rfind("line ", 0), 0u) << error;
+  }
+}
+
+TEST(EngineData, TheGermanTextsTranslateEveryCategoryAndNameAndRefuseUnknownOnes) {
+  const EngineData english = ShippedData();
+  EngineData data = english;
+  std::string error;
+  ASSERT_TRUE(host::ApplyEngineTranslation(ReadText(GERMAN_ENGINE_DATA_FILE), data, error)) << error;
+  EXPECT_EQ(data.texts.at(2020), u"Alkohol");
+  for (const auto& category : english.categories) {
+    EXPECT_NE(data.texts.at(category.descriptionId), english.texts.at(category.descriptionId)) << category.id;
+  }
+  ASSERT_EQ(data.names.size(), english.names.size());
+  for (std::size_t i = 0; i < data.names.size(); ++i) {
+    EXPECT_EQ(data.names[i].first, english.names[i].first);
+    EXPECT_NE(data.names[i].second, english.names[i].second) << i;
+  }
+  EXPECT_EQ(data.categories.size(), english.categories.size());
+  EXPECT_EQ(data.templates.size(), english.templates.size());
+  for (const char* bad : {"category|999|X|x\n", "category|1|X\n", "category|1||x\n", "name|@Nobody|Niemand\n",
+                          "group|@G|1\n"}) {
+    EngineData copy = english;
+    EXPECT_FALSE(host::ApplyEngineTranslation(bad, copy, error)) << bad;
+    EXPECT_EQ(error.rfind("line 1: ", 0), 0u) << error;
   }
 }
 

@@ -44,7 +44,9 @@ void ClickAt(HWND window, POINT client) {
   SendInput(2, input, sizeof(INPUT));
 }
 
-void PressKey(WORD key, bool shift) {
+void PressKey(WORD key, bool shift) { PressWith(shift ? VK_SHIFT : 0, key); }
+
+void PressWith(WORD modifier, WORD key) {
   INPUT input[4]{};
   int count = 0;
   auto add = [&](WORD vk, bool up) {
@@ -53,11 +55,18 @@ void PressKey(WORD key, bool shift) {
     input[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     ++count;
   };
-  if (shift) add(VK_SHIFT, false);
+  if (modifier) add(modifier, false);
   add(key, false);
   add(key, true);
-  if (shift) add(VK_SHIFT, true);
+  if (modifier) add(modifier, true);
   SendInput(static_cast<UINT>(count), input, sizeof(INPUT));
+}
+
+void TypeKeys(const wchar_t* text) {
+  for (const wchar_t* c = text; *c; ++c) {
+    const SHORT scan = VkKeyScanW(*c);
+    PressWith((scan >> 8) & 1 ? VK_SHIFT : 0, LOBYTE(scan));
+  }
 }
 
 // One frame serves every test of the program: Wine takes two seconds to hide or destroy

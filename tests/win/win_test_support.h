@@ -33,6 +33,10 @@ void Pump(DWORD milliseconds = 50);
 void ClickAt(HWND window, POINT client);
 void MovePointerTo(HWND window, POINT client);
 void PressKey(WORD key, bool shift = false);
+// A key with a modifier held (VK_MENU for Alt, VK_CONTROL, VK_SHIFT; 0 for none).
+void PressWith(WORD modifier, WORD key);
+// Characters typed on the keyboard, each as its key (with Shift where the layout needs it).
+void TypeKeys(const wchar_t* text);
 
 // The top-level frame for controls under test (WS_EX_CONTROLPARENT, as the host's): one
 // for the whole program, emptied of children and sized for each caller.

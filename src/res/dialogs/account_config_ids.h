@@ -29,6 +29,8 @@
 #define IDC_EXCEPTIONS_URL 2035
 #define IDC_EXCEPTIONS_STATE 2014
 #define IDC_EXCEPTIONS_ADD 2004
+#define IDC_EXCEPTIONS_URL_LABEL 2036
+#define IDC_EXCEPTIONS_STATE_LABEL 2037
 
 // Images of the exceptions list and the move buttons.
 #define IDB_EXCEPTION_ALLOWED 2020

@@ -27,6 +27,10 @@ bool CAccountConfigDlg::CCategoryDialog::Create(HWND parent, const RECT& area) {
   MoveWindow(area);
   const RECT client = GetClientRect();
   if (!grid_.Create(WS_VISIBLE | WS_TABSTOP, client, GetSafeHwnd(), kGridControlId)) return false;
+  // The grid's window text is what a screen reader calls it: the tab's caption.
+  wchar_t caption[256] = {};
+  ::GetDlgItemTextW(parent, IDC_CATEGORIES_CAPTION, caption, 256);
+  grid_.SetWindowText(common::AsText(caption));
   grid_.Document().defaultFont = DescribeFont(GetFont());
   ShowWindow(SW_SHOW);
   return true;

@@ -49,8 +49,9 @@ BOOL CTabConfigException::OnInitDialog() {
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_CAPTION, kResizeLeftFixed | right);
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_LIST, kResizeLeftFixed | kResizeTopFixed | bottom);
   for (const MoveButton& button : kMoveButtons) resizer_.Add(GetSafeHwnd(), button.id, right);
+  resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_URL_LABEL, kResizeLeftFixed | kResizeBottomToBorder);
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_URL, kResizeLeftFixed | bottom);
-  resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_STATE, bottom);
+  for (int id : {IDC_EXCEPTIONS_STATE_LABEL, IDC_EXCEPTIONS_STATE}) resizer_.Add(GetSafeHwnd(), id, bottom);
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_ADD, bottom);
   return result;
 }

@@ -81,6 +81,7 @@ void CDialogViewAccount::DoDataExchange(CDataExchange& exchange) {
 void CDialogViewAccount::ApplyRule() {
   const AccountFormEnabling enabling = AccountFormRule(newAccount_, !sid_.empty(), copy_ != 0, roles_.GetCurSel() >= 0);
   roles_.EnableWindow(enabling.roles);
+  ::EnableWindow(GetDlgItem(IDC_ACCOUNT_ROLE_LABEL), enabling.roles);
   ::EnableWindow(GetDlgItem(IDC_ACCOUNT_CHOOSE), enabling.choose);
   ::EnableWindow(GetDlgItem(IDOK), enabling.ok);
 }
