@@ -251,20 +251,8 @@ bool ReferenceHost::StoreConfiguration(std::uint32_t section, const char* text, 
 
 std::int32_t ReferenceHost::AnswerBitmap(std::uint32_t code, void* arg, std::string& detail) {
   auto* record = static_cast<BitmapRecord*>(arg);
-  switch (code) {
-    case kRequestBitmapGet:
-      detail = Text(record->pointer);
-      record->handle = bitmaps_.Lend(FromAddress<const char16_t>(record->pointer));
-      return record->handle ? kDone : kFailed;
-    case kRequestBitmapRelease:
-      return bitmaps_.Return(record->handle) ? kDone : kFailed;
-    case kRequestBitmapQueryA:
-      record->handle = bitmaps_.HasAlpha(record->handle) ? 1 : 0;
-      return kDone;
-    default:
-      record->handle = bitmaps_.Stretches(record->handle) ? 1 : 0;
-      return kDone;
-  }
+  if (code == kRequestBitmapGet) detail = Text(record->pointer);
+  return host::AnswerBitmapRequest(bitmaps_, code, *record);
 }
 
 std::int32_t ReferenceHost::AnswerDialog(std::uint32_t code, void* arg, std::string& detail) {

@@ -95,4 +95,22 @@ std::size_t BitmapStore::Outstanding() const {
   return loans;
 }
 
+std::int32_t AnswerBitmapRequest(BitmapStore& store, std::uint32_t code, BitmapRecord& record) {
+  switch (code) {
+    case kRequestBitmapGet:
+      record.handle = store.Lend(FromAddress<const char16_t>(record.pointer));
+      return record.handle ? kDone : kFailed;
+    case kRequestBitmapRelease:
+      return store.Return(record.handle) ? kDone : kFailed;
+    case kRequestBitmapQueryA:
+      record.handle = store.HasAlpha(record.handle) ? 1 : 0;
+      return kDone;
+    case kRequestBitmapQueryB:
+      record.handle = store.Stretches(record.handle) ? 1 : 0;
+      return kDone;
+    default:
+      return kFailed;
+  }
+}
+
 }  // namespace host

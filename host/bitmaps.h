@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include "frame/protocol/records.h"
+
 namespace host {
 
 // A 32-bit strip of `frames` square frames of `size` pixels, each a coloured disc; `seed`
@@ -40,5 +42,9 @@ class BitmapStore {
   const Entry* Find(std::uint64_t handle) const;
   std::map<std::u16string, Entry> bitmaps_;
 };
+
+// Answers a bitmap request (kRequestBitmapGet, kRequestBitmapRelease, kRequestBitmapQueryA
+// or kRequestBitmapQueryB) from `store`: kDone, or kFailed for an unknown name or handle.
+std::int32_t AnswerBitmapRequest(BitmapStore& store, std::uint32_t code, BitmapRecord& record);
 
 }  // namespace host

@@ -1,5 +1,7 @@
 #include "mainwin/main_window.h"
 
+#include <commctrl.h>
+
 #include "common/text.h"
 #include "frame/protocol/status_records.h"
 #include "module_state.h"
@@ -13,7 +15,7 @@ using parental::common::AsWide;
 constexpr wchar_t kClass[] = L"ParentalHostMain";
 constexpr UINT kRefreshAll = WM_APP + 1;  // lParam: the panel, or 0 for every panel
 constexpr int kNavigation = 150, kMargin = 16, kPanelWidth = 560, kButtonHeight = 24, kButtonWidth = 130;
-constexpr int kPictureSize = 48;
+constexpr int kPictureSize = 48, kEntryHeight = 36;
 constexpr COLORREF kNavigationColour = RGB(0x23, 0x3A, 0x57), kEntryColour = RGB(0x34, 0x5A, 0x86),
                    kPageColour = RGB(0xE6, 0xEA, 0xF0);
 constexpr UINT kMenuOn = kStateOn, kMenuOff = kStateOff;
@@ -47,7 +49,8 @@ bool MainWindow::Open() {
     return false;
   }
   static const bool registered = [] {
-    WNDCLASSEXW type{sizeof(type)};
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
     type.lpfnWndProc = &Procedure;
     type.hInstance = GetModuleHandleW(nullptr);
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -62,6 +65,7 @@ bool MainWindow::Open() {
     return false;
   }
   entryTitle_ = TextAt(entry.title);
+  entryToolTip_ = TextAt(entry.toolTip);
   const std::u16string caption = TextAt(info.title) + u" - Reference host";
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 40, 30,
@@ -77,6 +81,16 @@ bool MainWindow::Open() {
                                  0, kButtonWidth, kButtonHeight, window_, HMENU(INT_PTR(kSetupButton)),
                                  GetModuleHandleW(nullptr), nullptr);
   SendMessageW(setupButton_, WM_SETFONT, WPARAM(font_), FALSE);
+  // The page's entry in the navigation strip tells its tool tip.
+  toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.rect = RECT{0, kMargin, kNavigation, kMargin + kEntryHeight};
+  tool.lpszText = const_cast<wchar_t*>(AsWide(entryToolTip_.c_str()));
+  SendMessageW(toolTip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
   PanelView::Context panelContext{&images_, placeholder_, context_.runCommand,
                                   [this](bool starts) { Clicking(starts); }, context_.log};
   for (std::uint32_t index = 0; CPanelTemplate* panel = context_.page->GetPanel(index); ++index)
@@ -171,7 +185,7 @@ void MainWindow::Paint() {
   fill(RECT{kNavigation, 0, client.right, client.bottom}, kPageColour);
   fill(RECT{0, 0, kNavigation, client.bottom}, kNavigationColour);
   // The page's entry, selected: the only page this host shows.
-  const RECT entry{0, kMargin, kNavigation, kMargin + 36};
+  const RECT entry{0, kMargin, kNavigation, kMargin + kEntryHeight};
   fill(entry, kEntryColour);
   fill(RECT{0, entry.top, 4, entry.bottom}, RGB(0x7F, 0xC2, 0xFF));
   SetBkMode(dc, TRANSPARENT);

@@ -58,9 +58,9 @@ class MainWindow {
   HostImages images_;
   HBITMAP placeholder_ = nullptr;
   HFONT font_ = nullptr, bold_ = nullptr;
-  HWND window_ = nullptr, setupButton_ = nullptr;
+  HWND window_ = nullptr, setupButton_ = nullptr, toolTip_ = nullptr;
   std::vector<std::unique_ptr<PanelView>> panels_;
-  std::u16string entryTitle_;
+  std::u16string entryTitle_, entryToolTip_;
   int clicking_ = 0;
   bool refreshWaits_ = false;
 };

@@ -12,12 +12,13 @@ namespace {
 constexpr wchar_t kClass[] = L"ParentalHostPanel";
 constexpr std::uint32_t kMaxItems = 64;
 constexpr std::uint16_t kItemText = 14, kItemAccount = 4;
-constexpr int kPadding = 12, kPicture = 48, kPictureGap = 12, kSpacer = 4, kAccountGap = 8;
+constexpr int kPadding = 12, kPicture = 48, kPictureGap = 12, kSpacer = 8, kAccountGap = 8;
 constexpr std::uint32_t kPanelHidden = 16, kPictureKind = 8;
 
 bool RegisterPanelClass() {
   static const bool registered = [] {
-    WNDCLASSEXW type{sizeof(type)};
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof(type);
     type.lpfnWndProc = DefWindowProcW;
     type.hInstance = GetModuleHandleW(nullptr);
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -16,6 +16,9 @@ class ThreadDpiScope {
   void* previous_ = nullptr;
 };
 
+// Sent to a child after its parent's DPI changed (newer systems only; the headers' target is older).
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 // The window's DPI (the system's, or the screen's logical pixels, where the window's is unknown).
 UINT DpiOf(HWND window);
 // A length given at 96 DPI, at `dpi`.

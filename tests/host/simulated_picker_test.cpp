@@ -12,8 +12,8 @@
 #include "computer/com_object.h"
 #include "computer/picker_script.h"
 #include "computer/picker_selection.h"
-#include "markup/win/png_writer.h"
 #include "parental/win32_accounts.h"
+#include "support/window_test.h"
 
 namespace {
 
@@ -22,13 +22,6 @@ using parental::common::AsText;
 
 constexpr PickerScope kLocalUsers{DSOP_SCOPE_TYPE_TARGET_COMPUTER, DSOP_SCOPE_FLAG_STARTING_SCOPE, DSOP_FILTER_USERS,
                                   0, 0, DSOP_DOWNLEVEL_FILTER_USERS};
-
-std::wstring Beside(const wchar_t* name) {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring file(path);
-  return file.substr(0, file.find_last_of(L'\\') + 1) + name;
-}
 
 class SimulatedPicker : public ::testing::Test {
  protected:
@@ -70,42 +63,16 @@ TEST_F(SimulatedPicker, AScriptedPickGivesTheAccountsSidAndName) {
       << "a scope without users lists none";
 }
 
-std::wstring dialogTitle;
+std::u16string dialogTitle;
 
 // Once the picker's dialog shows on this thread: notes its title, photographs it, chooses
 // "Guest" in its list and presses OK.
 void CALLBACK ChooseGuest(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
-    wchar_t name[16];
-    if (!IsWindowVisible(window) || !GetClassNameW(window, name, 16) || std::wstring(name) != L"#32770") return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }, LPARAM(&dialog));
+  HWND dialog = wintest::FindThreadDialog();
   if (!dialog) return;
   KillTimer(nullptr, timer);
-  wchar_t title[64] = L"";
-  GetWindowTextW(dialog, title, 64);
-  dialogTitle = title;
-  RECT r;
-  GetWindowRect(dialog, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  UpdateWindow(dialog);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  auto* pixels = static_cast<std::uint8_t*>(bits);
-  for (int i = 0; i < width * height; ++i) pixels[4 * i + 3] = 255;
-  WritePng(AsText(Beside(L"picker-dialog.png").c_str()), pixels, width, height);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  dialogTitle = wintest::WindowText(dialog);
+  wintest::Screenshot(dialog, "picker-dialog");
 
   HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
   LVFINDINFOW find{};
@@ -120,7 +87,7 @@ TEST_F(SimulatedPicker, WithoutAScriptTheUserChoosesInTheDialog) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 200, ChooseGuest);
   const bool picked = accounts_.PickAccount(kLocalUsers, nullptr, &picked_);
   KillTimer(nullptr, timer);
-  EXPECT_EQ(dialogTitle, L"Select Users");
+  EXPECT_EQ(dialogTitle, u"Select Users");
   ASSERT_TRUE(picked);
   EXPECT_EQ(picked_.name, u"Guest");
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "accessible_names.h"
+#include "support/accessible_names.h"
 #include "frame/app/plugin_app.h"
 #include "parental/substitute_accounts.h"
 #include "res/dialogs/account_form.h"

@@ -6,7 +6,7 @@
 #include "win/controls/combo_box.h"
 #include "win/data_exchange.h"
 #include "win/dialog.h"
-#include "win_test_support.h"
+#include "support/window_test.h"
 
 using namespace wintest;
 
@@ -45,12 +45,6 @@ class ExchangeDialog : public CDialog {
   CComboBox combo;
 };
 
-std::u16string TitleOf(HWND window) {
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  return reinterpret_cast<const char16_t*>(title);
-}
-
 struct Dialogs : ::testing::Test {
   TestApp app;
   HWND frame = CreateFrame(320, 200);
@@ -60,9 +54,9 @@ TEST_F(Dialogs, TemplatesComeFromTheLanguageLibraryFirst) {
   ASSERT_NE(app.LanguageModule(), nullptr);
   CDialog replaced(102), own(103), missing(199);
   ASSERT_TRUE(replaced.Create(frame));
-  EXPECT_EQ(TitleOf(replaced), u"Sprache");
+  EXPECT_EQ(WindowText(replaced), u"Sprache");
   ASSERT_TRUE(own.Create(frame));
-  EXPECT_EQ(TitleOf(own), u"Own only");
+  EXPECT_EQ(WindowText(own), u"Own only");
   EXPECT_FALSE(missing.Create(frame));
 }
 
@@ -95,9 +89,9 @@ TEST_F(Dialogs, AFontGivenToATemplateWithoutOne) {
   LOGFONTW font{};
   GetObjectW(dialog.GetFont(), sizeof(font), &font);
   EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-  EXPECT_EQ(TitleOf(dialog), u"Own only");
-  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1301)), u"label");
-  EXPECT_EQ(TitleOf(dialog.GetDlgItem(1302)), u"Go");
+  EXPECT_EQ(WindowText(dialog), u"Own only");
+  EXPECT_EQ(WindowText(dialog.GetDlgItem(1301)), u"label");
+  EXPECT_EQ(WindowText(dialog.GetDlgItem(1302)), u"Go");
 }
 
 TEST_F(Dialogs, DataExchangeBothWays) {

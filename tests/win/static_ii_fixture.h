@@ -3,8 +3,8 @@
 // test frame: the set-up of the rich-text control's tests.
 #include "markup/link_items.h"
 #include "win/richtext/static_ii.h"
-#include "message_sequence.h"
-#include "win_test_support.h"
+#include "support/message_sequence.h"
+#include "support/window_test.h"
 
 namespace wintest {
 

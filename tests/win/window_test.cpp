@@ -1,6 +1,6 @@
 // The window base: attachment at creation and by subclassing, handlers, exceptions kept
 // inside, classes of the plug-in's module, version 6 controls from every creation, the
-// input filter inside a host's loop, screenshots.
+// input filter inside a host's loop.
 #include <windows.h>
 #include <uxtheme.h>
 
@@ -10,9 +10,8 @@
 #include "win/controls/basic_controls.h"
 #include "win/message_filter.h"
 #include "win/module_context.h"
-#include "win/screenshot.h"
 #include "win/window_class.h"
-#include "win_test_support.h"
+#include "support/window_test.h"
 
 using namespace wintest;
 
@@ -148,15 +147,6 @@ TEST_F(Windows, KeysReachPreTranslateMessageInsideTheHostsLoop) {
   probe.DestroyWindow();
   probe.child.DestroyWindow();
   EXPECT_FALSE(MessageFilter::Installed());
-}
-
-TEST_F(Windows, ScreenshotOfAFrameWithChildren) {
-  Probe probe;
-  ASSERT_TRUE(probe.Create(frame));
-  const std::u16string path = OutputPath("window_probe.png");
-  DeleteFileW(reinterpret_cast<LPCWSTR>(path.c_str()));
-  ASSERT_TRUE(SaveWindowScreenshot(probe, path));
-  EXPECT_NE(GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.c_str())), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ CGdiContext::~CGdiContext() {
   for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [key, icon] : icons_) DestroyIcon(icon);
   if (pattern_) DeleteObject(pattern_);
+  using CloseFn = HRESULT(WINAPI*)(HTHEME);
+  static const auto close = Resolve<CloseFn>(L"uxtheme.dll", "CloseThemeData");
+  for (auto& [themeClass, theme] : themes_)
+    if (theme && close) close(static_cast<HTHEME>(theme));
 }
 
 void CGdiContext::SelectFont(const FontDesc& font, unsigned style) {
@@ -170,20 +174,20 @@ void CGdiContext::PaintBitmap(const Bitmap& bitmap, const Rect& source, const Re
   DeleteDC(memory);
 }
 
+// Theme data is opened once per class and context, and parts go through the part cache: a
+// grid paints many boxes of one class.
 bool CGdiContext::PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect) {
   using OpenFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
-  using CloseFn = HRESULT(WINAPI*)(HTHEME);
   using DrawFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
   static const auto open = Resolve<OpenFn>(L"uxtheme.dll", "OpenThemeData");
-  static const auto close = Resolve<CloseFn>(L"uxtheme.dll", "CloseThemeData");
   static const auto draw = Resolve<DrawFn>(L"uxtheme.dll", "DrawThemeBackground");
-  if (!open || !close || !draw) return false;
-  HTHEME theme = open(nullptr, themeClass);
+  if (!open || !draw) return false;
+  auto found = themes_.find(themeClass);
+  if (found == themes_.end()) found = themes_.emplace(themeClass, open(nullptr, themeClass)).first;
+  HTHEME theme = static_cast<HTHEME>(found->second);
   if (!theme) return false;
-  RECT area = ToRect(rect);
-  const bool drawn = SUCCEEDED(draw(theme, dc_, part, state, &area, nullptr));
-  close(theme);
-  return drawn;
+  return parts_.Paint(dc_, ToRect(rect), {themeClass, part, state, rect.Width(), rect.Height()},
+                      [&](HDC dc, const RECT& area) { return SUCCEEDED(draw(theme, dc, part, state, &area, nullptr)); });
 }
 
 // The themed part when a theme is active, the classic frame control otherwise.

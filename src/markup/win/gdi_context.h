@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "markup/draw_context.h"
+#include "markup/win/part_cache.h"
 
 class CGdiContext : public IDrawContext {
  public:
@@ -49,4 +50,6 @@ class CGdiContext : public IDrawContext {
   HBRUSH pattern_ = nullptr;
   std::map<FontKey, HFONT> fonts_;
   std::map<std::pair<int, std::u16string>, HICON> icons_;
+  std::map<std::wstring, void*> themes_;  // HTHEME by class; null where the class has no theme data
+  CPartCache parts_;
 };

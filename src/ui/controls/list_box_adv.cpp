@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/controls/bitmap_draw.h"
+#include "win/dpi.h"
 
 CListBoxAdv::CListBoxAdv()
     : colours_{GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_MENU),
@@ -191,6 +192,11 @@ int CListBoxAdv::KeyToItem(UINT key, int caret) {
     default:
       return -1;
   }
+}
+
+LRESULT CListBoxAdv::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETFONT || message == kDpiChangedAfterParent) textHeight_ = 0;  // measured anew
+  return CListBox::WindowProc(message, wParam, lParam);
 }
 
 bool CListBoxAdv::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

@@ -48,6 +48,7 @@ class CListBoxAdv : public CListBox {
 
  protected:
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnSetCursor(HWND window, UINT hitTest, UINT message) override;
   void OnMouseMove(UINT flags, POINT point) override;
   void OnMouseLeave() override;
@@ -67,6 +68,7 @@ class CListBoxAdv : public CListBox {
   void DrawAction(HDC dc, const RECT& item, int index) const;
   void DrawLabel(HDC dc, const RECT& item, const CExtItem& entry, COLORREF colour) const;
   void MeasureItem(MEASUREITEMSTRUCT& item);
+  int TextHeight();
 
   struct Colours {
     COLORREF selection, odd, even, text, selectedText;
@@ -76,6 +78,7 @@ class CListBoxAdv : public CListBox {
   bool edge_ = false;
   SIZE imageBox_{12, 12};
   SIZE actionFrame_{0, 0};
+  int textHeight_ = 0;  // the font's line height, measured once; 0 until then or after a font or DPI change
   bool overAction_ = false;
   int hot_ = -1;
   bool overImage_ = false;

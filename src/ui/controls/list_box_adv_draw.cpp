@@ -68,14 +68,20 @@ void CListBoxAdv::DrawItem(const DRAWITEMSTRUCT& item) {
   if ((item.itemAction & ODA_FOCUS) || (whole && (item.itemState & ODS_FOCUS))) DrawFocusRect(dc, &r);
 }
 
-// An entry holds its image box and a line of text with their margins.
-void CListBoxAdv::MeasureItem(MEASUREITEMSTRUCT& item) {
+// Every entry asks for its height as it is added: the font's metrics are fetched once.
+int CListBoxAdv::TextHeight() {
+  if (textHeight_ > 0) return textHeight_;
   TEXTMETRICW metrics{};
   HDC dc = GetDC(GetSafeHwnd());
   HGDIOBJ old = SelectObject(dc, GetFont() ? GetFont() : GetStockObject(DEFAULT_GUI_FONT));
-  GetTextMetricsW(dc, &metrics);
+  if (GetTextMetricsW(dc, &metrics)) textHeight_ = metrics.tmHeight;
   SelectObject(dc, old);
   ReleaseDC(GetSafeHwnd(), dc);
-  int height = std::max<int>(imageBox_.cy + 4, metrics.tmHeight + 6);
+  return metrics.tmHeight;
+}
+
+// An entry holds its image box and a line of text with their margins.
+void CListBoxAdv::MeasureItem(MEASUREITEMSTRUCT& item) {
+  int height = std::max<int>(imageBox_.cy + 4, TextHeight() + 6);
   item.itemHeight = static_cast<UINT>(std::max(height, static_cast<int>(actionFrame_.cy) + 4));
 }

@@ -53,17 +53,22 @@ BOOL CAccountConfigDlg::OnInitDialog() {
   return result;
 }
 
+// Both pages are made with the dialog; the exceptions page waits hidden and disabled.
 void CAccountConfigDlg::CreatePages() {
-  for (int index : {0, 1}) {
-    CDialog& page = Page(index);
-    if (!page.Create(GetSafeHwnd())) continue;
-    EnableThemeDialogTexture(page.GetSafeHwnd(), ETDT_ENABLETAB);
-    // Above the tab control, so that the tab does not paint over the page.
-    SetWindowPos(page.GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-  PlacePages();
+  for (int index : {0, 1}) CreatePage(index);
   exceptionsTab_.EnableWindow(false);
   categoriesTab_.ShowWindow(SW_SHOW);
+}
+
+bool CAccountConfigDlg::CreatePage(int index) {
+  CDialog& page = Page(index);
+  if (page.GetSafeHwnd()) return true;
+  if (!page.Create(GetSafeHwnd())) return false;
+  EnableThemeDialogTexture(page.GetSafeHwnd(), ETDT_ENABLETAB);
+  // Above the tab control, so that the tab does not paint over the page.
+  SetWindowPos(page.GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  PlacePages();
+  return true;
 }
 
 void CAccountConfigDlg::PlacePages() {
@@ -90,6 +95,7 @@ void CAccountConfigDlg::SelectTab(int index) {
   if (index == current_ || index < 0 || index > 1) return;
   if (tabs_.GetCurSel() != index) tabs_.SetCurSel(index);
   CDialog& old = Page(current_);
+  if (!CreatePage(index)) return;
   old.EnableWindow(false);
   old.ShowWindow(SW_HIDE);
   current_ = index;

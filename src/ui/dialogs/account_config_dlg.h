@@ -46,6 +46,7 @@ class CAccountConfigDlg : public CDialogAdv {
  private:
   CDialog& Page(int index);
   void CreatePages();
+  bool CreatePage(int index);  // true when the page exists (a new one is hidden)
   // The tab pages fill the tab control's display area.
   void PlacePages();
   // The role as it was when the dialog opened, in the grid and the list.

@@ -1,54 +1,25 @@
-// Renders the status panel's texts and the category grid to PNG files in the build
-// folder (for a person to look at) and checks what GDI measured under the engine.
+// What GDI measures under the engine (extents, bold, fitting, word breaks and a layout)
+// and the part cache of the GDI context.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "common/text.h"
-#include "host_texts.h"
 #include "markup/document.h"
 #include "markup/text_object.h"
 #include "markup/win/gdi_context.h"
-#include "markup/win/renderer.h"
+#include "markup/win/part_cache.h"
 #include "host_resources.h"
 
-using parental::common::FromUtf8;
-
 namespace {
-
-std::u16string Output(const char* name) { return FromUtf8(std::string(MARKUP_OUTPUT_DIR "/") + name); }
 
 struct Render : ::testing::Test {
   CChDocument document;
   HostResources resources;
   void SetUp() override { resources.Install(document); }
 };
-
-TEST_F(Render, StatusPanelTexts) {
-  const int header = RenderToPng(document, StatusHeader(true), 540, Output("status_header.png"));
-  EXPECT_GT(header, 60);  // title row, spacer, two warnings that wrap
-  const int plain = RenderToPng(document, StatusHeader(false), 540, Output("status_header_plain.png"));
-  EXPECT_GT(plain, 15);
-  EXPECT_LT(plain, header);
-  // The status panel's account lines, then the frequently used panel's text.
-  const auto lines = AccountLines(Accounts(3)) + FromUtf8(
-      "\n\n<linepos=\"5\"><img src=\"text_icon\" active=\"4\" ></img> <A ID=\"0\" TOOLTIP=\"Allow or block specified web "
-      "page\">Set exception for web page...</A>\n<img src=\"text_icon\" active=\"2\" ></img> <A TOOLTIP=\"Show Parental "
-      "control log\" TYPE=\"COMMAND\" COMMAND=\"gui.logpage.show(TARGET=parentallog.dat)\" >Show log</A></linepos>");
-  EXPECT_GT(RenderToPng(document, lines, 512, Output("account_lines.png")), 60);
-}
-
-TEST_F(Render, CategoryGridOfFortyCategories) {
-  const int height = RenderToPng(document, CategoryGrid(CategoryColumns(4, 10)), 700, Output("category_grid.png"));
-  // 44 items in 3 columns of 15 lines of 25 pixels, within the table's margins.
-  EXPECT_GE(height, 15 * 25);
-  EXPECT_LT(height, 16 * 25 + 40);
-}
 
 TEST_F(Render, GdiMeasuresWithTheEngine) {
   HDC dc = CreateCompatibleDC(nullptr);
@@ -66,6 +37,50 @@ TEST_F(Render, GdiMeasuresWithTheEngine) {
     EXPECT_LE(laidOut.cx, 120);
     EXPECT_GT(static_cast<CTextLO&>(*document.Main()).Core().LineCount(), 2);
   }
+  DeleteDC(dc);
+}
+
+// A part drawn once is copied where it goes on equal pixels, drawn anew on other pixels,
+// and always drawn directly where pixels cannot be read back cheaply or it is too large.
+TEST(PartCache, CopiesAPartOnlyOntoThePixelsItWasDrawnOn) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 100, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  auto fill = [&](HDC target, RECT rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(target, &rect, brush);
+    DeleteObject(brush);
+  };
+  fill(dc, RECT{0, 0, 100, 20}, RGB(255, 255, 255));
+  int drawn = 0;
+  const CPartCache::Draw redLeftHalf = [&](HDC target, const RECT& rect) {
+    ++drawn;
+    fill(target, RECT{rect.left, rect.top, (rect.left + rect.right) / 2, rect.bottom}, RGB(255, 0, 0));
+    return true;
+  };
+  CPartCache cache;
+  const CPartCache::Key key{L"BUTTON", 3, 1, 10, 10};
+  EXPECT_TRUE(cache.Paint(dc, RECT{0, 0, 10, 10}, key, redLeftHalf));
+  EXPECT_TRUE(cache.Paint(dc, RECT{20, 5, 30, 15}, key, redLeftHalf));
+  EXPECT_EQ(drawn, 1) << "the second went on equal pixels";
+  EXPECT_EQ(GetPixel(dc, 22, 10), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 27, 10), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc, 22, 3), RGB(255, 255, 255)) << "nothing outside the part";
+
+  fill(dc, RECT{40, 0, 50, 10}, RGB(0, 0, 255));
+  cache.Paint(dc, RECT{40, 0, 50, 10}, key, redLeftHalf);
+  EXPECT_EQ(drawn, 2) << "other pixels";
+  EXPECT_EQ(GetPixel(dc, 47, 5), RGB(0, 0, 255));
+  cache.Paint(dc, RECT{0, 0, 80, 20}, CPartCache::Key{L"BUTTON", 3, 1, 80, 20}, redLeftHalf);
+  HDC screen = GetDC(nullptr);
+  cache.Paint(screen, RECT{0, 0, 10, 10}, key, [&](HDC, const RECT&) { return ++drawn, true; });
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(drawn, 4) << "too large, and a screen";
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
   DeleteDC(dc);
 }
 

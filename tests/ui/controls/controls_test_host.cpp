@@ -26,32 +26,25 @@ ControlsHost::~ControlsHost() {
 }
 
 std::int32_t ControlsHost::Proc(void* context, std::uint32_t, std::uint32_t code, void* arg) {
-  auto* host = static_cast<ControlsHost*>(context);
-  auto* bitmap = static_cast<BitmapRecord*>(arg);
+  auto* self = static_cast<ControlsHost*>(context);
   switch (code) {
     case kCodeRegister: {
       IoctlLink record = *static_cast<IoctlLink*>(arg);
-      IoctlLink link = host->Link();
+      IoctlLink link = self->Link();
       return ProcOf(record)(FromAddress<void>(record.context), 0, kCodeAttach, &link);
     }
     case kCodeDetach:
       return kDone;
     case kRequestHelp: {
       auto* record = static_cast<HelpRecord*>(arg);
-      host->help.push_back({record->data, record->command});
+      self->help.push_back({record->data, record->command});
       return kDone;
     }
     case kRequestBitmapGet:
-      bitmap->handle = host->bitmaps.Lend(FromAddress<const char16_t>(bitmap->pointer));
-      return bitmap->handle ? kDone : kFailed;
     case kRequestBitmapRelease:
-      return host->bitmaps.Return(bitmap->handle) ? kDone : kFailed;
     case kRequestBitmapQueryA:
-      bitmap->handle = host->bitmaps.HasAlpha(bitmap->handle);
-      return kDone;
     case kRequestBitmapQueryB:
-      bitmap->handle = host->bitmaps.Stretches(bitmap->handle);
-      return kDone;
+      return host::AnswerBitmapRequest(self->bitmaps, code, *static_cast<BitmapRecord*>(arg));
     default:
       return kFailed;
   }

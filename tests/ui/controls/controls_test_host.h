@@ -12,7 +12,7 @@
 #include "bitmaps.h"
 #include "frame/protocol/process.h"
 #include "services.h"
-#include "win_test_support.h"
+#include "support/window_test.h"
 
 namespace controls_test {
 

@@ -1,5 +1,6 @@
 #include "controls_test_support.h"
 
+#include "res/dialogs/account_config_ids.h"
 #include "ui/controls/list_box_adv.h"
 #include "ui/controls/tree_ctrl_ex.h"
 
@@ -7,49 +8,10 @@ namespace controls_test {
 
 namespace {
 
-// A 32-bit image drawn by `draw` on a key colour, which becomes transparent.
-HBITMAP MakeImage(int width, int height, void (*draw)(HDC dc, int frame), int frames) {
-  const COLORREF key = RGB(255, 0, 255);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width * frames, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT all{0, 0, width * frames, height};
-  HBRUSH brush = CreateSolidBrush(key);
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
-  for (int frame = 0; frame < frames; ++frame) {
-    SetViewportOrgEx(dc, frame * width, 0, nullptr);
-    draw(dc, frame);
-  }
-  GdiFlush();
-  auto* pixels = static_cast<std::uint32_t*>(bits);
-  for (int i = 0; i < width * frames * height; ++i) {
-    pixels[i] = (pixels[i] & 0xFFFFFF) == 0xFF00FF ? 0 : pixels[i] | 0xFF000000u;
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bitmap;
-}
-
-void Stroke(HDC dc, COLORREF colour, std::initializer_list<POINT> points) {
-  HPEN pen = CreatePen(PS_SOLID, 2, colour);
-  HGDIOBJ old = SelectObject(dc, pen);
-  Polyline(dc, points.begin(), static_cast<int>(points.size()));
-  SelectObject(dc, old);
-  DeleteObject(pen);
-}
-
-void Disc(HDC dc, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  Ellipse(dc, 0, 0, 17, 17);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(brush);
+// 32-bit bitmaps keep their alpha only as DIB sections.
+HBITMAP LoadListBitmap(UINT id) {
+  return static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 }  // namespace
@@ -80,22 +42,10 @@ MessageStep Notify(UINT code, LPARAM item, bool optional) {
   return MessageStep{WM_NOTIFY, code, item, flags};
 }
 
-PageImages::PageImages() {
-  allowed = MakeImage(16, 16, [](HDC dc, int) {
-    Disc(dc, RGB(46, 125, 50));
-    Stroke(dc, RGB(255, 255, 255), {{4, 8}, {7, 11}, {12, 5}});
-  }, 1);
-  blocked = MakeImage(16, 16, [](HDC dc, int) {
-    Disc(dc, RGB(198, 40, 40));
-    Stroke(dc, RGB(255, 255, 255), {{5, 5}, {11, 11}});
-    Stroke(dc, RGB(255, 255, 255), {{11, 5}, {5, 11}});
-  }, 1);
-  action = MakeImage(16, 16, [](HDC dc, int frame) {
-    COLORREF colour = frame ? RGB(198, 40, 40) : RGB(140, 140, 140);
-    Stroke(dc, colour, {{3, 3}, {13, 13}});
-    Stroke(dc, colour, {{13, 3}, {3, 13}});
-  }, 2);
-}
+PageImages::PageImages()
+    : allowed(LoadListBitmap(IDB_EXCEPTION_ALLOWED)),
+      blocked(LoadListBitmap(IDB_EXCEPTION_BLOCKED)),
+      action(LoadListBitmap(IDB_EXCEPTION_REMOVE)) {}
 
 PageImages::~PageImages() {
   for (HBITMAP bitmap : {allowed, blocked, action}) DeleteObject(bitmap);
@@ -106,29 +56,6 @@ void ControlsTest::SetUp() {
   host_.events.clear();
   host_.SetTextMode(false);
   frame_ = wintest::CreateFrame(480, 320, L"Controls");
-}
-
-namespace {
-void ButtonAt(HWND window, POINT client, DWORD flag) {
-  wintest::MovePointerTo(window, client);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
-  SendInput(1, &input, sizeof(input));
-  wintest::Pump(100);
-}
-}  // namespace
-
-void PressAt(HWND window, POINT client) { ButtonAt(window, client, MOUSEEVENTF_LEFTDOWN); }
-void ReleaseAt(HWND window, POINT client) { ButtonAt(window, client, MOUSEEVENTF_LEFTUP); }
-
-COLORREF ScreenColour(HWND window, POINT client) {
-  UpdateWindow(window);
-  ClientToScreen(window, &client);
-  HDC screen = GetDC(nullptr);
-  COLORREF colour = GetPixel(screen, client.x, client.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
 }
 
 }  // namespace controls_test

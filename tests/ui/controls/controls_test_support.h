@@ -1,14 +1,14 @@
 #pragma once
 // What the control tests share: a parent window that logs what its children send it (and
-// reflects owner drawing to them, as every parent of the window layer does), the images of
-// a list of web pages, and the fixture that brings up the in-process host first.
+// reflects owner drawing to them, as every parent of the window layer does), the plug-in's
+// images of a list of web pages, and the fixture that brings up the in-process host first.
 #include <windows.h>
 
 #include <vector>
 
 #include "controls_test_host.h"
-#include "message_sequence.h"
-#include "win_test_support.h"
+#include "support/message_sequence.h"
+#include "support/window_test.h"
 
 namespace controls_test {
 
@@ -32,8 +32,8 @@ const MessageStep kButtonDownNotice = wintest::Optional(WM_PARENTNOTIFY);
 // A step: this notification code (and item) in WM_NOTIFY.
 MessageStep Notify(UINT code, LPARAM item = 0, bool optional = false);
 
-// 16 x 16 images with alpha: a green tick (allowed), a red cross (blocked), and the
-// action image of two frames (grey cross, red cross when pointed at).
+// The plug-in's list images (16 x 16 with alpha): allowed, blocked, and the action image of
+// two frames (a grey cross, and a white cross on red when pointed at).
 struct PageImages {
   PageImages();
   ~PageImages();
@@ -47,12 +47,8 @@ class ControlsTest : public ::testing::Test {
   HWND frame_ = nullptr;
 };
 
-// Real input: the pointer to a client point of `window`, then the left button down or up
-// there; the messages it brings are handled before it returns.
-void PressAt(HWND window, POINT client);
-void ReleaseAt(HWND window, POINT client);
-
-// The colour on screen at a client point of a window.
-COLORREF ScreenColour(HWND window, POINT client);
+using wintest::PressAt;
+using wintest::ReleaseAt;
+using wintest::ScreenColour;
 
 }  // namespace controls_test

@@ -7,7 +7,6 @@
 #include "header_bitmaps.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/list_box_adv.h"
-#include "win/screenshot.h"
 
 namespace controls_test {
 namespace {
@@ -67,10 +66,7 @@ TEST_F(DialogAdvTest, TheHeaderStandsAboveTheTemplatesControls) {
   EXPECT_TRUE(dialog_.Graphics());
   EXPECT_EQ(dialog_.HeaderHeight(), host::kHeaderHeight);
   EXPECT_EQ(host_.bitmaps.Outstanding(), 3u);  // background, logo, help sign
-  RECT caption{};
-  GetWindowRect(dialog_.GetDlgItem(509), &caption);
-  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&caption), 2);
-  EXPECT_GE(caption.top, host::kHeaderHeight);
+  EXPECT_GE(wintest::ClientRectOf(dialog_, dialog_.GetDlgItem(509)).top, host::kHeaderHeight);
   // The help caption's tip is the host's text.
   wchar_t tip[80] = {};
   TOOLINFOW tool{};
@@ -83,7 +79,7 @@ TEST_F(DialogAdvTest, TheHeaderStandsAboveTheTemplatesControls) {
   // The strip is drawn from the host's background: dark blue at the top left.
   COLORREF colour = ScreenColour(dialog_, POINT{Header().right / 2, 4});
   EXPECT_GT(GetBValue(colour), GetRValue(colour) + 40);
-  EXPECT_TRUE(SaveWindowScreenshot(dialog_, wintest::OutputPath("dialog_adv.png")));
+  wintest::Screenshot(dialog_, "dialog_adv");
 }
 
 TEST_F(DialogAdvTest, HelpGoesToTheHostWithTheHelpContext) {
@@ -134,7 +130,7 @@ TEST_F(DialogAdvTest, TextModeShowsTheHeaderWithoutImages) {
   Pump(100);
   EXPECT_FALSE(textual.Graphics());
   EXPECT_EQ(host_.bitmaps.Outstanding(), 0u);
-  EXPECT_TRUE(SaveWindowScreenshot(textual, wintest::OutputPath("dialog_adv_text_mode.png")));
+  wintest::Screenshot(textual, "dialog_adv_text_mode");
   textual.DestroyWindow();
 }
 

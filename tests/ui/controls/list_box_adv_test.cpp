@@ -3,7 +3,6 @@
 #include "ui/controls/list_box_adv.h"
 
 #include "controls_test_support.h"
-#include "win/screenshot.h"
 
 namespace controls_test {
 namespace {
@@ -148,10 +147,26 @@ TEST_F(ListBoxAdvTest, EntriesMoveAndSwapWithTheirSelection) {
   EXPECT_EQ(list_.ItemCount(), 0);
 }
 
+TEST_F(ListBoxAdvTest, EntriesAddedAfterAFontChangeTakeTheNewFontsHeight) {
+  RECT small{}, large{};
+  list_.GetItemRect(0, small);
+  LOGFONTW description{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
+  description.lfHeight = -40;
+  HFONT font = CreateFontIndirectW(&description);
+  list_.SetFont(font, false);
+  list_.AddItem(u"large.example", images_.allowed);
+  list_.GetItemRect(5, large);
+  EXPECT_GT(large.bottom - large.top, small.bottom - small.top + 20);
+  list_.DeleteAllItems();
+  list_.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), false);
+  DeleteObject(font);
+}
+
 TEST_F(ListBoxAdvTest, Screenshot) {
   list_.SetCurSel(2);
   UpdateWindow(list_);
-  EXPECT_TRUE(SaveWindowScreenshot(frame_, wintest::OutputPath("list_box_adv.png")));
+  wintest::Screenshot(frame_, "list_box_adv");
 }
 
 }  // namespace

@@ -7,12 +7,7 @@
 namespace controls_test {
 namespace {
 
-RECT ChildRect(HWND child) {
-  RECT rect{};
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
+RECT ChildRect(HWND child) { return wintest::ClientRectOf(GetParent(child), child); }
 
 TEST_F(ControlsTest, TheResizerKeepsButtonsInTheCornerAndStretchesTheRest) {
   for (std::uint32_t options : {0u, std::uint32_t{kResizerDeferred | kResizerClipChildren}}) {

@@ -17,11 +17,7 @@ class AccountInitDialogTest : public ConfigFixture {
   INT_PTR Run(CAccountInitDlg& dialog, const std::function<void()>& script) {
     return RunModal(dialog, [&] { return dialog.DoModal(); }, script);
   }
-  static std::u16string Text(HWND window, int id) {
-    wchar_t text[64] = {};
-    GetDlgItemTextW(window, id, text, 64);
-    return reinterpret_cast<const char16_t*>(text);
-  }
+  static std::u16string Text(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
   static std::u16string SelectedRole(HWND window) {
     HWND combo = GetDlgItem(window, IDC_SETUP_ROLE);
     const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);

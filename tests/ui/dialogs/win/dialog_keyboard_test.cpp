@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "accessible_names.h"
+#include "support/accessible_names.h"
 #include "category_dialog_access.h"
 #include "dialog_driver.h"
 #include "res/dialogs/account_config_ids.h"

@@ -43,9 +43,7 @@ TEST_F(WebPageExceptionDialogTest, MarksFollowTheUrlToggleOnAClickAndOkWritesThe
   CExceptionConfigDlg dialog(owner, config->Roles(), config->Accounts().Accounts(), model.service, model.codePage);
   const INT_PTR result = RunModal(dialog, [&] { return dialog.DoModal(); }, [&] {
     HWND window = dialog.GetSafeHwnd();
-    wchar_t title[64] = {};
-    GetWindowTextW(window, title, 64);
-    EXPECT_STREQ(title, L"Web page exceptions");
+    EXPECT_EQ(WindowText(window), u"Web page exceptions");
     EXPECT_EQ(dialog.HelpContext(), CExceptionConfigDlg::kHelpContext);
     EXPECT_EQ(Marks(dialog), (Marked{{u"anna", false}, {u"ben", false}, {u"OFFICE\\carla", false}}));
     EXPECT_EQ(List(dialog).ItemCount(), 3);

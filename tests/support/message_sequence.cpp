@@ -1,4 +1,4 @@
-#include "message_sequence.h"
+#include "support/message_sequence.h"
 
 #include <algorithm>
 #include <cstdio>
