@@ -100,7 +100,7 @@ XmlDocument* BuildRoleSection() {
   return out.size();
 }
 
-// As a submission to the host writes: a counting pass, then a pass into a buffer of that size.
+// The two passes of the fixed mode: counting, then a pass into a buffer of that size.
 [[gnu::noinline]] std::size_t SaveAsSubmission(std::string& out) {
   XmlDocument* doc = BuildRoleSection();
   std::size_t size = 0;

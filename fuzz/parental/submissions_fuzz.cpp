@@ -135,7 +135,7 @@ void CheckModel(const std::vector<std::u16string>& fields) {
     const auto& exceptions = found->second.role->Exceptions();
     Check(exceptions.size() == 1);
     // Reading an exception normalises its URL again, from the text the host stored.
-    Check(exceptions[0].url == NormaliseUrl(codePage.ToAnsi(codePage.FromAnsi(EscapeControls(urls[k])))));
+    Check(exceptions[0].url == NormaliseUrl(codePage.ToAnsi(codePage.FromAnsi(StoredUrl(urls[k])))));
   }
 }
 

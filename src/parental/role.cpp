@@ -41,6 +41,7 @@ RolePtr CRole::Clone() const {
   RolePtr copy = RolePtr::Make(name_);
   if (!copy) return copy;
   copy->parent_ = parent_;
+  copy->unresolvedParent_ = unresolvedParent_;
   copy->categories_ = categories_;
   copy->exceptions_ = exceptions_;
   return copy;
@@ -90,8 +91,7 @@ bool CRole::RemoveException(std::u16string_view id) {
 std::uint32_t CRole::Fingerprint() const {
   std::vector<std::uint32_t> parts;
   std::uint32_t crc = AddText(0, name_);
-  static const std::u16string kNoParent;
-  crc = AddText(crc, parent_ ? parent_->name_ : kNoParent);
+  crc = AddText(crc, parent_ ? parent_->name_ : unresolvedParent_);
   parts.clear();
   for (const auto& [id, state] : categories_) {
     std::uint8_t bytes[6] = {std::uint8_t(id), std::uint8_t(id >> 8), std::uint8_t(state), std::uint8_t(state >> 8),

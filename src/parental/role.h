@@ -58,7 +58,18 @@ class CRole {
   const std::u16string& Name() const { return name_; }
   void SetName(std::u16string name) { name_ = std::move(name); }
   const RolePtr& Parent() const { return parent_; }
-  void SetParent(RolePtr parent) { parent_ = std::move(parent); }
+  // Setting a parent (or none) replaces an unresolved one.
+  void SetParent(RolePtr parent) {
+    parent_ = std::move(parent);
+    unresolvedParent_.clear();
+  }
+  // The parent key a profile names when no loaded role has it (a template role of the
+  // engine, say): the role has no parent to inherit from, but saving writes the key back.
+  const std::u16string& UnresolvedParent() const { return unresolvedParent_; }
+  void SetUnresolvedParent(std::u16string key) {
+    parent_ = {};
+    unresolvedParent_ = std::move(key);
+  }
   std::uint16_t MinAge() const { return minAge_; }
   std::uint16_t MaxAge() const { return maxAge_; }
 
@@ -78,8 +89,8 @@ class CRole {
   bool EditException(std::u16string_view id, std::string url, std::uint32_t state);
   bool RemoveException(std::u16string_view id);
 
-  // CRC-32 over name, parent name and the sorted per-category and per-exception
-  // fingerprints: the order of the exceptions does not count.
+  // CRC-32 over name, parent name (or the unresolved parent key) and the sorted
+  // per-category and per-exception fingerprints: the order of the exceptions does not count.
   std::uint32_t Fingerprint() const;
   std::uint32_t Snapshot() const { return snapshot_; }
   void SetSnapshot(std::uint32_t snapshot) { snapshot_ = snapshot; }
@@ -87,6 +98,7 @@ class CRole {
  private:
   std::u16string name_;
   RolePtr parent_;
+  std::u16string unresolvedParent_;
   CategoryStates categories_;
   std::vector<RoleException> exceptions_;
   std::uint32_t snapshot_ = 0;

@@ -16,7 +16,7 @@ constexpr std::size_t kIdLength = 36;
 
 // False when the item lacks its fields or could not keep the URL (memory ran out).
 bool SetItemValues(CExportConfigException& item, const core::RoleException& e, std::uint32_t priority) {
-  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(EscapeControls(e.url));
+  const std::u16string url = platform::DefaultAnsiCodePage().FromAnsi(StoredUrl(e.url));
   item.SetText(CExportConfigException::kUrl, url.c_str());
   item.SetNumber(CExportConfigException::kState, e.state ? 1 : 0);
   item.SetNumber(CExportConfigException::kPriority, priority);

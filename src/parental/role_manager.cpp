@@ -103,8 +103,12 @@ bool CConfigManagerRole::ResolvePending() {
   bool all = true;
   for (Pending& p : pending_) {
     auto parent = roles_.find(p.parentKey);
-    if (parent != roles_.end()) p.role->SetParent(parent->second.role);
-    else all = false;
+    if (parent != roles_.end()) {
+      p.role->SetParent(parent->second.role);
+    } else {
+      p.role->SetUnresolvedParent(p.parentKey);  // kept, so that saving does not lose it
+      all = false;
+    }
   }
   loadFlags_ = 0;
   pending_.clear();
@@ -186,6 +190,7 @@ bool CConfigManagerRole::CopyRole(const std::u16string& key, const RolePtr& sour
   if (it == roles_.end() || !source) return false;
   CRole& role = *it->second.role;
   role.SetParent(source->Parent());
+  if (!source->Parent()) role.SetUnresolvedParent(source->UnresolvedParent());
   role.SetCategories(source->Categories());
   role.SetExceptions(source->Exceptions());
   return true;
@@ -239,6 +244,8 @@ bool CConfigManagerRole::WriteRole(const CRole& role, RoleProfileRecord& record,
   if (role.Parent()) {
     common::CopyText(record.parentRole, kRoleKeyCapacity, role.Parent()->Name());
     profiles::SanitiseProfileName(record.parentRole);
+  } else {
+    common::CopyText(record.parentRole, kRoleKeyCapacity, role.UnresolvedParent());  // stored as read
   }
   return WriteExceptions(role, list);
 }

@@ -48,7 +48,7 @@ class CConfigManagerRole {
   // is unknown outside a reload.
   bool LoadRole(const std::u16string& key, const RoleProfileRecord& record, shared::CExportConfigExceptionList& list);
   // Links the roles loaded before their parents and ends the reload; false when a parent
-  // was not found (that role keeps no parent).
+  // was not found (that role keeps no parent, only the key its profile named).
   bool ResolvePending();
 
   bool IsModified() const;

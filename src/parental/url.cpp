@@ -1,5 +1,7 @@
 #include "parental/url.h"
 
+#include <algorithm>
+
 #include "parental/stored_text.h"
 
 namespace parental::corvui {
@@ -149,17 +151,71 @@ std::string EscapeControls(std::string_view url) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(url.size());
-  for (const char c : url) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (KeepsEscape(byte)) {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
+  // Runs without such bytes, which are all of most URLs, are copied whole.
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    const std::size_t run = i;
+    while (i < url.size() && !KeepsEscape(static_cast<unsigned char>(url[i]))) ++i;
+    out.append(url, run, i - run);
+    if (i == url.size()) break;
+    const auto byte = static_cast<unsigned char>(url[i]);
+    out += '%';
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  }
+  return out;
+}
+
+namespace {
+
+// Whether loading, which normalises, might read the URL back otherwise: it holds what
+// the normalisation decodes, splits at or lowers, or a host or path it would shorten.
+bool MayChangeOnLoading(std::string_view url) {
+  if (url.compare(0, 4, "www.") == 0) return true;
+  const std::size_t path = url.find('/');
+  if (path != npos && path + 1 < url.size() && IsSeparator(url[path + 1])) return true;
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    const char c = url[i];
+    if (c == '%' || c == '?' || c == '#' || c == '@' || c == '\\' || (i < path && c >= 'A' && c <= 'Z')) return true;
+  }
+  return false;
+}
+
+// A held URL (host, port, path) with escapes for everything that loading would read
+// otherwise, and a second "www." where loading would take one away.
+std::string EscapeForLoading(std::string_view url) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  auto escape = [&](unsigned char byte) {
+    out += '%';
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  };
+  const std::size_t path = std::min(url.find('/'), url.size());
+  const std::size_t port = url.rfind(':', path);
+  const std::size_t host = port != npos && url.find_first_not_of("0123456789", port + 1) >= path ? port : path;
+  if (url.compare(0, 4, "www.") == 0 && url.find('.', 5) < host) out = "www.";
+  bool leadingRun = false;  // separators right after the path's first one
+  for (std::size_t i = 0; i < url.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(url[i]);
+    leadingRun = i > path && (i == path + 1 || leadingRun) && IsSeparator(char(byte));
+    const bool special = i < host ? byte == '@' || byte == '\\' || (byte >= 'A' && byte <= 'Z')
+                                  : i >= path && (byte == '?' || byte == '#' || leadingRun);
+    if (special || byte == '%' || KeepsEscape(byte)) {
+      escape(byte);
     } else {
-      out += c;
+      out += char(byte);
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string StoredUrl(std::string_view url) {
+  std::string stored = EscapeControls(url);
+  if (!MayChangeOnLoading(url) || NormaliseUrl(stored) == url) return stored;
+  std::string escaped = EscapeForLoading(url);
+  return NormaliseUrl(escaped) == url ? escaped : stored;
 }
 
 std::string NormaliseUrl(std::string_view text) {

@@ -26,6 +26,11 @@ std::string PercentDecode(std::string_view text);
 // The URL with every byte that PercentDecode leaves escaped written as its "%XX" escape,
 // so that a URL holding such a byte is stored as the same address.
 std::string EscapeControls(std::string_view url);
+// The text to store for a held URL so that loading, which normalises, reads back the same
+// address: EscapeControls of it, unless loading would then read it otherwise ("?" or "%" in
+// the path, a host beginning with "www."); then a form with escapes (and a second "www.")
+// that loads back as the URL itself, where there is one.
+std::string StoredUrl(std::string_view url);
 // Host without a leading "www." (when more of a domain follows), ":port" unless 80 or 443,
 // then the path: "http://WWW.Example.com/a%20b?x=1" gives "example.com/a b".
 std::string NormaliseUrl(std::string_view text);

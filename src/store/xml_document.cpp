@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/text.h"
+#include "store/xml_child_index.h"
 #include "store/xml_nodes.h"
 
 using parental::common::FoldCase;
@@ -40,8 +41,12 @@ class KeyHash {
 // The name's entry in the document's table, added when new; null when memory ran out.
 const char16_t* InternName(XmlNameTable& table, std::u16string_view name) {
   if (name.size() > kStoredNameLength) name = name.substr(0, kStoredNameLength);
-  std::uint32_t h = 2166136261u;
-  for (char16_t c : name) h = (h ^ c) * 16777619u;
+  // A document holds a few short names: the length and three characters tell them apart
+  // well enough, without a pass over every character.
+  const std::size_t n = name.size();
+  std::uint32_t h = std::uint32_t(n) * 0x9E3779B1u;
+  if (n) h ^= name[0] ^ (std::uint32_t(name[n / 2]) << 6) ^ (std::uint32_t(name[n - 1]) << 12);
+  h ^= h >> 15;
   XmlNameTable::Entry*& bucket = table.buckets[h % XmlNameTable::kBuckets];
   for (XmlNameTable::Entry* e = bucket; e; e = e->next) {
     if (e->length != name.size()) continue;
@@ -53,7 +58,6 @@ const char16_t* InternName(XmlNameTable& table, std::u16string_view name) {
   if (!e) return nullptr;
   e->length = name.size();
   parental::common::CopyText(e->text, kXmlNameCapacity, name);
-  const std::size_t n = name.size();
   e->open[0] = '<';
   e->attribute[0] = ' ';
   e->close[0] = '<';
@@ -102,12 +106,12 @@ bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
   std::size_t n = start;
   bool plain = true;
   for (std::size_t i = 0; i < value.size();) {
-    if (IsPlain(value[i])) {
-      out[n++] = std::uint8_t(value[i++]);
-    } else {
-      plain = false;
-      EscapeChar(NextCarried(value, &i), false, [&](std::uint8_t b) { out[n++] = b; });
-    }
+    const std::size_t run = CopyPlainRun(value.data() + i, value.size() - i, out + n);
+    i += run;
+    n += run;
+    if (i == value.size()) break;
+    plain = false;
+    EscapeChar(NextCarried(value, &i), false, [&](std::uint8_t b) { out[n++] = b; });
   }
   values.cursor = values.count = n;
   attr->valueInBuffer = 1;
@@ -242,7 +246,8 @@ int CloseDocument(XmlDocument* doc) {
   // The nodes go with their pool, all at once.
   FreeNames(doc->names);
   std::free(doc->values.data);
-  std::free(doc->writer.owned);
+  xml::ReleaseWriterBuffer(doc->writer);
+  delete doc->childIndex;
   delete doc;
   return 0;
 }

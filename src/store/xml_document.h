@@ -70,7 +70,8 @@ struct XmlValueBuffer {
 // and enlarges it as needed).
 struct XmlWriter {
   char* buffer;          // where the text goes: the caller's buffer, or `owned`
-  char* owned;           // the growable mode's own buffer, freed with the document
+  char* owned;           // the growable mode's own buffer; at the close it waits for the next document
+  std::size_t ownedCapacity;
   std::size_t position;  // bytes stored in buffer
   std::size_t count;     // bytes produced, including those that did not fit
   std::size_t capacity;
@@ -111,6 +112,8 @@ struct XmlLookupCache {
   std::uint32_t generation;
 };
 
+struct XmlChildIndex;  // store/xml_child_index.h
+
 struct XmlDocument {
   void* file;  // unused: documents are never bound to a file
   XmlValueBuffer values;
@@ -120,6 +123,7 @@ struct XmlDocument {
   _XML_NODE documentNode;  // its first child is the root element
   XmlNameTable names;
   XmlLookupCache lookups;
+  XmlChildIndex* childIndex;  // made by a lookup among many children; null until then
   CMemoryStoreTemplate<_XML_NODE, CMemoryStoreManager> pool;
 };
 
@@ -200,6 +204,12 @@ int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
 // Growable: the text in the writer's own buffer, good until the next write or the close.
 // False on a writer error (a failed enlargement or an undecodable value).
 bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* text);
+// Growable with room in front: *buffer receives the writer's own buffer, which holds
+// `reserve` bytes for the caller (a header for the text), then the text and a terminating
+// zero; *length the text's bytes. Good until the next write or the close. False on a writer
+// error.
+bool WriteGrowableAfter(XmlDocument* doc, const _XML_NODE* node, std::size_t reserve, char** buffer,
+                        std::size_t* length);
 // The pass under the three: counting with a null buffer, else into `buffer`; 0, or 1 on a
 // writer error; the writer's overflow flag tells that the text did not fit.
 int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity);

@@ -41,6 +41,9 @@ std::uint32_t AttributeKey(const XmlDocument* doc, _XML_NODE* attr);
 // Case-insensitive comparison of a stored value; `number` ignores leading zeros of both.
 bool ValueMatches(const XmlDocument* doc, const _XML_NODE* attr, std::u16string_view value, bool number);
 
+// Hands the writer's growable buffer on to the next document (or frees it).
+void ReleaseWriterBuffer(XmlWriter& w);
+
 // Leading "0" characters removed, keeping at least one character.
 std::u16string_view StripLeadingZeros(std::u16string_view digits);
 

@@ -1,4 +1,5 @@
 #include "common/text.h"
+#include "store/xml_child_index.h"
 #include "store/xml_document.h"
 #include "store/xml_nodes.h"
 
@@ -137,9 +138,16 @@ _XML_NODE* ResolveSegment(XmlDocument* doc, _XML_NODE* parent, std::u16string_vi
   if (entry.hash == hash && entry.parent == parent && entry.generation == cache.generation &&
       Matches(doc, entry.node, name, filters, keys, count))
     return entry.node;
+  auto matches = [&](const _XML_NODE* c) { return Matches(doc, c, name, filters, keys, count); };
   _XML_NODE* found = nullptr;
-  for (_XML_NODE* c = FirstChildElement(parent); c && !found; c = NextSiblingElement(c))
-    if (Matches(doc, c, name, filters, keys, count)) found = c;
+  if (count && xml::IndexCovers(doc, parent)) {
+    found = xml::FindIndexed(doc, xml::IndexKey(filters[0].key, keys[0]), matches);
+  } else {
+    std::size_t walked = 0;
+    for (_XML_NODE* c = FirstChildElement(parent); c && !found; c = NextSiblingElement(c), ++walked)
+      if (matches(c)) found = c;
+    if (!found && count && walked >= xml::kIndexedChildren) xml::BuildIndex(doc, parent);
+  }
   // Created only when nothing matched: then it is the first match too.
   if (!found && mode == kPathFindOrCreate) found = Create(doc, parent, name, filters, count);
   if (found) entry = {parent, found, hash, cache.generation};

@@ -1,5 +1,8 @@
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+
+#include "common/lock.h"
 
 #include "store/xml_document.h"
 #include "store/xml_nodes.h"
@@ -7,45 +10,66 @@
 namespace {
 
 constexpr std::size_t kGrowStep = 4096;
+constexpr std::size_t kSpareLimit = std::size_t(64) << 20;
 
-// Puts bytes into the writer's buffer in its mode. Counting goes on when bytes do not fit.
+// The growable buffer of the last closed document (up to 64 MiB) waits for the next one,
+// so that writing again goes into memory the system has already given rather than into
+// fresh pages.
+struct Spare {
+  char* buffer;
+  std::size_t capacity;
+};
+Spare& TheSpare() {
+  static Spare* spare = new Spare{};  // lives as long as the process, like the node cache
+  return *spare;
+}
+
+// The buffer at least doubles, in multiples of 4096, so long texts cost linear time.
+bool Grow(XmlWriter& w) {
+  std::size_t capacity = w.ownedCapacity ? w.ownedCapacity * 2 : kGrowStep;
+  capacity = (capacity + kGrowStep - 1) / kGrowStep * kGrowStep;
+  char* buffer = static_cast<char*>(std::realloc(w.owned, capacity));
+  if (!buffer) return false;
+  w.buffer = w.owned = buffer;
+  w.capacity = w.ownedCapacity = capacity;
+  return true;
+}
+
+// The growable mode's buffer: the document's own, else the spare one.
+void TakeSpare(XmlWriter& w) {
+  if (w.owned) return;
+  Spare& spare = TheSpare();
+  parental::common::ScopedLock lock(parental::common::ProcessLock());
+  w.owned = std::exchange(spare.buffer, nullptr);
+  w.ownedCapacity = std::exchange(spare.capacity, 0);
+}
+
+// Puts bytes into the writer's buffer in its mode; counting goes on when bytes do not fit.
+// The pass keeps its own copy of the writer's position, handed to the slow path by value
+// and written back by Finish: since the copy's address is never taken, the compiler keeps
+// it in registers instead of reloading it after every byte stored.
 class Output {
  public:
-  explicit Output(XmlWriter& w) : w_(w) {}
+  explicit Output(XmlWriter& w)
+      : w_(&w), buffer_(w.buffer), position_(w.position), capacity_(w.capacity), start_(w.position) {}
 
-  void Put(std::uint8_t b) {
-    ++w_.count;
-    if (w_.position < w_.capacity) {
-      w_.buffer[w_.position++] = char(b);
-      return;
-    }
-    if (w_.growable) {
-      if (Grow()) {
-        w_.buffer[w_.position++] = char(b);
-        return;
-      }
-      error_ = true;
-    }
-    w_.overflow = true;
-  }
+  void Put(std::uint8_t b) { Put(&b, 1); }
   template <std::size_t N>
   void Put(const char (&literal)[N]) { Put(reinterpret_cast<const std::uint8_t*>(literal), N - 1); }
   void Put(const std::uint8_t* bytes, std::size_t n) {
-    if (w_.capacity - w_.position >= n) {
+    if (capacity_ - position_ >= n) {
       // Most pieces are names and punctuation of a few bytes: copied here, not by a call.
-      char* to = w_.buffer + w_.position;
+      char* to = buffer_ + position_;
+      position_ += n;
       if (n <= 16) {
         for (std::size_t i = 0; i < n; ++i) to[i] = char(bytes[i]);
       } else {
         std::memcpy(to, bytes, n);
       }
-      w_.position += n;
-      w_.count += n;
-    } else if (!w_.buffer && !w_.growable) {  // counting: nothing to store
-      w_.count += n;
-      w_.overflow = true;
+    } else if (!buffer_) {  // counting: nothing to store
+      dropped_ += n;
     } else {
-      PutSlow(bytes, n);
+      *this = PutSlow(*this, bytes, n);
     }
   }
   void Indent(int depth) {
@@ -74,32 +98,44 @@ class Output {
   bool Error() const { return error_; }
   void SetError() { error_ = true; }
 
+  // The writer's position, count (bytes produced, stored or not) and overflow flag.
+  void Finish() const {
+    w_->position = position_;
+    w_->count = position_ - start_ + dropped_;
+    w_->overflow = dropped_ != 0;
+  }
+
  private:
-  // Counting, a full fixed buffer (keeping what fits), or a growable one that must grow.
-  [[gnu::noinline]] void PutSlow(const std::uint8_t* bytes, std::size_t n) {
-    if (w_.growable) {
-      for (std::size_t i = 0; i < n; ++i) Put(bytes[i]);
-      return;
+  // A growable buffer that must grow, or a full fixed one (keeping what fits).
+  [[gnu::noinline]] static Output PutSlow(Output out, const std::uint8_t* bytes, std::size_t n) {
+    XmlWriter& w = *out.w_;
+    if (w.growable) {
+      while (out.capacity_ - out.position_ < n) {
+        if (!Grow(w)) {
+          out.error_ = true;
+          out.dropped_ += n;
+          return out;
+        }
+        out.buffer_ = w.buffer;
+        out.capacity_ = w.capacity;
+      }
+      std::memcpy(out.buffer_ + out.position_, bytes, n);
+      out.position_ += n;
+      return out;
     }
-    const std::size_t fits = w_.capacity - w_.position;
-    if (fits) std::memcpy(w_.buffer + w_.position, bytes, fits);
-    w_.position += fits;
-    w_.count += n;
-    w_.overflow = true;
+    const std::size_t fits = out.capacity_ - out.position_;
+    if (fits) std::memcpy(out.buffer_ + out.position_, bytes, fits);
+    out.position_ += fits;
+    out.dropped_ += n - fits;
+    return out;
   }
 
-  // The buffer at least doubles, in multiples of 4096, so long texts cost linear time.
-  bool Grow() {
-    std::size_t capacity = w_.capacity ? w_.capacity * 2 : kGrowStep;
-    capacity = (capacity + kGrowStep - 1) / kGrowStep * kGrowStep;
-    char* buffer = static_cast<char*>(std::realloc(w_.owned, capacity));
-    if (!buffer) return false;
-    w_.buffer = w_.owned = buffer;
-    w_.capacity = capacity;
-    return true;
-  }
-
-  XmlWriter& w_;
+  XmlWriter* w_;
+  char* buffer_;
+  std::size_t position_;
+  std::size_t capacity_;
+  std::size_t start_;
+  std::size_t dropped_ = 0;  // bytes produced that were not stored
   bool error_ = false;
 };
 
@@ -185,24 +221,27 @@ void WriteTree(const XmlDocument* doc, const _XML_NODE* top, Output& out) {
   }
 }
 
-}  // namespace
-
-int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity) {
-  if (!doc) return 1;
+// Sets the writer up for a pass in its mode and writes; a growable pass begins after
+// `reserve` bytes and ends with a terminating zero that is not counted.
+int WritePass(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity, std::size_t reserve) {
   XmlWriter& w = doc->writer;
+  w.position = w.count = 0;
+  w.overflow = false;
   if (buffer) {
     w.growable = false;
     w.buffer = buffer;
     w.capacity = capacity;
   } else if (w.growable) {
-    w.buffer = w.owned;  // reallocated to the size each pass needs
-    w.capacity = 0;
+    TakeSpare(w);
+    w.buffer = w.owned;
+    w.capacity = w.ownedCapacity;
+    while (w.capacity <= reserve)
+      if (!Grow(w)) return 1;
+    w.position = reserve;
   } else {
     w.buffer = nullptr;
     w.capacity = 0;
   }
-  w.position = w.count = 0;
-  w.overflow = false;
   Output out(w);
   if (w.ascii) {
     out.Put("<?xml version=\"1.0\"?>\n");
@@ -210,7 +249,34 @@ int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
     out.Put("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
   }
   if (node) WriteTree(doc, node, out);
-  return out.Error() ? 1 : 0;
+  out.Finish();
+  if (out.Error() || (w.growable && w.position == w.capacity && !Grow(w))) return 1;
+  if (w.growable) w.buffer[w.position] = 0;
+  return 0;
+}
+
+}  // namespace
+
+namespace xml {
+
+void ReleaseWriterBuffer(XmlWriter& w) {
+  char* buffer = std::exchange(w.owned, nullptr);
+  std::size_t capacity = std::exchange(w.ownedCapacity, 0);
+  if (capacity <= kSpareLimit) {
+    Spare& spare = TheSpare();
+    parental::common::ScopedLock lock(parental::common::ProcessLock());
+    if (capacity > spare.capacity) {
+      std::swap(buffer, spare.buffer);
+      std::swap(capacity, spare.capacity);
+    }
+  }
+  std::free(buffer);
+}
+
+}  // namespace xml
+
+int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity) {
+  return doc ? WritePass(doc, node, buffer, capacity, 0) : 1;
 }
 
 void SetEncoding(XmlDocument* doc, XmlEncoding encoding) {
@@ -236,13 +302,23 @@ int WriteToBuffer(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::si
   return w.overflow ? 2 : 0;
 }
 
-bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* text) {
-  if (!doc || !text) return false;
+bool WriteGrowableAfter(XmlDocument* doc, const _XML_NODE* node, std::size_t reserve, char** buffer,
+                        std::size_t* length) {
+  if (!doc || !buffer || !length) return false;
   XmlWriter& w = doc->writer;
   w.growable = true;
-  const int result = WriteDocument(doc, node, nullptr, 0);
+  const int result = WritePass(doc, node, nullptr, 0, reserve);
   w.growable = false;
   if (result != 0) return false;
-  *text = std::string_view(w.buffer, w.position);
+  *buffer = w.buffer;
+  *length = w.count;
+  return true;
+}
+
+bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* text) {
+  char* buffer;
+  std::size_t length;
+  if (!text || !WriteGrowableAfter(doc, node, 0, &buffer, &length)) return false;
+  *text = std::string_view(buffer, length);
   return true;
 }

@@ -6,6 +6,7 @@
 #include "model_host.h"
 #include "parental/parental_config.h"
 #include "parental/substitute_accounts.h"
+#include "platform/registry_values.h"
 #include "support/counting_guids.h"
 
 namespace {
@@ -135,6 +136,71 @@ TEST_F(ParentalConfigTest, NamesAndUrlsOfAnyCharactersAreSavedWellFormedAndLoadB
   EXPECT_EQ(exceptions[1].url, "b.example/%02y");
   EXPECT_FALSE(reloaded.IsModified());
   reloaded.Roles().SetCategory(held, 7, true);
+  ASSERT_TRUE(reloaded.Save());
+  const std::string saved = DescribeModel(reloaded);
+  EXPECT_EQ(DescribeModel(Config()), saved) << "saved again, the same";
+}
+
+// A profile may name a parent that no loaded role has (a template role of the engine): the
+// role inherits nothing from it, but saving the role writes the key back as it was.
+TEST_F(ParentalConfigTest, AParentThatNoLoadedRoleHasIsKeptWhenTheRoleIsSaved) {
+  using namespace parental::platform;
+  const std::u16string profiles = u"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\";
+  const std::u16string parent = u"@Child";
+  auto storedParent = [&](const char16_t* role) {
+    ScopedKey key(host.registry, host.registry.Open(host.registry.Root(RegRoot::LocalMachine), profiles + role, false));
+    std::u16string text = u"<none>";
+    if (key) ReadText(host.registry, key.get(), u"ParentRole", 80, &text);
+    return text;
+  };
+  {
+    ScopedKey kid(host.registry, host.registry.Create(host.registry.Root(RegRoot::LocalMachine), profiles + u"LAB.kid"));
+    host.registry.SetValue(kid.get(), u"ParentRole", kRegString, parent.c_str(), std::uint32_t((parent.size() + 1) * 2));
+  }
+  for (int round = 0; round < 2; ++round) {
+    CParentalConfig& c = Config();
+    const parental::core::CRole& kid = *c.Roles().Roles().at(u"LAB.kid").role;
+    EXPECT_FALSE(kid.Parent());
+    EXPECT_EQ(kid.UnresolvedParent(), parent);
+    EXPECT_FALSE(c.IsModified());
+    c.Roles().SetCategory(u"LAB.kid", 7, round == 0);
+    ASSERT_TRUE(c.Save());
+    EXPECT_EQ(storedParent(u"LAB.kid"), parent) << round;
+  }
+  // A parent set on the role replaces the key; copying a role copies it.
+  CParentalConfig& c = Config();
+  ASSERT_TRUE(c.Roles().CreateRole(u"Family", u"", {}));
+  ASSERT_TRUE(c.Roles().CreateRole(u"LAB.twin", u"", {}));
+  ASSERT_TRUE(c.Roles().CopyRole(u"LAB.twin", c.Roles().Roles().at(u"LAB.kid").role));
+  ASSERT_TRUE(c.Roles().CopyRole(u"LAB.kid", c.Roles().Roles().at(u"Family").role));
+  ASSERT_TRUE(c.Save());
+  EXPECT_EQ(storedParent(u"LAB.twin"), parent);
+  EXPECT_EQ(storedParent(u"LAB.kid"), u"");
+}
+
+// Loading normalises every stored URL again, which would read some held addresses
+// otherwise ("?" taken for a query, a second escape decoded, a second "www." dropped):
+// those are stored with escapes that load back as held; ordinary ones are stored as held.
+TEST_F(ParentalConfigTest, EveryHeldAddressLoadsBackAsHeld) {
+  CConfigManagerRole& roles = Config().Roles();
+  ASSERT_TRUE(roles.CreateRole(u"kid", u"", {}));
+  for (const char* url : {"x.example/a%3Fb%23c", "www.www.example.com/", "x.example/a%2541", "x.example/%2F%2Fdouble",
+                          "a%40b.example/", "%41b.example:8080/x", "x.example/100%", "games.example/", "x.example/%01"})
+    ASSERT_TRUE(roles.AddException(u"kid", url, 1, nullptr));
+  // An edited URL is held as typed; loading gives the address it names.
+  const std::u16string edited = roles.Roles().at(u"kid").role->Exceptions().back().id;
+  ASSERT_TRUE(roles.EditException(u"kid", edited, "chat.example", 0));
+  ASSERT_TRUE(config->Save());
+  std::vector<std::string> held;
+  for (const auto& e : roles.Roles().at(u"kid").role->Exceptions()) held.push_back(e.url);
+  held.back() = "chat.example/";
+  EXPECT_EQ(held[1], "www.example.com/");
+  EXPECT_NE(host.submittedTexts.back().find("VALUE=\"games.example/\""), std::string::npos) << "stored as held";
+  CParentalConfig& reloaded = Config();
+  std::vector<std::string> loaded;
+  for (const auto& e : reloaded.Roles().Roles().at(u"kid").role->Exceptions()) loaded.push_back(e.url);
+  EXPECT_EQ(loaded, held);
+  reloaded.Roles().SetCategory(u"kid", 3, true);
   ASSERT_TRUE(reloaded.Save());
   const std::string saved = DescribeModel(reloaded);
   EXPECT_EQ(DescribeModel(Config()), saved) << "saved again, the same";

@@ -45,6 +45,32 @@ TEST(XmlWriter, EscapesMarkupLineBreaksAndNonAsciiByMode) {
   EXPECT_NE(ascii.find("&#x000A;&#x0009;&#x00E9;&#x20AC;&#xFFFD;\""), std::string::npos) << ascii;
 }
 
+// Plain runs are copied several units at a time: a unit that is not plain must be caught
+// wherever it stands in a value of any length.
+TEST(XmlWriter, EachUnitKeepsItsFormWhereverItStandsInAValue) {
+  const struct {
+    char16_t unit;
+    const char* form;
+  } kUnits[] = {{u'&', "&amp;"},   {u'<', "&lt;"},           {u'>', "&gt;"},          {u'\'', "&apos;"},
+                {u'"', "&quot;"},  {u'\n', "&#x000A;"},      {0x1F, "\xEF\xBF\xBD"},  {0x7F, "\x7F"},
+                {0x80, "\xC2\x80"}, {0x20AC, "\xE2\x82\xAC"}, {0xD800, "\xEF\xBF\xBD"}, {u' ', " "},
+                {u'~', "~"}};
+  for (std::size_t length = 1; length <= 20; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      for (const auto& u : kUnits) {
+        DocumentPtr doc = NewDocument();
+        _XML_NODE* root = GetRoot(doc.get());
+        std::u16string value(length, u'a');
+        value[at] = u.unit;
+        ASSERT_EQ(SetAttribute(doc.get(), root, u"V", value), 0);
+        const std::string expected =
+            "V=\"" + std::string(at, 'a') + u.form + std::string(length - at - 1, 'a') + "\" />";
+        EXPECT_NE(WriteText(doc.get(), root).find(expected), std::string::npos) << length << " " << at << " " << u.form;
+      }
+    }
+  }
+}
+
 TEST(XmlWriter, CountingFixedAndBufferModesReportWhatDidNotFit) {
   DocumentPtr doc = NewDocument();
   _XML_NODE* root = GetRoot(doc.get());
@@ -70,6 +96,31 @@ TEST(XmlWriter, CountingFixedAndBufferModesReportWhatDidNotFit) {
   EXPECT_EQ(WriteToBuffer(doc.get(), root, exact.data(), &size), 2);
   EXPECT_EQ(size, full.size() + 1);
   EXPECT_EQ(exact[full.size() - 1], 0);
+}
+
+// Room in front of the text is the caller's; the growable buffer of a closed document
+// goes on to the next one, which must start from nothing of the last text.
+TEST(XmlWriter, GrowableTextsKeepRoomInFrontAndTheirOwnBytesAcrossDocuments) {
+  std::string previous;
+  for (std::size_t reserve : {std::size_t(0), std::size_t(16), std::size_t(5000), std::size_t(3)}) {
+    DocumentPtr doc = NewDocument();
+    _XML_NODE* root = GetRoot(doc.get());
+    for (std::size_t i = 0; i < 3000 / (reserve + 1); ++i)
+      AppendAttribute(doc.get(), AddElement(doc.get(), root, u"E"), u"N", std::u16string(reserve % 7 + 1, u'x'));
+    std::size_t size = 0;
+    ASSERT_TRUE(CountDocument(doc.get(), root, &size));
+    std::string full(++size, '\0');
+    ASSERT_EQ(WriteToBuffer(doc.get(), root, full.data(), &size), 0);
+    full.pop_back();
+    char* buffer = nullptr;
+    std::size_t length = 0;
+    ASSERT_TRUE(WriteGrowableAfter(doc.get(), root, reserve, &buffer, &length));
+    std::memset(buffer, '#', reserve);  // the caller's bytes
+    EXPECT_EQ(std::string(buffer + reserve, length), full) << reserve;
+    EXPECT_EQ(buffer[reserve + length], 0);
+    EXPECT_NE(full, previous);
+    previous = full;
+  }
 }
 
 TEST(XmlWriter, DeepTreesAreWrittenAndReleasedWithoutRecursion) {

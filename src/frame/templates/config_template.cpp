@@ -2,8 +2,6 @@
 
 #include <cstring>
 #include <limits>
-#include <memory>
-#include <new>
 #include <string>
 
 #include "profiles/paths.h"
@@ -24,19 +22,15 @@ void CConfigTemplate::PublishViews() {
 }
 
 bool CConfigTemplate::Submit(std::uint32_t targetId, XmlDocument* document) {
-  if (!document) return false;
-  const _XML_NODE* root = GetRoot(document);
-  std::size_t length = 0;  // the first pass only counts
-  if (!CountDocument(document, root, &length)) return false;
+  // One pass into the document's growable buffer, which keeps room for the header in front.
+  char* buffer = nullptr;
+  std::size_t length = 0;
+  if (!WriteGrowableAfter(document, GetRoot(document), sizeof(SubmissionHeader), &buffer, &length)) return false;
   ++length;  // with the terminating zero
   if (length > std::numeric_limits<std::uint32_t>::max() - sizeof(SubmissionHeader)) return false;
-  std::unique_ptr<char[]> buffer(new (std::nothrow) char[sizeof(SubmissionHeader) + length]);
-  if (!buffer) return false;
   SubmissionHeader header{sizeof(SubmissionHeader), 3, sizeof(SubmissionHeader),
                           static_cast<std::uint32_t>(length)};
-  std::memcpy(buffer.get(), &header, sizeof(header));
-  std::size_t size = length;
-  if (WriteToBuffer(document, root, buffer.get() + sizeof(header), &size) != 0) return false;
-  PlugCallRecord record{kInnerSubmitXml, AddressOf(buffer.get()), length + sizeof(header), 0, 0, 0, 0};
+  std::memcpy(buffer, &header, sizeof(header));
+  PlugCallRecord record{kInnerSubmitXml, AddressOf(buffer), length + sizeof(header), 0, 0, 0, 0};
   return SendRequest(targetId, kRequestSubmit, &record) == kDone && record.innerResult == 0;
 }
