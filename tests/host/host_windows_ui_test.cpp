@@ -14,10 +14,13 @@
 #include "ui/host_dialogs.h"
 #include "ui/log_window.h"
 #include "ui/password_dialog.h"
+#include "support/window_test.h"
 
 namespace {
 
 using namespace host;
+using wintest::PressKey;
+using wintest::TypeKeys;
 using Step = std::function<void(HWND front)>;
 
 // The steps run one per timer tick inside the modal loop of the window under test, each
@@ -60,25 +63,6 @@ class HostWindows : public ::testing::Test {
   }
   UINT_PTR watchdog_ = 0;
 };
-
-void Key(WORD key) {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
-void Type(const wchar_t* text) {
-  for (; *text; ++text) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wScan = input[1].ki.wScan = *text;
-    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-  }
-}
 
 std::wstring Text(HWND window) {
   wchar_t text[256] = {};
@@ -128,11 +112,11 @@ TEST_F(HostWindows, TheLogWindowListsEveryEntryFollowsItsSizeAndAnswersTheKeyboa
         SetWindowPos(log, nullptr, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER);
         const RECT small = Rect(log);
         EXPECT_EQ(small.right - small.left, window0.right - window0.left) << "no smaller than it opened";
-        Key(VK_TAB);
+        PressKey(VK_TAB);
       },
       [](HWND log) {
         EXPECT_EQ(GetFocus(), GetDlgItem(log, IDCANCEL)) << "Tab reaches Close";
-        Key(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
       },
   });
   ShowLogWindow(nullptr, kEntries);
@@ -144,16 +128,16 @@ TEST_F(HostWindows, ThePasswordDialogSetsAPasswordTypedTwiceAlike) {
   password.OnChange([&] { ++changes; });
   changes = 0;
   Script({
-      [](HWND) { Type(L"secret"); Key(VK_TAB); Type(L"secrets"); Key(VK_RETURN); },
+      [](HWND) { TypeKeys(L"secret"); PressKey(VK_TAB); TypeKeys(L"secrets"); PressKey(VK_RETURN); },
       [](HWND dialog) {
         ASSERT_EQ(GetDlgItem(dialog, IDC_PASSWORD_NEW) != nullptr, true) << "the dialog stays open";
         EXPECT_NE(Text(GetDlgItem(dialog, IDC_PASSWORD_MESSAGE)).find(L"differ"), std::wstring::npos);
         EXPECT_EQ(Text(GetDlgItem(dialog, IDC_PASSWORD_CONFIRM)), L"");
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD_NEW));
-        Type(L"s3cret");  // replaces the selected first entry
-        Key(VK_TAB);
-        Type(L"s3cret");
-        Key(VK_RETURN);
+        TypeKeys(L"s3cret");  // replaces the selected first entry
+        PressKey(VK_TAB);
+        TypeKeys(L"s3cret");
+        PressKey(VK_RETURN);
       },
   });
   EXPECT_TRUE(RunPasswordDialog(nullptr, password));
@@ -166,23 +150,23 @@ TEST_F(HostWindows, AProtectedPasswordIsAskedForBeforeItChangesAndEmptyEntriesRe
   SettingsPassword password(L"old");
   Script({[](HWND prompt) {
     EXPECT_NE(GetDlgItem(prompt, IDC_PASSWORD_TEXT), nullptr) << "the prompt comes first";
-    Type(L"wrong");
-    Key(VK_RETURN);
+    TypeKeys(L"wrong");
+    PressKey(VK_RETURN);
   }});
   EXPECT_FALSE(RunPasswordDialog(nullptr, password));
   EXPECT_TRUE(password.Matches(L"old")) << "a wrong answer changes nothing";
   TearDown();
 
-  Script({[](HWND) { Type(L"old"); Key(VK_RETURN); },
+  Script({[](HWND) { TypeKeys(L"old"); PressKey(VK_RETURN); },
           [](HWND dialog) {
             EXPECT_NE(GetDlgItem(dialog, IDC_PASSWORD_CONFIRM), nullptr);
-            Key(VK_ESCAPE);
+            PressKey(VK_ESCAPE);
           }});
   EXPECT_FALSE(RunPasswordDialog(nullptr, password));
   EXPECT_TRUE(password.Matches(L"old")) << "Cancel changes nothing";
   TearDown();
 
-  Script({[](HWND) { Type(L"old"); Key(VK_RETURN); }, [](HWND) { Key(VK_RETURN); }});
+  Script({[](HWND) { TypeKeys(L"old"); PressKey(VK_RETURN); }, [](HWND) { PressKey(VK_RETURN); }});
   EXPECT_TRUE(RunPasswordDialog(nullptr, password));
   EXPECT_FALSE(password.IsSet()) << "two empty entries remove the protection";
 }
@@ -197,7 +181,7 @@ TEST_F(HostWindows, HostCommandsWriteTheLogIntoTheLogFolderAndRefuseOthers) {
   DeleteFileW(path.c_str());
   Script({[](HWND log) {
     EXPECT_EQ(ListView_GetItemCount(GetDlgItem(log, IDC_LOG_LIST)), 3);
-    Key(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
   }});
   EXPECT_TRUE(RunHostCommand(nullptr, u"gui.logpage.show(TARGET=host-command-log.dat)", context));
   std::ifstream file(path.c_str(), std::ios::binary);
