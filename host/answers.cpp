@@ -10,6 +10,7 @@
 #include "platform/registry_store.h"
 #include "reference_host.h"
 #include "ui/form_frame.h"
+#include "ui/password_prompt.h"
 #include "ui/host_ui.h"
 
 namespace host {
@@ -78,8 +79,9 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
       pagesConfig_ = FromAddress<CConfigTemplate>(static_cast<ObjectRecord*>(arg)->object);
       return kDone;
     case kRequestConfirmAccess: {
-      static_cast<ConfirmAccessRecord*>(arg)->result = options_.refuseAccess ? 0 : 1;
-      detail = options_.refuseAccess ? "refused" : "allowed";
+      const bool allowed = ConfirmAccess();
+      static_cast<ConfirmAccessRecord*>(arg)->result = allowed ? 1 : 0;
+      detail = allowed ? "allowed" : "refused";
       return kDone;
     }
     case kRequestMessageBox:
@@ -119,6 +121,13 @@ std::int32_t ReferenceHost::Answer(HostObject& from, std::uint32_t param, std::u
       detail = "not a request of this protocol";
       return kFailed;
   }
+}
+
+bool ReferenceHost::ConfirmAccess() {
+  if (options_.refuseAccess) return false;
+  if (!password_.IsSet()) return true;
+  // The plug-in asks from inside a window of its own: the prompt goes over it.
+  return windowsShown_ && AskSettingsPassword(GetActiveWindow(), password_);
 }
 
 std::int32_t ReferenceHost::AnswerStateMenu(const StateMenuRecord& record, std::string& detail) {
@@ -204,8 +213,12 @@ std::int32_t ReferenceHost::AnswerSubmission(std::uint32_t param, void* arg, std
   std::size_t length = 0;
   if (!ReadSubmission(*record, &text, &length, detail)) return kFailed;
   if (!options_.submissions.empty()) {
-    const std::wstring path = options_.submissions + L"\\submission-" + std::to_wstring(++submitted_) + L".xml";
-    std::ofstream(path.c_str(), std::ios::binary).write(text, std::streamsize(length));
+    const std::wstring name = L"submission-" + std::to_wstring(++submitted_) + L".xml";
+    std::ofstream((options_.submissions + L"\\" + name).c_str(), std::ios::binary).write(text, std::streamsize(length));
+    char section[64];
+    std::snprintf(section, sizeof(section), "The configuration the plug-in submitted (section %08X)", param);
+    tourIndex_.AddDocument(parental::common::AsText(name.c_str()), parental::common::FromUtf8(section),
+                           std::string(text, length));
   }
   if (!StoreConfiguration(param, text, length, detail)) return kFailed;
   record->innerResult = 0;

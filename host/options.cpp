@@ -42,10 +42,14 @@ const char kUsage[] =
     "  --script FILE        drive the host's windows with the commands of FILE (see\n"
     "                       host/ui/script.h); dialog forms and message boxes then show\n"
     "  --settings-password TEXT\n"
-    "                       protect the settings: the advanced setup asks for TEXT first\n"
+    "                       protect the settings: the advanced setup and every change from\n"
+    "                       the status page ask for TEXT first\n"
     "  --keep-submissions DIR\n"
     "                       write every document the plug-in submits to DIR as\n"
     "                       submission-1.xml, submission-2.xml, ...\n"
+    "  --tour DIR           run the tour: from an empty configuration, the script tour.txt beside\n"
+    "                       this program (or --script FILE) walks the typical roads; its\n"
+    "                       screenshots, the submitted documents and index.html go to DIR\n"
     "  --trace              print every request between host and plug-in with its result\n"
     "  --no-report          do not print the report at the end\n"
     "  --help               show this help\n"
@@ -54,8 +58,6 @@ const char kUsage[] =
     "1 when it could not be run, left objects behind or its script failed, 2 for a bad\n"
     "command line.\n";
 
-namespace {
-
 std::wstring BesideProgram(const wchar_t* name) {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -63,6 +65,8 @@ std::wstring BesideProgram(const wchar_t* name) {
   directory.resize(directory.find_last_of(L'\\') + 1);
   return directory + name;
 }
+
+namespace {
 
 bool ParseAnswer(const std::wstring& text, Options& options) {
   std::size_t equals = text.find(L'=');
@@ -113,6 +117,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
     else if (arg == L"--script") ok = value(options.script);
     else if (arg == L"--settings-password") ok = value(options.settingsPassword);
     else if (arg == L"--keep-submissions") ok = value(options.submissions);
+    else if (arg == L"--tour") ok = value(options.tour) && !options.tour.empty();
     else if (arg == L"--answer") ok = value(text) && ParseAnswer(text, options);
     else if (arg == L"--section") {
       wchar_t* end = nullptr;
@@ -136,6 +141,11 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
   if (options.plugin.empty()) options.plugin = BesideProgram((folder + L"corvuiParental.dll").c_str());
   if (options.engineData.empty()) options.engineData = BesideProgram(L"engine-data.txt");
   if (!english) options.engineTexts = BesideProgram((L"engine-data." + options.language + L".txt").c_str());
+  if (!options.tour.empty()) {
+    if (options.tour.back() != L'\\') options.tour += L'\\';
+    if (options.script.empty()) options.script = BesideProgram(L"tour.txt");
+    if (options.submissions.empty()) options.submissions = options.tour.substr(0, options.tour.size() - 1);
+  }
   return true;
 }
 

@@ -19,6 +19,7 @@ struct Options {
   std::wstring script;             // drive the host's windows with this script
   std::wstring settingsPassword;   // asked before the advanced setup opens
   std::wstring submissions;        // a folder that keeps every submitted document
+  std::wstring tour;               // the tour's folder (ends with a backslash), or empty
   bool refuseAccess = false;
   bool trace = false;
   bool report = true;
@@ -33,5 +34,8 @@ struct Options {
 bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error);
 
 extern const char kUsage[];
+
+// The path of a file in the program's folder (the folder itself, with its backslash, for "").
+std::wstring BesideProgram(const wchar_t* name);
 
 }  // namespace host

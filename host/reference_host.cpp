@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "frame/templates/page_template.h"
 #include "status_walk.h"
+#include "ui/host_commands.h"
 #include "ui/host_ui.h"
 
 namespace host {
@@ -22,12 +23,13 @@ std::string Hex(std::uint64_t value) {
 }  // namespace
 
 ReferenceHost::ReferenceHost(const Options& options, const EngineData& engine)
-    : options_(options), engine_(engine), data_(engine), trace_(options.trace) {
-  services_.SetFlag(u"gui.password.disabled", options.settingsPassword.empty());
+    : options_(options), engine_(engine), data_(engine), trace_(options.trace), password_(options.settingsPassword) {
   services_.OnEvent([this](const std::string& event) {
     trace_.Note(event);
     events_.push_back(event);
   });
+  // The status page's warning asks whether the settings are unprotected.
+  password_.OnChange([this] { services_.SetText(u"gui.password.disabled", password_.IsSet() ? u"0" : u"1"); });
 }
 
 // The host's procedures answer the plug-in; no exception of the host may reach it.
@@ -147,6 +149,7 @@ void ReferenceHost::WalkStatusPages() {
 }
 
 int ReferenceHost::Run() {
+  if (!options_.tour.empty() && !StartTour()) return 1;
   HMODULE plugin = LoadLibraryW(options_.plugin.c_str());
   if (!plugin) {
     std::fprintf(stderr, "parental-host: cannot load the plug-in %s (error %lu)\n",
@@ -179,6 +182,7 @@ int ReferenceHost::Run() {
   DeliverNotices();
   WalkStatusPages();
   const bool scripted = RunUserInterface();
+  if (!options_.tour.empty()) FinishTour();
 
   for (auto it = created.rbegin(); it != created.rend(); ++it) {
     if (!(*it)->unregistered && Send(**it, kCodeDestroy, nullptr) == kDone) (*it)->created = false;
@@ -198,7 +202,18 @@ bool ReferenceHost::RunUserInterface() {
     return false;
   }
   windowsShown_ = true;
-  HostUi ui({pagesConfig_, StatusPage(), &bitmaps_, options_.settingsPassword, options_.script, options_.main,
+  HostCommandContext commands{&password_, BesideProgram(L""), [this] { return EngineLog(); }, [this] {
+                                // The status page shows the password's state: it is told, as of any change.
+                                ++pendingNotices_;
+                                DeliverNotices();
+                              }};
+  auto hostCommand = [commands](HWND owner, const std::u16string& command) mutable {
+    return RunHostCommand(owner, command, commands);
+  };
+  auto screenshotTaken = [this](const std::u16string& file, const std::u16string& caption) {
+    tourIndex_.AddScreenshot(file, caption);
+  };
+  HostUi ui({pagesConfig_, StatusPage(), &bitmaps_, &password_, options_.script, options_.main,
              [this](const std::string& event) { events_.push_back(event); }, [this] { DeliverNotices(); },
              [this](std::uint32_t state) {
                SetModules({state, modules_.trafficFiltered});
@@ -209,7 +224,8 @@ bool ReferenceHost::RunUserInterface() {
                const bool stored = ApplyFile(file, section);
                DeliverNotices();
                return stored;
-             }});
+             },
+             hostCommand, parental::common::AsText(options_.tour.c_str()), screenshotTaken});
   ui_ = &ui;
   const bool ok = ui.Run();
   ui_ = nullptr;

@@ -9,10 +9,13 @@
 #include "frame/templates/config_template.h"
 #include "frame/templates/page_template.h"
 #include "engine/engine.h"
+#include "engine/visit_log.h"
 #include "module_state.h"
 #include "frame/protocol/records.h"
 #include "options.h"
 #include "services.h"
+#include "settings_password.h"
+#include "tour/tour_index.h"
 #include "trace.h"
 
 namespace host {
@@ -82,12 +85,22 @@ class ReferenceHost {
   bool ApplyFile(const std::wstring& file, std::uint32_t section);
   // The advanced setup and the script, when asked for; false when the script failed.
   bool RunUserInterface();
+  // The access confirmation: refused by --refuse-access, else asks for the settings
+  // password when one is set (refused when no window may ask).
+  bool ConfirmAccess();
+  // The engine's log: the visits of its data judged against the stored configuration.
+  std::vector<LogEntry> EngineLog();
+  // The tour (tour_run.cpp): its folder made and the configuration emptied before the
+  // plug-in starts; the index written at the end. False when the folder cannot be made.
+  bool StartTour();
+  void FinishTour();
 
   Options options_;
   EngineSimulator engine_;
   const EngineData& data_;
   Trace trace_;
   HostServices services_;
+  SettingsPassword password_;
   BitmapStore bitmaps_;
   std::vector<NameTableEntry> names_;
   NameTableHeader namesHeader_{};
@@ -100,7 +113,8 @@ class ReferenceHost {
   std::size_t answered_ = 0, refused_ = 0;
   std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices
   CConfigTemplate* pagesConfig_ = nullptr;  // the configuration object that published its pages
-  bool windowsShown_ = false;  // forms and message boxes show (unless an answer is scripted)
+  bool windowsShown_ = false;
+  TourIndex tourIndex_;  // forms and message boxes show (unless an answer is scripted)
 };
 
 }  // namespace host

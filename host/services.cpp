@@ -11,8 +11,9 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   entries_[0].module = kParentalModule;
   entries_[0].state = kStateOn;
   table_.fallback.state = kStateOff;
+  // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
   settings_ = {
-      {u"gui.password.disabled", u"0"},  {u"gui.textmode.state", u"0"},
+      {u"gui.password.disabled", u"1"},  {u"gui.textmode.state", u"0"},
       {u"gui.help.caption", u"Help"},    {u"gui.help.tooltip", u"Show help for this page"},
       {u"gui.logo.clicked", u"Corvid Security"},
   };

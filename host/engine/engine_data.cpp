@@ -27,6 +27,7 @@ class Parser {
     if (f[0] == "excluded-rid" && f.size() == 2) {
       return ParseNumber(f[1], 0xFFFFFFFF, data_.excludedRid) ? "" : "bad relative identifier";
     }
+    if (f[0] == "visit" && f.size() == 5) return Visit(f);
     return "unknown record or wrong number of fields";
   }
 
@@ -77,6 +78,25 @@ class Parser {
     for (const auto& entry : data_.groups.back().states) {
       if (!grouped_.insert(entry.first).second) return "category allowed by two group roles";
     }
+    return {};
+  }
+
+  std::string Visit(const std::vector<std::string_view>& f) {
+    VisitRecord visit;
+    const std::string_view time = f[1];
+    std::uint32_t hours = 0, minutes = 0;
+    if (time.size() != 5 || time[2] != ':' || !ParseNumber(time.substr(0, 2), 23, hours) ||
+        !ParseNumber(time.substr(3), 59, minutes))
+      return "a visit's time is hh:mm";
+    visit.time = std::string(time);
+    if (!ParseNumber(f[2], 0xFFFFFFFF, visit.rid)) return "bad relative identifier";
+    if (f[3].empty()) return "a visit without an address";
+    visit.address = FromUtf8(f[3]);
+    std::uint32_t category = 0;
+    if (!ParseNumber(f[4], 0xFFFF, category) || !categories_.count(std::uint16_t(category)))
+      return "unknown category in a visit";
+    visit.category = std::uint16_t(category);
+    data_.visits.push_back(std::move(visit));
     return {};
   }
 

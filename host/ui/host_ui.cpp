@@ -15,7 +15,10 @@ HostUi::HostUi(Context context)
     : context_(std::move(context)), window_(context_.config, context_.log, context_.afterSave) {
   // While the setup is open the main window waits, as behind a modal window.
   window_.OnClose([this] {
-    if (MainWindow* main = Main()) EnableWindow(main->Handle(), TRUE);
+    if (MainWindow* main = Main()) {
+      EnableWindow(main->Handle(), TRUE);
+      SetActiveWindow(main->Handle());  // the main window is in front again, as after a modal window
+    }
   });
 }
 
@@ -26,7 +29,7 @@ bool HostUi::OpenSetup() {
     return false;
   }
   MainWindow* main = Main();
-  if (!AskSettingsPassword(main ? main->Handle() : nullptr, context_.settingsPassword) || !window_.Open()) return false;
+  if (!AskSettingsPassword(main ? main->Handle() : nullptr, *context_.password) || !window_.Open()) return false;
   if (main) EnableWindow(main->Handle(), FALSE);
   return true;
 }
@@ -43,9 +46,10 @@ bool HostUi::OpenMain() {
   return main_->Open();
 }
 
-bool HostUi::RunHostCommand(HWND, const std::u16string& command) {
-  context_.log("host command not known: " + parental::common::ToUtf8(command));
-  return false;
+bool HostUi::RunHostCommand(HWND owner, const std::u16string& command) {
+  const bool known = context_.hostCommand(owner, command);
+  if (!known) context_.log("host command not known: " + parental::common::ToUtf8(command));
+  return known;
 }
 
 void HostUi::RunMessages(const std::function<bool()>& running) {
@@ -101,7 +105,9 @@ bool HostUi::RunScript() {
                     MainWindow* main = Main();
                     return main ? main->Describe() : std::vector<std::string>();
                   },
-                  context_.setState, context_.apply, context_.log};
+                  context_.setState, context_.apply, context_.log,
+                  [this](HWND owner, const std::u16string& command) { return RunHostCommand(owner, command); },
+                  context_.outputFolder, context_.screenshotTaken};
   StartScript(std::move(commands), std::move(host), [&](bool succeeded) {
     ok = succeeded;
     running = false;

@@ -8,6 +8,7 @@
 
 #include "bitmaps.h"
 #include "frame/templates/config_template.h"
+#include "settings_password.h"
 #include "frame/templates/page_template.h"
 #include "mainwin/main_window.h"
 #include "ui/setup_window.h"
@@ -17,16 +18,19 @@ namespace host {
 class HostUi {
  public:
   struct Context {
-    CConfigTemplate* config;      // the configuration object that published its pages
-    CPageTemplate* page;          // the status page, or null
+    CConfigTemplate* config;            // the configuration object that published its pages
+    CPageTemplate* page;                // the status page, or null
     BitmapStore* bitmaps;
-    std::wstring settingsPassword; // empty: the settings are not protected
-    std::wstring script;          // a script file, or empty for an interactive run
-    bool main;                    // an interactive run opens the main window (else the setup)
+    const SettingsPassword* password;   // asked before the setup opens
+    std::wstring script;                // a script file, or empty for an interactive run
+    bool main;                          // an interactive run opens the main window (else the setup)
     std::function<void(const std::string&)> log;
-    std::function<void()> afterSave;  // the host delivers the notices of what was stored
+    std::function<void()> afterSave;    // the host delivers the notices of what was stored
     std::function<bool(std::uint32_t state)> setState;
     std::function<bool(const std::wstring& file, std::uint32_t section)> apply;
+    std::function<bool(HWND owner, const std::u16string& command)> hostCommand;  // the host's own commands
+    std::u16string outputFolder;        // where a script's relative screenshot names go
+    std::function<void(const std::u16string& file, const std::u16string& caption)> screenshotTaken;
   };
 
   explicit HostUi(Context context);

@@ -29,12 +29,12 @@ INT_PTR CALLBACK PromptProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-bool AskSettingsPassword(HWND owner, const std::wstring& password) {
-  if (password.empty()) return true;
+bool AskSettingsPassword(HWND owner, const SettingsPassword& password) {
+  if (!password.IsSet()) return true;
   std::wstring typed;
   const INT_PTR answer = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_PROMPT), owner,
                                          &PromptProcedure, LPARAM(&typed));
-  return answer == IDOK && typed == password;
+  return answer == IDOK && password.Matches(typed);
 }
 
 }  // namespace host

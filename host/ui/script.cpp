@@ -40,7 +40,7 @@ void Finish(bool ok) {
 // Commands that may open a modal window (a form, a message box, the password prompt).
 bool MayOpenWindow(const std::u16string& name) {
   return name == u"open-setup" || name == u"click" || name == u"ok" || name == u"cancel" || name == u"link" ||
-         name == u"menu";
+         name == u"menu" || name == u"host-command";
 }
 
 // One command per tick. The next tick is asked for before the command runs: a command that

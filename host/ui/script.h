@@ -31,9 +31,15 @@
 //                              Tab, Shift+Tab, Enter, Esc, Space, arrows, Alt+X, ...)
 //   write TEXT                 type TEXT key by key into the focused control
 //   print ID                   log the state of control ID (enabled, text, rows, checks)
-//   screenshot FILE            save the window in front as a PNG (the main window, or a pop-up
-//                              menu that is open)
 //   close-main                 close the main window
+//   screenshot FILE [CAPTION]  save the window in front (the main window, or a pop-up menu
+//                              that is open) as a PNG (a name without a folder goes to the
+//                              output folder, the tour's); CAPTION says what it shows in
+//                              the tour's index
+//   host-command TEXT          run the host's own command TEXT (gui.logpage.show(...),
+//                              gui.passworddlg.show) over the window in front
+//   answer-picker ACCOUNTS     the next account picker chooses ACCOUNTS (as --answer
+//                              account=ACCOUNTS)
 //
 // Words with spaces go in double quotes; "#" starts a comment line. Each command runs on a
 // timer tick of the host's thread, so commands after one that opens a form, a message box
@@ -69,6 +75,9 @@ struct ScriptHost {
   std::function<bool(std::uint32_t state)> setState;
   std::function<bool(const std::wstring& file, std::uint32_t section)> apply;
   std::function<void(const std::string&)> log;
+  std::function<bool(HWND owner, const std::u16string& command)> hostCommand;
+  std::u16string outputFolder;  // ends with a backslash, or empty
+  std::function<void(const std::u16string& file, const std::u16string& caption)> screenshotTaken;
 };
 
 // Runs the commands on the thread's message loops; calls done(ok) after the last one or

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "common/text.h"
+#include "computer/picker_script.h"
 #include "ui/pointer_click.h"
 #include "ui/script_keys.h"
 #include "ui/window_finder.h"
@@ -174,6 +175,24 @@ bool Arguments(const Words& words, std::size_t count, std::string& error) {
   return Fail(error, parental::common::ToUtf8(words[0]) + " takes " + std::to_string(count) + " argument(s)");
 }
 
+// A name without a folder goes to the output folder.
+bool Screenshot(const Words& words, ScriptHost& host, std::string& error) {
+  if (words.size() != 2 && words.size() != 3) return Fail(error, "screenshot takes a file and a caption");
+  const std::u16string& file = words[1];
+  const bool bare = file.find_first_of(u"\\/:") == std::u16string::npos;
+  HWND front = FrontWindow();
+  if (!front || !SaveWindowScreenshot(front, bare ? host.outputFolder + file : file)) return Fail(error, "screenshot failed");
+  if (host.screenshotTaken) host.screenshotTaken(file, words.size() == 3 ? words[2] : u"");
+  return true;
+}
+
+bool AnswerPicker(const std::u16string& accounts) {
+  wchar_t picks[1024] = {};
+  GetEnvironmentVariableW(kPickerScriptVariable, picks, 1024);
+  const std::wstring all = std::wstring(picks) + (picks[0] ? L";" : L"") + parental::common::AsWide(accounts.c_str());
+  return SetEnvironmentVariableW(kPickerScriptVariable, all.c_str()) != 0;
+}
+
 }  // namespace
 
 bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) {
@@ -194,11 +213,12 @@ bool RunScriptCommand(const Words& words, ScriptHost& host, std::string& error) 
     HWND button = Arguments(words, 0, error) ? Control(name == u"ok" ? u"1" : u"2", true, error) : nullptr;
     return button && Click(button);
   }
-  if (name == u"screenshot") {
-    HWND front = FrontWindow();
+  if (name == u"screenshot") return Screenshot(words, host, error);
+  if (name == u"host-command") {
     if (!Arguments(words, 1, error)) return false;
-    return (front && SaveWindowScreenshot(front, words[1])) || Fail(error, "screenshot failed");
+    return host.hostCommand(FrontWindow(), words[1]) || Fail(error, "not a command of the host");
   }
+  if (name == u"answer-picker") return Arguments(words, 1, error) && AnswerPicker(words[1]);
   if (name == u"press") return words.size() > 1 ? PressKeys(Words(words.begin() + 1, words.end()), error)
                                                 : Fail(error, "press needs keys");
   if (name == u"write") return Arguments(words, 1, error) && WriteKeys(words[1], error);

@@ -93,4 +93,29 @@ TEST_F(EndToEnd, CommandLine) {
   EXPECT_NE(run.output.find("cannot load the plug-in"), std::string::npos);
 }
 
+// The header's password row: an enabled administrator (the user who runs the host, 1000)
+// and no settings password; a disabled administrator, or a password, and it is gone.
+TEST_F(EndToEnd, ThePasswordWarningShowsExactlyWhenAnEnabledAdministratorHasNoPassword) {
+  auto roles = [](const char* enabled) {
+    return WriteTemp(L"parental-admin-role.xml",
+                     std::string("<?xml version=\"1.0\"?><Corvid><SECTION ID=\"01000103\"><SETTINGS><PLUGINS>"
+                                 "<PLUGIN ID=\"01000D01\"><PROFILES><NODE NAME=\"VM.root\" TYPE=\"SUBNODE\">"
+                                 "<NODE NAME=\"Accounts\" VALUE=\"S-1-5-21-0-0-0-1000:") +
+                         enabled + ":1980\" TYPE=\"STRING\"/></NODE></PROFILES></PLUGIN></PLUGINS></SETTINGS>"
+                                   "</SECTION></Corvid>");
+  };
+  const char kWarning[] = "not protected by a password";
+  const std::wstring apply = L"--section 01000D01 --apply \"" + roles("1") + L"\"";
+  HostRun run = RunHost(apply);
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_EQ(run.Count(kWarning), 1u) << run.output;
+  EXPECT_NE(run.output.find("COMMAND=\"gui.passworddlg.show\""), std::string::npos);
+
+  run = RunHost(L"--settings-password secret");
+  EXPECT_EQ(run.Count(kWarning), 0u) << "a password protects the settings\n" << run.output;
+
+  run = RunHost(L"--section 01000D01 --apply \"" + roles("0") + L"\"");
+  EXPECT_EQ(run.Count(kWarning), 0u) << "the administrator is not under parental control\n" << run.output;
+}
+
 }  // namespace

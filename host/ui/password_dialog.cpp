@@ -1,0 +1,70 @@
+#include "ui/password_dialog.h"
+
+#include <string>
+
+#include "ui/host_dialogs.h"
+#include "ui/password_prompt.h"
+
+namespace host {
+namespace {
+
+constexpr wchar_t kDiffer[] = L"The two passwords differ. Type the same password in both fields.";
+
+std::wstring ItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  std::wstring text(std::size_t(GetWindowTextLengthW(item)) + 1, L'\0');
+  text.resize(std::size_t(GetWindowTextW(item, &text[0], int(text.size()))));
+  return text;
+}
+
+// OK with two equal entries ends the dialog with the new password; two different ones
+// keep it open with the message and the first field selected.
+void OnOk(HWND dialog) {
+  const std::wstring typed = ItemText(dialog, IDC_PASSWORD_NEW);
+  if (typed != ItemText(dialog, IDC_PASSWORD_CONFIRM)) {
+    SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, kDiffer);
+    SetDlgItemTextW(dialog, IDC_PASSWORD_CONFIRM, L"");
+    HWND first = GetDlgItem(dialog, IDC_PASSWORD_NEW);
+    SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(first), TRUE);
+    SendMessageW(first, EM_SETSEL, 0, -1);
+    return;
+  }
+  *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER)) = typed;
+  EndDialog(dialog, IDOK);
+}
+
+INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      SetForegroundWindow(dialog);
+      return TRUE;
+    case WM_CTLCOLORSTATIC:  // the message in red
+      if (GetDlgCtrlID(HWND(lParam)) != IDC_PASSWORD_MESSAGE) return FALSE;
+      SetTextColor(HDC(wParam), RGB(0xC0, 0, 0));
+      SetBkColor(HDC(wParam), GetSysColor(COLOR_BTNFACE));
+      return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) OnOk(dialog);
+      else if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
+      else return FALSE;
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+bool RunPasswordDialog(HWND owner, SettingsPassword& password) {
+  // Changing the protection is a change of the settings: whoever may not change them may
+  // not remove it either.
+  if (!AskSettingsPassword(owner, password)) return false;
+  std::wstring typed;
+  if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_SET), owner, &Procedure,
+                      LPARAM(&typed)) != IDOK)
+    return false;
+  password.Set(typed);
+  return true;
+}
+
+}  // namespace host
