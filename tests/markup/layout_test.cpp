@@ -119,14 +119,6 @@ TEST_F(Layout, FocusWalksLinksAndObjectsAndFramesThem) {
   EXPECT_EQ(document.focus.link, 3);
   ASSERT_TRUE(document.MoveFocus(true));
   EXPECT_EQ(document.focus.object, document.FindObject(u"b"));
-
-  CLineObject* object = nullptr;
-  int link = 0, count = 2;
-  ASSERT_TRUE(Main().NthFocusable(count, object, link));
-  EXPECT_EQ(object, document.FindObject(u"b"));
-  count = 3;
-  ASSERT_TRUE(Main().NthFocusable(count, object, link));
-  EXPECT_EQ(link, 3);
 }
 
 }  // namespace
