@@ -18,6 +18,7 @@
 #include "items/export_list.h"
 #include "store/xml_document.h"
 #include "support/counting_guids.h"
+#include "support/registry_fixture.h"
 #include "support/xml_readers.h"
 
 namespace {
@@ -92,37 +93,30 @@ TEST(AllocationFailure, DocumentsReportEveryFailureAndStayUsable) {
   EXPECT_GT(runs, 10);
 }
 
-class ItemListFailure : public testing::Test {
+class ItemListFailure : public ProfilesTest {
  protected:
   void SetUp() override {
+    ProfilesTest::SetUp();
     for (int i = 1; i <= 5; ++i) {
-      const std::u16string key = u"Software\\Corvid\\Corvid Security\\CurrentVersion\\Plugins\\01000D01\\Profiles\\Kid"
-                                 u"\\Exceptions\\Node_" + parental::common::FormatDecimal(i);
-      auto k = registry.Create(registry.Root(parental::platform::RegRoot::LocalMachine), key);
-      const std::u16string url = u"site" + parental::common::FormatDecimal(i) + u".example/";
-      const std::u16string id = u"0000000" + parental::common::FormatDecimal(i) + u"-abcd-ef01-2345-6789abcdef01";
-      registry.SetValue(k, u"Url", parental::platform::kRegString, url.c_str(), std::uint32_t(url.size() + 1) * 2);
-      registry.SetValue(k, u"AutomaticItemID", parental::platform::kRegString, id.c_str(),
-                        std::uint32_t(id.size() + 1) * 2);
-      std::uint32_t priority = std::uint32_t(i);
-      registry.SetValue(k, u"Priority", parental::platform::kRegDword, &priority, 4);
-      registry.Close(k);
+      const std::u16string n = parental::common::FormatDecimal(i), key = u"Profiles\\Kid\\Exceptions\\Node_" + n;
+      SetText(key, u"Url", u"site" + n + u".example/");
+      SetText(key, u"AutomaticItemID", u"0000000" + n + u"-abcd-ef01-2345-6789abcdef01");
+      SetDword(key, u"Priority", std::uint32_t(i));
     }
   }
-  parental::platform::MemoryRegistry registry;
 };
 
-TEST_F(ItemListFailure, AListReadsCompletelyOrReportsFailure) {
+TEST_P(ItemListFailure, AListReadsCompletelyOrReportsFailure) {
   auto urls = [](parental::shared::CExportConfigExceptionList& list) {
     std::u16string all;
     for (auto& item : list.Items()) all += item.GetText(0) ? item.GetText(0) : u"<none>", all += u" ";
     return all;
   };
-  parental::shared::CExportConfigExceptionList full(0x01000D01, registry);
+  parental::shared::CExportConfigExceptionList full(kTestPlugin, *registry_);
   ASSERT_TRUE(full.ReadList(u"Kid"));
   const std::u16string expected = urls(full);
   const long runs = ForEachAllocation([&](long n) {
-    parental::shared::CExportConfigExceptionList list(0x01000D01, registry);
+    parental::shared::CExportConfigExceptionList list(kTestPlugin, *registry_);
     failing_allocator::FailAllocation(n);
     bool read = false;
     try {
@@ -136,6 +130,8 @@ TEST_F(ItemListFailure, AListReadsCompletelyOrReportsFailure) {
   });
   EXPECT_GT(runs, 10);
 }
+
+INSTANTIATE_PROFILE_TESTS(ItemListFailure);
 
 // Every line of a model's description: roles with their parents, categories and
 // exceptions, and accounts.

@@ -31,9 +31,6 @@ TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
   App app(L"no_such_language.dll");
   EXPECT_EQ(app.LanguageModule(), nullptr);
   EXPECT_EQ(app.LoadText(2001), u"Parental control");
-  EXPECT_EQ(app.LoadText(2017), u"Are you sure you want to delete the account \"%s\\%s\" with assigned role \"%s\"?");
-  EXPECT_EQ(app.LoadText(2027),
-            u"<TABPOS=\"316\"><H4>%s (<A ID=\"%d\">%s</A>)</H4>\t<A ID=\"%d\">%s</A>\n<A ID=\"%d\">Setup...</A>");
 }
 
 // The test program carries the plug-in's manifest: entries from the host load the common

@@ -13,13 +13,19 @@ std::int32_t Send(CIOCtlProcTemplate* object, std::uint32_t code, void* arg = nu
   return TemplateProcedure(object, 0, code, arg);
 }
 
-TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
-  TestHost host;
+// A host that hands out its services and accepts every other request.
+struct ServingHost : TestHost {
+  ServingHost() {
+    answer = [this](std::uint32_t, std::uint32_t code, void* arg) {
+      if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
+      return kDone;
+    };
+  }
   StubServices services;
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
-    return kDone;
-  };
+};
+
+TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
+  ServingHost host;
   auto* plugin = new CParentalPlugin;
   // The plug-in object, its page, the page's two panels and the two configuration objects.
   ASSERT_EQ(host.registrations.size(), 6u);
@@ -52,13 +58,8 @@ TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
 // A host that creates every object as it registers creates each one while it is still
 // being constructed: every OnCreate must still run, once what it uses exists.
 TEST(ParentalPlugin, ObjectsCreatedAsTheyRegisterRunTheirOnCreate) {
-  TestHost host;
+  ServingHost host;
   host.create = true;
-  StubServices services;
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    if (code == kRequestServices) *static_cast<IHostServices**>(arg) = &services;
-    return kDone;
-  };
   auto* plugin = new CParentalPlugin;
   EXPECT_EQ(host.Count(kRequestServices), 3u);  // twice by the plug-in, once by the status panel
   // The private configuration was loaded: it took the plug-in object's variables.

@@ -23,19 +23,12 @@ class Probe : public CIOCtlProcTemplate {
   }
   void OnCreate() override { ++creates; }
   void OnDestroy() override { ++destroys; }
+  ~Probe() override {
+    if (deleted) *deleted = destroys;  // how often OnDestroy ran before deletion
+  }
   int requests = 0, creates = 0, destroys = 0;
   bool throws = false, reenter = false;
-};
-
-class DeathWatch : public CIOCtlProcTemplate {
- public:
-  DeathWatch(bool* gone, int* destroyed) : gone_(gone), destroyed_(destroyed) {}
-  ~DeathWatch() override { *gone_ = true; }
-  void OnDestroy() override { ++*destroyed_; }
-
- private:
-  bool* gone_;
-  int* destroyed_;
+  int* deleted = nullptr;
 };
 
 std::int32_t Send(CIOCtlProcTemplate& object, std::uint32_t code, void* arg = nullptr) {
@@ -120,15 +113,14 @@ TEST(Protocol, ExceptionsBecomeFailuresAndLeaveTheGuardSet) {
 
 TEST(Protocol, LastReleaseDestroysACreatedObject) {
   TestHost host;
-  bool gone = false;
-  int destroyed = 0;
-  auto* object = new DeathWatch(&gone, &destroyed);
+  int destroyed = -1;
+  auto* object = new Probe;
+  object->deleted = &destroyed;
   Send(*object, kCodeCreate);
   object->AddRef();
   object->Release();
-  EXPECT_FALSE(gone);
+  EXPECT_EQ(destroyed, -1);
   object->Release();
-  EXPECT_TRUE(gone);
   EXPECT_EQ(destroyed, 1);
   EXPECT_EQ(host.unregistrations.size(), 1u);
 }

@@ -25,7 +25,7 @@ class App : public CPluginAppTemplate {
   CPluginTemplate* CreatePlugin() override { return nullptr; }
 };
 
-class Services : public IHostServices, public IHostMetrics, public IHostSettings {
+class Services : public IHostServices, public IHostMetrics, public StubSettings {
  public:
   const StatusTable* GetStatusTable() override { return &table; }
   IHostMetrics* GetMetrics() override { return this; }
@@ -42,14 +42,6 @@ class Services : public IHostServices, public IHostMetrics, public IHostSettings
   bool QueryFlag(const char16_t* key, const char16_t*) override {
     return std::u16string(key) == u"gui.password.disabled" && noPassword;
   }
-  std::uint32_t QueryNumber(const char16_t*, std::uint32_t fallback) override { return fallback; }
-  bool SetFlag(const char16_t*, bool) override { return false; }
-  bool SetNumber(const char16_t*, std::uint32_t) override { return false; }
-  const char16_t* GetText(const char16_t*) override { return nullptr; }
-  bool SetText(const char16_t*, const char16_t*) override { return false; }
-  bool Remove(const char16_t*) override { return false; }
-  std::uint32_t Count() override { return 0; }
-  void Chain(IHostSettings*) override {}
 
   StatusTableEntry entries[1] = {{0x2020001, {}, 4, {}}};
   StatusTable table{1, entries, {}};

@@ -73,16 +73,8 @@ TEST(Plug, IncomingCallsAnswerOnlyTheUserInterfaceRange) {
 }
 
 // Host services whose settings record what is chained to them.
-class Settings : public IHostSettings {
+class Settings : public StubSettings {
  public:
-  bool QueryFlag(const char16_t*, const char16_t*) override { return false; }
-  std::uint32_t QueryNumber(const char16_t*, std::uint32_t fallback) override { return fallback; }
-  bool SetFlag(const char16_t*, bool) override { return false; }
-  bool SetNumber(const char16_t*, std::uint32_t) override { return false; }
-  const char16_t* GetText(const char16_t*) override { return u""; }
-  bool SetText(const char16_t*, const char16_t*) override { return false; }
-  bool Remove(const char16_t*) override { return false; }
-  std::uint32_t Count() override { return 0; }
   void Chain(IHostSettings* next) override { chained = next; }
   IHostSettings* chained = nullptr;
 };

@@ -17,6 +17,20 @@ class StubServices : public IHostServices {
   IHostSettings* settings = nullptr;
 };
 
+// A settings service that holds nothing; tests override what they watch.
+class StubSettings : public IHostSettings {
+ public:
+  bool QueryFlag(const char16_t*, const char16_t*) override { return false; }
+  std::uint32_t QueryNumber(const char16_t*, std::uint32_t fallback) override { return fallback; }
+  bool SetFlag(const char16_t*, bool) override { return false; }
+  bool SetNumber(const char16_t*, std::uint32_t) override { return false; }
+  const char16_t* GetText(const char16_t*) override { return nullptr; }
+  bool SetText(const char16_t*, const char16_t*) override { return false; }
+  bool Remove(const char16_t*) override { return false; }
+  std::uint32_t Count() override { return 0; }
+  void Chain(IHostSettings*) override {}
+};
+
 class TestHost {
  public:
   struct Request {

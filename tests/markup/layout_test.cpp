@@ -20,42 +20,35 @@ struct Layout : MarkupFixture, ::testing::Test {
   using Texts = std::vector<std::tuple<std::u16string, int, int>>;
 };
 
-TEST_F(Layout, WordsWrapAndLongWordsAreCut) {
-  Load(u"aaaa bbbb cccc", 50);
-  EXPECT_EQ(Drawn(), (Texts{{u"aaaa bbbb ", 0, 0}, {u"cccc", 0, 10}}));
-  EXPECT_EQ(Main().GetRect().Height(), 20);
-
-  // A space never starts a line; a word wider than the line is cut after what fits.
-  Load(u"abcdefghijklmnop   q", 50);
-  EXPECT_EQ(Drawn(), (Texts{{u"abcdefghij", 0, 0}, {u"klmnop   q", 0, 10}}));
-
-  // Slashes end words too.
-  Load(u"path/to/file", 42);
-  EXPECT_EQ(Drawn(), (Texts{{u"path/to/", 0, 0}, {u"file", 0, 10}}));
-}
-
-TEST_F(Layout, NarrowWidthsBecome42Pixels) {
-  Load(u"aaaaaaaaaaaaaaaaaaaa", 10);
-  EXPECT_EQ(Main().Core().LineCount(), 3);  // 8 characters a line
-  EXPECT_EQ(std::get<0>(Drawn()[0]), u"aaaaaaaa");
-}
-
-TEST_F(Layout, LineFeedsAndEmptyLines) {
-  Load(u"a\n\n<FONT=\"big\">b\n\nc</FONT>");
-  EXPECT_EQ(Drawn(), (Texts{{u"a", 0, 0}, {u"b", 0, 20}, {u"c", 0, 60}}));
-}
-
-TEST_F(Layout, Tabs) {
-  Load(u"<TABPOS=\"100\">a\tb</TABPOS><TABPOS=\"-100\">\nc\td</TABPOS>"
+// Where each run of text is drawn: wrapping (a space never starts a line, a word wider
+// than the line is cut after what fits, slashes end words), the narrowest width of 42,
+// line feeds and empty lines, tab positions (absolute, from the right, percent, past the
+// text, beyond the line) and alignment by the line's largest alignment.
+TEST_F(Layout, TextsAreDrawnWhereTheLineBreaksTabsAndAlignmentsPutThem) {
+  const struct {
+    const char16_t* markup;
+    int width;
+    Texts drawn;
+  } kCases[] = {
+      {u"aaaa bbbb cccc", 50, {{u"aaaa bbbb ", 0, 0}, {u"cccc", 0, 10}}},
+      {u"abcdefghijklmnop   q", 50, {{u"abcdefghij", 0, 0}, {u"klmnop   q", 0, 10}}},
+      {u"path/to/file", 42, {{u"path/to/", 0, 0}, {u"file", 0, 10}}},
+      {u"aaaaaaaaaaaaaaaaaaaa", 10, {{u"aaaaaaaa", 0, 0}, {u"aaaaaaaa", 0, 10}, {u"aaaa", 0, 20}}},
+      {u"a\n\n<FONT=\"big\">b\n\nc</FONT>", 400, {{u"a", 0, 0}, {u"b", 0, 20}, {u"c", 0, 60}}},
+      {u"<TABPOS=\"100\">a\tb</TABPOS><TABPOS=\"-100\">\nc\td</TABPOS>"
        u"<TABPOS=\"25%\">\ne\tf</TABPOS><TABPOS=\"2\">\ngg\th</TABPOS><TABPOS=\"500\">\ni\tj",
-       400);
-  EXPECT_EQ(Drawn(), (Texts{{u"a", 0, 0}, {u"b", 100, 0}, {u"c", 0, 10}, {u"d", 300, 10}, {u"e", 0, 20}, {u"f", 100, 20},
-                            {u"gg", 0, 30}, {u"h", 10, 30}, {u"i", 0, 40}, {u"j", 5, 40}}));
-}
-
-TEST_F(Layout, LinesAlignByTheirLargestAlignment) {
-  Load(u"<RIGHT>ab</RIGHT>\n<CENTER>cd</CENTER><RIGHT>ef</RIGHT>\n<LEFT>g</LEFT>", 100);
-  EXPECT_EQ(Drawn(), (Texts{{u"ab", 90, 0}, {u"cd", 40, 10}, {u"ef", 50, 10}, {u"g", 0, 20}}));
+       400,
+       {{u"a", 0, 0}, {u"b", 100, 0}, {u"c", 0, 10}, {u"d", 300, 10}, {u"e", 0, 20}, {u"f", 100, 20},
+        {u"gg", 0, 30}, {u"h", 10, 30}, {u"i", 0, 40}, {u"j", 5, 40}}},
+      {u"<RIGHT>ab</RIGHT>\n<CENTER>cd</CENTER><RIGHT>ef</RIGHT>\n<LEFT>g</LEFT>", 100,
+       {{u"ab", 90, 0}, {u"cd", 40, 10}, {u"ef", 50, 10}, {u"g", 0, 20}}},
+  };
+  for (const auto& c : kCases) {
+    Load(c.markup, c.width);
+    EXPECT_EQ(Drawn(), c.drawn) << testing::PrintToString(std::u16string(c.markup));
+  }
+  Load(u"aaaa bbbb cccc", 50);
+  EXPECT_EQ(Main().GetRect().Height(), 20);
 }
 
 TEST_F(Layout, ObjectsThatDoNotFitStartANewLine) {
@@ -105,12 +98,6 @@ TEST_F(Layout, LinksHitTestAndTooltips) {
   EXPECT_EQ(colours[1], Rgb(4, 5, 6));  // "link text"
 }
 
-TEST_F(Layout, DefaultLinkColours) {
-  CChCore::LinkLook look;
-  EXPECT_EQ(look.colour[0], 0xDD8822u);
-  EXPECT_EQ(look.colour[1], 0xFFAA44u);
-}
-
 TEST_F(Layout, FocusWalksLinksAndObjectsAndFramesThem) {
   Load(u"<A>one</A> <BUTTON ID=\"b\" CAPTION=\"Go\"/> <A>two and\nmore lines\nof it</A><BUTTON VISIBLE=\"0\"/>", 400);
   document.focus.shown = true;
@@ -132,14 +119,6 @@ TEST_F(Layout, FocusWalksLinksAndObjectsAndFramesThem) {
   EXPECT_EQ(document.focus.link, 3);
   ASSERT_TRUE(document.MoveFocus(true));
   EXPECT_EQ(document.focus.object, document.FindObject(u"b"));
-
-  CLineObject* object = nullptr;
-  int link = 0, count = 2;
-  ASSERT_TRUE(Main().NthFocusable(count, object, link));
-  EXPECT_EQ(object, document.FindObject(u"b"));
-  count = 3;
-  ASSERT_TRUE(Main().NthFocusable(count, object, link));
-  EXPECT_EQ(link, 3);
 }
 
 }  // namespace

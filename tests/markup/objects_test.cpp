@@ -102,8 +102,6 @@ TEST_F(Objects, ButtonsMeasureAndAnswerTheirAttributes) {
   EXPECT_EQ(box.GetRect().Width(), 200);
   EXPECT_EQ(box.GetRect().Height(), 25);
   EXPECT_EQ(box.GetAttributeValue(u"TYPE"), u"checkbox");
-  EXPECT_EQ(box.GetAttributeValue(u"STATE"), u"1");
-  EXPECT_EQ(box.GetAttributeValue(u"CAPTION"), u"Games");
   auto& combo = Object<CButtonLO>(u"combo");
   EXPECT_EQ(combo.Caption(), u"three");
   EXPECT_EQ(combo.GetRect().Width(), 25 + 3 + 17);  // TYPE set the right offset, H-OFFSET came first

@@ -15,12 +15,6 @@ namespace {
 using parental::common::EqualsNoCase;
 using parental::common::FormatDecimal;
 
-std::u16string Attr(XmlDocument* doc, _XML_NODE* e, const char16_t* name) {
-  char16_t buf[64];
-  std::size_t size = 64;
-  return GetAttribute(doc, e, name, buf, &size) == 0 ? std::u16string(buf) : u"<none>";
-}
-
 // The first child "NODE" whose "NAME" equals name (case-insensitively) and whose "TYPE" is t.
 _XML_NODE* Walk(XmlDocument* doc, _XML_NODE* parent, const std::u16string& name, const std::u16string& type) {
   for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))

@@ -7,12 +7,6 @@
 
 namespace {
 
-std::u16string Attr(XmlDocument* doc, _XML_NODE* e, const char16_t* name) {
-  char16_t buf[600];
-  std::size_t size = 600;
-  return GetAttribute(doc, e, name, buf, &size) == 0 ? std::u16string(buf) : u"<none>";
-}
-
 const char16_t kProfiles[] =
     u"SECTION;ID=#01000103\\SETTINGS\\PLUGINS\\PLUGIN;ID=#01000D00\\PROFILES";
 

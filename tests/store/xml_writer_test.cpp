@@ -34,17 +34,6 @@ TEST(XmlWriter, WritesElementsAttributesAndEmptyElementsInTheirThreeForms) {
   EXPECT_NE(text.find("<Corvid A=\"1\">\n <SECTION ID=\"01000103\" B=\"2\">\n  <EMPTY>"), std::string::npos) << text;
 }
 
-TEST(XmlWriter, EscapesMarkupLineBreaksAndNonAsciiByMode) {
-  DocumentPtr doc = NewDocument();
-  _XML_NODE* root = GetRoot(doc.get());
-  SetAttribute(doc.get(), root, u"V", u"<a&b>'\"\r\n\t\u00e9\u20ac\x01");
-  const std::string text = WriteText(doc.get(), root);
-  EXPECT_STREQ(strstr(text.c_str(), "V="),
-               "V=\"&lt;a&amp;b&gt;&apos;&quot;&#x000D;&#x000A;&#x0009;\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBD\" />\n");
-  std::string ascii = WriteText(doc.get(), root, true);
-  EXPECT_NE(ascii.find("&#x000A;&#x0009;&#x00E9;&#x20AC;&#xFFFD;\""), std::string::npos) << ascii;
-}
-
 // Plain runs are copied several units at a time: a unit that is not plain must be caught
 // wherever it stands in a value of any length.
 TEST(XmlWriter, EachUnitKeepsItsFormWhereverItStandsInAValue) {
