@@ -22,7 +22,8 @@ const char kUsage[] =
     "  --engine-data PATH   the engine's data file (default: engine-data.txt beside this program)\n"
     "  --language CODE      run the plug-in in language CODE: en (default) or de, whose\n"
     "                       plug-in and language library lie in the folder de beside this\n"
-    "                       program and whose engine texts are engine-data.de.txt\n"
+    "                       program, whose engine texts are engine-data.de.txt and whose\n"
+    "                       script texts (link, menu, page, ...) script-words.de.txt translates\n"
     "  --apply FILE         store the configuration document FILE as if the plug-in had\n"
     "                       submitted it, then tell the plug-in that its configuration changed\n"
     "  --section ID         the section --apply stores, hexadecimal (default 01000D00;\n"
@@ -141,6 +142,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
   if (options.plugin.empty()) options.plugin = BesideProgram((folder + L"corvuiParental.dll").c_str());
   if (options.engineData.empty()) options.engineData = BesideProgram(L"engine-data.txt");
   if (!english) options.engineTexts = BesideProgram((L"engine-data." + options.language + L".txt").c_str());
+  if (!english) options.scriptWords = BesideProgram((L"script-words." + options.language + L".txt").c_str());
   if (!options.tour.empty()) {
     if (options.tour.back() != L'\\') options.tour += L'\\';
     if (options.script.empty()) options.script = BesideProgram(L"tour.txt");

@@ -17,6 +17,7 @@ struct Options {
   bool main = false;               // open the main window and run until it closes
   bool setup = false;              // open the advanced setup and run until it closes
   std::wstring script;             // drive the host's windows with this script
+  std::wstring scriptWords;        // the script's texts in the plug-in's language, or empty for English
   std::wstring settingsPassword;   // asked before the advanced setup opens
   std::wstring submissions;        // a folder that keeps every submitted document
   std::wstring tour;               // the tour's folder (ends with a backslash), or empty

@@ -213,7 +213,7 @@ bool ReferenceHost::RunUserInterface() {
   auto screenshotTaken = [this](const std::u16string& file, const std::u16string& caption) {
     tourIndex_.AddScreenshot(file, caption);
   };
-  HostUi ui({pagesConfig_, StatusPage(), &bitmaps_, &password_, options_.script, options_.main,
+  HostUi ui({pagesConfig_, StatusPage(), &bitmaps_, &password_, options_.script, options_.scriptWords, options_.main,
              [this](const std::string& event) { events_.push_back(event); }, [this] { DeliverNotices(); },
              [this](std::uint32_t state) {
                SetModules({state, modules_.trafficFiltered});

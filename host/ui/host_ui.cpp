@@ -88,6 +88,15 @@ bool HostUi::RunScript() {
     context_.log("script not run: " + error);
     return false;
   }
+  if (!context_.scriptWords.empty()) {
+    std::ifstream table(context_.scriptWords.c_str(), std::ios::binary);
+    const std::string words((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
+    error = "cannot read the word table";
+    if (!table.is_open() || !TranslateScript(words, commands, error)) {
+      context_.log("script not run: " + error);
+      return false;
+    }
+  }
   bool ok = false, running = true;
   ScriptHost host{[this] { return OpenSetup(); },
                   [this](const std::u16string& title) { return window_.SelectPage(title); },

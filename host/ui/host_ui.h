@@ -23,6 +23,7 @@ class HostUi {
     BitmapStore* bitmaps;
     const SettingsPassword* password;   // asked before the setup opens
     std::wstring script;                // a script file, or empty for an interactive run
+    std::wstring scriptWords;           // the word table of the plug-in's language, or empty
     bool main;                          // an interactive run opens the main window (else the setup)
     std::function<void(const std::string&)> log;
     std::function<void()> afterSave;    // the host delivers the notices of what was stored

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 
 #include "common/text.h"
@@ -113,6 +114,25 @@ bool ParseScript(const std::string& utf8, std::vector<ScriptCommand>& commands, 
     }
     if (!command.words.empty() && command.words[0][0] != u'#') commands.push_back(std::move(command));
   }
+  return true;
+}
+
+bool TranslateScript(const std::string& utf8, std::vector<ScriptCommand>& commands, std::string& error) {
+  std::vector<ScriptCommand> pairs;
+  if (!ParseScript(utf8, pairs, error)) return false;
+  std::map<std::u16string, std::u16string> table;
+  for (const ScriptCommand& pair : pairs) {
+    if (pair.words.size() != 2) {
+      error = "line " + std::to_string(pair.line) + ": a text and its translation expected";
+      return false;
+    }
+    table[pair.words[0]] = pair.words[1];
+  }
+  for (ScriptCommand& command : commands)
+    for (std::size_t i = 1; i < command.words.size(); ++i) {
+      const auto found = table.find(command.words[i]);
+      if (found != table.end()) command.words[i] = found->second;
+    }
   return true;
 }
 

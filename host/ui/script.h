@@ -80,6 +80,10 @@ struct ScriptHost {
   std::function<void(const std::u16string& file, const std::u16string& caption)> screenshotTaken;
 };
 
+// Replaces every argument of `commands` that the word table `utf8` names by its other
+// language's text: each line of the table holds two words, the text and its translation.
+bool TranslateScript(const std::string& utf8, std::vector<ScriptCommand>& commands, std::string& error);
+
 // Runs the commands on the thread's message loops; calls done(ok) after the last one or
 // the first failure.
 void StartScript(std::vector<ScriptCommand> commands, ScriptHost host, std::function<void(bool)> done);
