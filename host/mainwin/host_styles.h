@@ -3,6 +3,8 @@
 // (H4 account names, H8 the title, F7 "Enabled", F8 "Disabled", TEXTCOLOR="#rrggbb"), the
 // skins of the state button and the check boxes, and the host's bitmaps, borrowed from its
 // bitmap store for as long as the window lives.
+#include <windows.h>
+
 #include <map>
 #include <optional>
 #include <string>
@@ -12,7 +14,8 @@
 
 namespace host {
 
-std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value);
+// Font heights are given at 96 dots per inch and scaled to `dpi`.
+std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value, UINT dpi);
 const Skin* HostSkin(std::u16string_view name);
 
 // The host's bitmaps as the mark-up engine sees them; each borrowed once, given back at the end.
@@ -29,7 +32,7 @@ class HostImages {
   std::map<std::u16string, Bitmap> borrowed_;
 };
 
-// Sets the default font and every provider of a document.
-void InstallHostStyles(CChDocument& document, HostImages& images);
+// Sets the default font and every provider of a document, its fonts at `dpi`.
+void InstallHostStyles(CChDocument& document, HostImages& images, UINT dpi);
 
 }  // namespace host

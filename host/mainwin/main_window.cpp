@@ -14,6 +14,7 @@ using parental::common::AsWide;
 
 constexpr wchar_t kClass[] = L"ParentalHostMain";
 constexpr UINT kRefreshAll = WM_APP + 1;  // lParam: the panel, or 0 for every panel
+// Lengths at 96 dots per inch, scaled to the screen's.
 constexpr int kNavigation = 150, kMargin = 16, kPanelWidth = 560, kButtonHeight = 24, kButtonWidth = 130;
 constexpr int kPictureSize = 48, kEntryHeight = 36;
 constexpr COLORREF kNavigationColour = RGB(0x23, 0x3A, 0x57), kEntryColour = RGB(0x34, 0x5A, 0x86),
@@ -67,18 +68,19 @@ bool MainWindow::Open() {
   entryTitle_ = TextAt(entry.title);
   entryToolTip_ = TextAt(entry.toolTip);
   const std::u16string caption = TextAt(info.title) + u" - Reference host";
+  dpi_ = DpiOf(nullptr);
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 40, 30,
-                            kNavigation + kPanelWidth + 2 * kMargin + 8, 400, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                            Px(kNavigation + kPanelWidth + 2 * kMargin + 8), Px(400), nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) {
     context_.log("the main window could not be created (error " + std::to_string(GetLastError()) + ")");
     return false;
   }
-  font_ = MakeFont(-11, FW_NORMAL);
-  bold_ = MakeFont(-12, FW_BOLD);
-  placeholder_ = MakeAccountPlaceholder(kPictureSize);
+  font_ = MakeFont(Px(-11), FW_NORMAL);
+  bold_ = MakeFont(Px(-12), FW_BOLD);
+  placeholder_ = MakeAccountPlaceholder(Px(kPictureSize));
   setupButton_ = CreateWindowExW(0, L"BUTTON", L"&Advanced setup...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
-                                 0, kButtonWidth, kButtonHeight, window_, HMENU(INT_PTR(kSetupButton)),
+                                 0, Px(kButtonWidth), Px(kButtonHeight), window_, HMENU(INT_PTR(kSetupButton)),
                                  GetModuleHandleW(nullptr), nullptr);
   SendMessageW(setupButton_, WM_SETFONT, WPARAM(font_), FALSE);
   // The page's entry in the navigation strip tells its tool tip.
@@ -88,11 +90,11 @@ bool MainWindow::Open() {
   tool.cbSize = sizeof(tool);
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = window_;
-  tool.rect = RECT{0, kMargin, kNavigation, kMargin + kEntryHeight};
+  tool.rect = RECT{0, Px(kMargin), Px(kNavigation), Px(kMargin + kEntryHeight)};
   tool.lpszText = const_cast<wchar_t*>(AsWide(entryToolTip_.c_str()));
   SendMessageW(toolTip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
   PanelView::Context panelContext{&images_, placeholder_, context_.runCommand,
-                                  [this](bool starts) { Clicking(starts); }, context_.log};
+                                  [this](bool starts) { Clicking(starts); }, context_.log, dpi_};
   for (std::uint32_t index = 0; CPanelTemplate* panel = context_.page->GetPanel(index); ++index)
     panels_.push_back(std::make_unique<PanelView>(*panel, index, window_, panelContext));
   context_.log("main window opened: " + parental::common::ToUtf8(caption) + ", " + std::to_string(panels_.size()) +
@@ -152,20 +154,20 @@ void MainWindow::Refresh(const void* panel) {
     return;
   }
   for (auto& view : panels_)
-    if (!panel || &view->Panel() == panel) view->Refresh(kPanelWidth);
+    if (!panel || &view->Panel() == panel) view->Refresh(Px(kPanelWidth));
   LayOut();
 }
 
 void MainWindow::LayOut() {
-  int top = kMargin;
+  int top = Px(kMargin);
   for (auto& view : panels_) {
     if (!view->Height()) continue;
-    view->Place(kNavigation + kMargin, top);
-    top += view->Height() + kMargin;
+    view->Place(Px(kNavigation + kMargin), top);
+    top += view->Height() + Px(kMargin);
   }
-  SetWindowPos(setupButton_, nullptr, kNavigation + kMargin + kPanelWidth - kButtonWidth, top, 0, 0,
+  SetWindowPos(setupButton_, nullptr, Px(kNavigation + kMargin + kPanelWidth - kButtonWidth), top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT frame{0, 0, kNavigation + kPanelWidth + 2 * kMargin, top + kButtonHeight + kMargin};
+  RECT frame{0, 0, Px(kNavigation + kPanelWidth + 2 * kMargin), top + Px(kButtonHeight + kMargin)};
   AdjustWindowRectEx(&frame, DWORD(GetWindowLongW(window_, GWL_STYLE)), FALSE, 0);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -182,16 +184,16 @@ void MainWindow::Paint() {
     FillRect(dc, &area, brush);
     DeleteObject(brush);
   };
-  fill(RECT{kNavigation, 0, client.right, client.bottom}, kPageColour);
-  fill(RECT{0, 0, kNavigation, client.bottom}, kNavigationColour);
+  fill(RECT{Px(kNavigation), 0, client.right, client.bottom}, kPageColour);
+  fill(RECT{0, 0, Px(kNavigation), client.bottom}, kNavigationColour);
   // The page's entry, selected: the only page this host shows.
-  const RECT entry{0, kMargin, kNavigation, kMargin + kEntryHeight};
+  const RECT entry{0, Px(kMargin), Px(kNavigation), Px(kMargin + kEntryHeight)};
   fill(entry, kEntryColour);
-  fill(RECT{0, entry.top, 4, entry.bottom}, RGB(0x7F, 0xC2, 0xFF));
+  fill(RECT{0, entry.top, Px(4), entry.bottom}, RGB(0x7F, 0xC2, 0xFF));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   HGDIOBJ old = SelectObject(dc, bold_);
-  RECT text{14, entry.top, kNavigation - 6, entry.bottom};
+  RECT text{Px(14), entry.top, Px(kNavigation - 6), entry.bottom};
   DrawTextW(dc, AsWide(entryTitle_.c_str()), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   SelectObject(dc, old);
   EndPaint(window_, &paint);

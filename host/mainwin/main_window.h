@@ -14,6 +14,7 @@
 #include "frame/templates/page_template.h"
 #include "mainwin/host_styles.h"
 #include "mainwin/panel_view.h"
+#include "win/dpi.h"
 
 namespace host {
 
@@ -53,6 +54,7 @@ class MainWindow {
   void LayOut();
   void Paint();
   void Clicking(bool starts);
+  int Px(int length) const { return ScaleToDpi(length, dpi_); }  // a length given at 96 dots per inch
 
   Context context_;
   HostImages images_;
@@ -61,6 +63,7 @@ class MainWindow {
   HWND window_ = nullptr, setupButton_ = nullptr, toolTip_ = nullptr;
   std::vector<std::unique_ptr<PanelView>> panels_;
   std::u16string entryTitle_, entryToolTip_;
+  UINT dpi_ = 96;
   int clicking_ = 0;
   bool refreshWaits_ = false;
 };

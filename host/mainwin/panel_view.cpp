@@ -49,7 +49,7 @@ int PanelView::Refresh(int width) {
   info.request = 1;
   const bool shown = panel_.GetPanelInfo(&info) && !(info.hidden & kPanelHidden);
   std::uint32_t count = 0;
-  int top = kPadding;
+  int top = Px(kPadding);
   for (; shown && count < kMaxItems; ++count) {
     ItemLayoutRecord layout{};
     if (!panel_.GetItemLayout(count, &layout)) break;
@@ -57,7 +57,7 @@ int PanelView::Refresh(int width) {
   }
   items_.resize(std::min<std::size_t>(items_.size(), count));  // the controls of items gone go with them
   width_ = width;
-  height_ = shown ? top + kPadding : 0;
+  height_ = shown ? top + Px(kPadding) : 0;
   SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
   InvalidateRect(window_, nullptr, TRUE);
@@ -77,11 +77,11 @@ int PanelView::LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int t
   if (layout.type != kItemText && layout.type != kItemAccount) {  // a spacer without text
     if (item.control) item.control->ShowWindow(SW_HIDE);
     item.place = RECT{0, top, 0, top};
-    return item.text.empty() ? kSpacer : 0;
+    return item.text.empty() ? Px(kSpacer) : 0;
   }
   if (!item.control) {
     item.control = std::make_unique<CStaticII>();
-    InstallHostStyles(item.control->Document(), *context_.images);
+    InstallHostStyles(item.control->Document(), *context_.images, context_.dpi);
     item.control->SetBackgroundColour(kBackgrounds[index_ % 2]);
     if (!item.control->Create(WS_VISIBLE, RECT{0, 0, 10, 10}, window_, 100 + index)) return 0;
     item.control->SetClickCallback([this, index](CLineObject* object, int link, CStaticII& control) {
@@ -90,15 +90,20 @@ int PanelView::LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int t
     item.record.control = AddressOf(item.control.get());
   }
   const bool account = layout.type == kItemAccount;
-  const int left = kPadding + (account ? kPicture + kPictureGap : 0), textWidth = std::max(10, width - left - kPadding);
+  const int left = Px(kPadding) + (account ? Px(kPicture + kPictureGap) : 0);
+  const int textWidth = std::max(10, width - left - Px(kPadding));
   ::SetWindowPos(item.control->GetSafeHwnd(), nullptr, left, top, textWidth, 2000, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   item.control->SetText(item.text);
-  const int textHeight = int(item.control->ContentSize().cy), height = std::max(account ? kPicture : 0, textHeight);
+  // An item with links or buttons takes the focus by Tab; CStaticII moves it among them.
+  const LONG style = GetWindowLongW(item.control->GetSafeHwnd(), GWL_STYLE);
+  const LONG wanted = LinkItemCount(item.control->Document()) > 0 ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+  if (wanted != style) SetWindowLongW(item.control->GetSafeHwnd(), GWL_STYLE, wanted);
+  const int textHeight = int(item.control->ContentSize().cy), height = std::max(account ? Px(kPicture) : 0, textHeight);
   // An account's line stands in the middle of its picture's height.
   const int textTop = top + (account ? (height - textHeight) / 2 : 0);
   ::SetWindowPos(item.control->GetSafeHwnd(), nullptr, left, textTop, textWidth, textHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  item.place = RECT{kPadding, top, width - kPadding, top + height};
-  return height + (account ? kAccountGap : 0);
+  item.place = RECT{Px(kPadding), top, width - Px(kPadding), top + height};
+  return height + (account ? Px(kAccountGap) : 0);
 }
 
 void PanelView::Place(int x, int y) {
@@ -164,7 +169,7 @@ void PanelView::Paint() {
     if (!item.picture || !GetObjectW(item.picture, sizeof(info), &info)) continue;
     HGDIOBJ old = SelectObject(source, item.picture);
     SetStretchBltMode(dc, HALFTONE);
-    StretchBlt(dc, item.place.left, item.place.top, kPicture, kPicture, source, 0, 0, info.bmWidth,
+    StretchBlt(dc, item.place.left, item.place.top, Px(kPicture), Px(kPicture), source, 0, 0, info.bmWidth,
                std::abs(info.bmHeight), SRCCOPY);
     SelectObject(source, old);
   }

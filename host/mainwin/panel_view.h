@@ -15,6 +15,7 @@
 #include "frame/protocol/status_records.h"
 #include "frame/templates/panel_template.h"
 #include "mainwin/host_styles.h"
+#include "win/dpi.h"
 #include "win/richtext/static_ii.h"
 
 namespace host {
@@ -27,6 +28,7 @@ class PanelView {
     std::function<bool(HWND owner, const std::u16string& command)> runCommand;
     std::function<void(bool)> clicking;  // true before the panel handles a click, false after
     std::function<void(const std::string&)> log;
+    UINT dpi;  // the lengths below are given at 96 dots per inch
   };
   static constexpr COLORREF kBackgrounds[] = {RGB(255, 255, 255), RGB(0xF1, 0xF4, 0xF8)};
 
@@ -58,6 +60,7 @@ class PanelView {
   };
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  int Px(int length) const { return ScaleToDpi(length, context_.dpi); }
   // Fills item `index` (made when new) and lays it out from `top`; answers its height.
   int LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int top, int width);
   bool OnClick(std::uint32_t index, CLineObject* object, int link, CStaticII& control);

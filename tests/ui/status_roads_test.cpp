@@ -159,4 +159,25 @@ TEST_F(StatusRoads, WebPageExceptionsRefusedAccessAndChangesFromOutside) {
       << run.output;
 }
 
+// Keys alone: Tab walks the page's links and buttons item by item (Shift+Tab back), Enter and
+// Space activate the one with the focus, and the state button's menu is chosen by arrows.
+TEST_F(StatusRoads, TheKeyboardAloneWalksThePage) {
+  HostRun run = Run("open-main\nwait 300\n"
+                    "press Tab Tab Tab Tab\nwait 200\n" + Shot("main_window_keyboard_focus.png") +
+                    "press Enter\nwait 300\nwrite 10\npress Enter\nwait 300\nprint-main\nclose-main\n"
+                    "open-main\nwait 300\npress Shift+Tab\nwait 200\npress Enter\nwait 300\ncancel\nwait 300\n"
+                    "close-main\nopen-main\nwait 300\npress Tab\nwait 200\npress Space\nwait 300\n"
+                    "press Down Down Enter\nwait 300\nprint-main\nclose-main\n");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  // The fourth stop is Guest's "Not defined": its setup dialog took the age from the keys.
+  EXPECT_NE(Printed(run, 1).find("Guest (<A ID=\"4\">10 years</A>)"), std::string::npos) << run.output;
+  EXPECT_EQ(AccountsOf(run, "501"), "-501:1:" + std::to_string(CurrentYear() - 10)) << run.output;
+  // Shift+Tab from the setup button reaches the last link, "Show log".
+  EXPECT_TRUE(Has(run, "host command: gui.logpage.show(")) << run.output;
+  // The first stop is the state button; its menu's second entry switches parental control off.
+  EXPECT_TRUE(Has(run, "panel 0 item 1: link 0 clicked")) << run.output;
+  EXPECT_NE(Printed(run, 2).find("caption=\"Disabled\""), std::string::npos) << run.output;
+  EXPECT_EQ(Printed(run, 2).find("Guest ("), std::string::npos) << "no account lines when off\n" << run.output;
+}
+
 }  // namespace
