@@ -91,4 +91,15 @@ TEST_F(HostPassword, ChangesFromTheStatusPageAskForTheSettingsPassword) {
   EXPECT_TRUE(Has(run, "-501:1:" + std::to_string(CurrentYear() - 10))) << run.output;
 }
 
+using GermanScript = ScriptedHostTest;
+
+// A script in English's texts drives the German windows through the word table.
+TEST_F(GermanScript, TheWordTableCarriesAScriptIntoGerman) {
+  const HostRun run = Run("open-main\nlink \"Not defined\" Guest\ntype 2033 10\nok\nwait 300\n"
+                          "link Enabled Guest\nwait 300\nprint-main\nclose-main\n", L"--language de");
+  ASSERT_EQ(run.status, 0u) << run.output;
+  EXPECT_TRUE(Has(run, "script 2: link Nicht festgelegt Guest")) << run.output;
+  EXPECT_TRUE(Has(run, "Guest (<A ID=\"4\">10 Jahre</A>)</H4>\t<A ID=\"2\"><F8>Deaktiviert")) << run.output;
+}
+
 }  // namespace
