@@ -29,7 +29,7 @@ CTabConfigException::~CTabConfigException() {
 
 BOOL CTabConfigException::OnInitDialog() {
   BOOL result = CDialog::OnInitDialog();
-  list_.SubclassDlgItem(IDC_EXCEPTIONS_LIST, GetSafeHwnd());
+  list_.SubclassDlgItem(IDC_TAB_EXCEPTIONS_LIST, GetSafeHwnd());
   list_.SetActionImage(images_.Remove());
   url_.SubclassDlgItem(IDC_EXCEPTIONS_URL, GetSafeHwnd());
   state_.SubclassDlgItem(IDC_EXCEPTIONS_STATE, GetSafeHwnd());
@@ -47,12 +47,12 @@ BOOL CTabConfigException::OnInitDialog() {
   const std::uint32_t right = kResizeRightToBorder | kResizeTopFixed;
   const std::uint32_t bottom = kResizeRightToBorder | kResizeBottomToBorder;
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_CAPTION, kResizeLeftFixed | right);
-  resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_LIST, kResizeLeftFixed | kResizeTopFixed | bottom);
+  resizer_.Add(GetSafeHwnd(), IDC_TAB_EXCEPTIONS_LIST, kResizeLeftFixed | kResizeTopFixed | bottom);
   for (const MoveButton& button : kMoveButtons) resizer_.Add(GetSafeHwnd(), button.id, right);
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_URL_LABEL, kResizeLeftFixed | kResizeBottomToBorder);
   resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_URL, kResizeLeftFixed | bottom);
   for (int id : {IDC_EXCEPTIONS_STATE_LABEL, IDC_EXCEPTIONS_STATE}) resizer_.Add(GetSafeHwnd(), id, bottom);
-  resizer_.Add(GetSafeHwnd(), IDC_EXCEPTIONS_ADD, bottom);
+  resizer_.Add(GetSafeHwnd(), IDC_TAB_EXCEPTIONS_ADD, bottom);
   return result;
 }
 
@@ -90,7 +90,7 @@ void CTabConfigException::OnShowWindow(bool show, UINT status) {
 bool CTabConfigException::OnCommand(int id, int code, HWND from) {
   if (code == BN_CLICKED) {
     switch (id) {
-      case IDC_EXCEPTIONS_ADD:
+      case IDC_TAB_EXCEPTIONS_ADD:
         Add();
         return true;
       case IDC_EXCEPTIONS_UP:

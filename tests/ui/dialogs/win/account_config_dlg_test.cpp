@@ -92,8 +92,8 @@ TEST_F(AccountConfigDialogTest, UndoAfterChangesRestoresTheOpeningStates) {
     dialog.SelectTab(1);
     HWND tab = dialog.ExceptionsTab().GetSafeHwnd();
     SetDlgItemTextW(tab, IDC_EXCEPTIONS_URL, L"http://www.added.example/");
-    Click(tab, IDC_EXCEPTIONS_ADD);
-    SendMessageW(GetDlgItem(tab, IDC_EXCEPTIONS_LIST), LB_SETCURSEL, 0, 0);
+    Click(tab, IDC_TAB_EXCEPTIONS_ADD);
+    SendMessageW(GetDlgItem(tab, IDC_TAB_EXCEPTIONS_LIST), LB_SETCURSEL, 0, 0);
     Click(tab, IDC_EXCEPTIONS_BOTTOM);
     ClickMark(dialog.ExceptionsTab().List(), 0);
     EXPECT_EQ(dialog.ExceptionsTab().Entries().size(), 13u);
@@ -123,7 +123,7 @@ TEST_F(AccountConfigDialogTest, OkWritesTheGridAndTheListOnceTheAccessIsGranted)
     HWND tab = dialog.ExceptionsTab().GetSafeHwnd();
     SetDlgItemTextW(tab, IDC_EXCEPTIONS_URL, L"http://www.News.example/Today");
     SendMessageW(GetDlgItem(tab, IDC_EXCEPTIONS_STATE), CB_SETCURSEL, 1, 0);  // "Block"
-    Click(tab, IDC_EXCEPTIONS_ADD);
+    Click(tab, IDC_TAB_EXCEPTIONS_ADD);
     Click(tab, IDC_EXCEPTIONS_TOP);
     Click(window, IDOK);
     EXPECT_TRUE(IsWindowVisible(window)) << "a refused access keeps the dialog open";
@@ -152,7 +152,7 @@ TEST_F(AccountConfigDialogTest, CancelAndTheCloseBoxChangeNothing) {
     const INT_PTR result = Run(dialog, [&] {
       ClickCheckBox(dialog.Grid(), 0);
       dialog.SelectTab(1);
-      SendMessageW(GetDlgItem(dialog.ExceptionsTab().GetSafeHwnd(), IDC_EXCEPTIONS_LIST), LB_SETCURSEL, 0, 0);
+      SendMessageW(GetDlgItem(dialog.ExceptionsTab().GetSafeHwnd(), IDC_TAB_EXCEPTIONS_LIST), LB_SETCURSEL, 0, 0);
       ClickMark(dialog.ExceptionsTab().List(), 0);
       if (closeBox) SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
       else Click(dialog.GetSafeHwnd(), IDCANCEL);
