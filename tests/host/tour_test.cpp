@@ -22,8 +22,8 @@ std::string ReadFile(const std::wstring& path) {
 std::set<std::string> FilesEndingIn(const std::wstring& folder, const wchar_t* pattern) {
   std::set<std::string> names;
   WIN32_FIND_DATAA found;
-  const std::string spec(folder.begin(), folder.end());
-  HANDLE search = FindFirstFileA((spec + "\\" + std::string(pattern, pattern + wcslen(pattern))).c_str(), &found);
+  const std::string folderName(folder.begin(), folder.end());
+  HANDLE search = FindFirstFileA((folderName + "\\" + std::string(pattern, pattern + wcslen(pattern))).c_str(), &found);
   for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) names.insert(found.cFileName);
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
   return names;

@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "markup/draw_context.h"
-#include "markup/win/part_cache.h"
+#include "markup/win/theme_image_cache.h"
 
 class CGdiContext : public IDrawContext {
  public:
@@ -51,5 +51,5 @@ class CGdiContext : public IDrawContext {
   std::map<FontKey, HFONT> fonts_;
   std::map<std::pair<int, std::u16string>, HICON> icons_;
   std::map<std::wstring, void*> themes_;  // HTHEME by class; null where the class has no theme data
-  CPartCache parts_;
+  CThemeImageCache parts_;
 };

@@ -10,7 +10,7 @@
 #include "markup/document.h"
 #include "markup/text_object.h"
 #include "markup/win/gdi_context.h"
-#include "markup/win/part_cache.h"
+#include "markup/win/theme_image_cache.h"
 #include "host_resources.h"
 
 namespace {
@@ -42,7 +42,7 @@ TEST_F(Render, GdiMeasuresWithTheEngine) {
 
 // A part drawn once is copied where it goes on equal pixels, drawn anew on other pixels,
 // and always drawn directly where pixels cannot be read back cheaply or it is too large.
-TEST(PartCache, CopiesAPartOnlyOntoThePixelsItWasDrawnOn) {
+TEST(ThemeImageCache, CopiesAPartOnlyOntoThePixelsItWasDrawnOn) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), 100, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
@@ -56,13 +56,13 @@ TEST(PartCache, CopiesAPartOnlyOntoThePixelsItWasDrawnOn) {
   };
   fill(dc, RECT{0, 0, 100, 20}, RGB(255, 255, 255));
   int drawn = 0;
-  const CPartCache::Draw redLeftHalf = [&](HDC target, const RECT& rect) {
+  const CThemeImageCache::Draw redLeftHalf = [&](HDC target, const RECT& rect) {
     ++drawn;
     fill(target, RECT{rect.left, rect.top, (rect.left + rect.right) / 2, rect.bottom}, RGB(255, 0, 0));
     return true;
   };
-  CPartCache cache;
-  const CPartCache::Key key{L"BUTTON", 3, 1, 10, 10};
+  CThemeImageCache cache;
+  const CThemeImageCache::Key key{L"BUTTON", 3, 1, 10, 10};
   EXPECT_TRUE(cache.Paint(dc, RECT{0, 0, 10, 10}, key, redLeftHalf));
   EXPECT_TRUE(cache.Paint(dc, RECT{20, 5, 30, 15}, key, redLeftHalf));
   EXPECT_EQ(drawn, 1) << "the second went on equal pixels";
@@ -74,7 +74,7 @@ TEST(PartCache, CopiesAPartOnlyOntoThePixelsItWasDrawnOn) {
   cache.Paint(dc, RECT{40, 0, 50, 10}, key, redLeftHalf);
   EXPECT_EQ(drawn, 2) << "other pixels";
   EXPECT_EQ(GetPixel(dc, 47, 5), RGB(0, 0, 255));
-  cache.Paint(dc, RECT{0, 0, 80, 20}, CPartCache::Key{L"BUTTON", 3, 1, 80, 20}, redLeftHalf);
+  cache.Paint(dc, RECT{0, 0, 80, 20}, CThemeImageCache::Key{L"BUTTON", 3, 1, 80, 20}, redLeftHalf);
   HDC screen = GetDC(nullptr);
   cache.Paint(screen, RECT{0, 0, 10, 10}, key, [&](HDC, const RECT&) { return ++drawn, true; });
   ReleaseDC(nullptr, screen);

@@ -12,16 +12,16 @@
 #include <tuple>
 #include <vector>
 
-class CPartCache {
+class CThemeImageCache {
  public:
   // Which part: its class, number, state and size.
   using Key = std::tuple<std::wstring, int, int, int, int>;
   using Draw = std::function<bool(HDC dc, const RECT& rect)>;
 
-  CPartCache() = default;
-  CPartCache(const CPartCache&) = delete;
-  CPartCache& operator=(const CPartCache&) = delete;
-  ~CPartCache();
+  CThemeImageCache() = default;
+  CThemeImageCache(const CThemeImageCache&) = delete;
+  CThemeImageCache& operator=(const CThemeImageCache&) = delete;
+  ~CThemeImageCache();
 
   // Paints the part at `rect` of `dc`, through the cache where it can; what `draw` answered
   // (true for a copy).

@@ -1,8 +1,8 @@
-#include "markup/win/part_cache.h"
+#include "markup/win/theme_image_cache.h"
 
 #include <algorithm>
 
-CPartCache::~CPartCache() {
+CThemeImageCache::~CThemeImageCache() {
   if (scratchDc_) {
     SelectObject(scratchDc_, original_);
     DeleteDC(scratchDc_);
@@ -10,7 +10,7 @@ CPartCache::~CPartCache() {
   if (scratch_) DeleteObject(scratch_);
 }
 
-bool CPartCache::Ready(HDC dc, int width, int height) {
+bool CThemeImageCache::Ready(HDC dc, int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
   if (GetObjectType(dc) != OBJ_MEMDC || GetDeviceCaps(dc, BITSPIXEL) != 32) return false;
   if (scratchDc_) return true;
@@ -25,7 +25,7 @@ bool CPartCache::Ready(HDC dc, int width, int height) {
   return true;
 }
 
-std::vector<std::uint32_t> CPartCache::Read(int width, int height) const {
+std::vector<std::uint32_t> CThemeImageCache::Read(int width, int height) const {
   GdiFlush();
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(width) * height);
@@ -33,12 +33,12 @@ std::vector<std::uint32_t> CPartCache::Read(int width, int height) const {
   return pixels;
 }
 
-void CPartCache::Write(const std::vector<std::uint32_t>& pixels, int width, int height) {
+void CThemeImageCache::Write(const std::vector<std::uint32_t>& pixels, int width, int height) {
   GdiFlush();
   for (int y = 0; y < height; ++y) std::copy_n(pixels.data() + y * width, width, bits_ + y * kMaxSide);
 }
 
-bool CPartCache::Paint(HDC dc, const RECT& rect, const Key& key, const Draw& draw) {
+bool CThemeImageCache::Paint(HDC dc, const RECT& rect, const Key& key, const Draw& draw) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (!Ready(dc, width, height)) return draw(dc, rect);
   // The pixels the part goes on, at the scratch bitmap's corner.
