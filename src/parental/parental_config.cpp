@@ -141,6 +141,12 @@ bool CParentalConfig::Save() {
   return common::OrWhenOutOfMemory(false, [this] { return SaveRoles(); }) && general;
 }
 
+bool CParentalConfig::SaveAsUsual() {
+  if (!IsModified() || Save()) return true;
+  Load(GetVariables());
+  return false;
+}
+
 bool CParentalConfig::SaveGeneral() {
   DocumentPtr document = NewConfigurationTree();
   if (!document) return false;

@@ -50,6 +50,10 @@ class CParentalConfig : public CConfigTemplate {
   // False when a submission failed or a role could not be written; what was not saved
   // stays changed.
   bool Save() override;
+  // What the status page's actions do after a change: save when something changed; when
+  // saving fails, load the stored configuration again (the change is discarded) and
+  // answer false.
+  bool SaveAsUsual();
   IConfigView* GetView(std::uint32_t index) override { return views_ ? views_->View(index) : nullptr; }
 
   CConfigManagerRole& Roles() { return roles_; }

@@ -234,6 +234,13 @@ bool CConfigManagerRole::RemoveException(const std::u16string& key, const std::u
   return role && role->RemoveException(id);
 }
 
+bool CConfigManagerRole::ReplaceExceptions(const std::u16string& key, std::vector<core::RoleException> exceptions) {
+  CRole* role = EditableRole(key);
+  if (!role) return false;
+  role->SetExceptions(std::move(exceptions));
+  return true;
+}
+
 const core::RoleException* CConfigManagerRole::FindException(const std::u16string& key,
                                                             const std::u16string& id) const {
   const CRole* role = EditableRole(key);

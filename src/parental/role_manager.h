@@ -74,6 +74,9 @@ class CConfigManagerRole {
   bool AddNormalException(const std::u16string& key, std::string url, std::uint32_t state, std::u16string* newId);
   bool EditException(const std::u16string& key, const std::u16string& id, const std::string& url, std::uint32_t state);
   bool RemoveException(const std::u16string& key, const std::u16string& id);
+  // The role's exceptions become these, in this order (held URLs, ids given); false when
+  // the role is missing or deleted.
+  bool ReplaceExceptions(const std::u16string& key, std::vector<core::RoleException> exceptions);
   const core::RoleException* FindException(const std::u16string& key, const std::u16string& id) const;
 
   // Writes categories, parent and exceptions of role into the record and the list; false

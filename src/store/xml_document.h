@@ -210,6 +210,9 @@ bool WriteGrowable(XmlDocument* doc, const _XML_NODE* node, std::string_view* te
 // error.
 bool WriteGrowableAfter(XmlDocument* doc, const _XML_NODE* node, std::size_t reserve, char** buffer,
                         std::size_t* length);
+// A closed document leaves its growable buffer (up to 8 MiB) for the next document's
+// writer; this frees it. The plug-in calls it when it is unloaded.
+void FreeSpareWriterBuffer();
 // The pass under the three: counting with a null buffer, else into `buffer`; 0, or 1 on a
 // writer error; the writer's overflow flag tells that the text did not fit.
 int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity);

@@ -10,11 +10,13 @@
 namespace {
 
 constexpr std::size_t kGrowStep = 4096;
-constexpr std::size_t kSpareLimit = std::size_t(64) << 20;
+// Room for the text of some hundreds of roles (500 roles with 20 exceptions each: 4 MiB);
+// a larger buffer is rare and goes with its document.
+constexpr std::size_t kSpareLimit = std::size_t(8) << 20;
 
-// The growable buffer of the last closed document (up to 64 MiB) waits for the next one,
-// so that writing again goes into memory the system has already given rather than into
-// fresh pages.
+// The growable buffer of the last closed document (up to kSpareLimit) waits for the next
+// one, so that writing again goes into memory the system has already given rather than
+// into fresh pages. FreeSpareWriterBuffer lets it go.
 struct Spare {
   char* buffer;
   std::size_t capacity;
@@ -274,6 +276,17 @@ void ReleaseWriterBuffer(XmlWriter& w) {
 }
 
 }  // namespace xml
+
+void FreeSpareWriterBuffer() {
+  Spare& spare = TheSpare();
+  char* buffer = nullptr;
+  {
+    parental::common::ScopedLock lock(parental::common::ProcessLock());
+    buffer = std::exchange(spare.buffer, nullptr);
+    spare.capacity = 0;
+  }
+  std::free(buffer);
+}
 
 int WriteDocument(XmlDocument* doc, const _XML_NODE* node, char* buffer, std::size_t capacity) {
   return doc ? WritePass(doc, node, buffer, capacity, 0) : 1;

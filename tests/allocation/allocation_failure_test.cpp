@@ -93,6 +93,37 @@ TEST(AllocationFailure, DocumentsReportEveryFailureAndStayUsable) {
   EXPECT_GT(runs, 10);
 }
 
+// A closed document's writer buffer serves the next document, which then writes without
+// allocating; one above the cap is not kept, and freeing the spare (as the plug-in's
+// unload does) lets it go.
+TEST(AllocationFailure, TheWritersSpareBufferIsReusedCappedAndFreed) {
+  // Writes a document of about `units` bytes of text; with `failFirst` the writer's first
+  // allocation fails, so the write works only in a buffer left by an earlier document.
+  auto write = [](std::size_t units, bool failFirst) {
+    DocumentPtr doc{CreateDocument()};
+    const std::u16string text(units, u'x');
+    _XML_NODE* profile = CreateRoot(doc.get()) ? ResolvePath(doc.get(), nullptr, kProfile, kPathFindOrCreate) : nullptr;
+    if (!profile || !SetValue(doc.get(), profile, u"Text", kTypeString, text.c_str(), (text.size() + 1) * 2))
+      return false;
+    std::string_view written;
+    if (failFirst) failing_allocator::FailAllocation(1);
+    const bool done = WriteGrowable(doc.get(), GetRoot(doc.get()), &written);
+    failing_allocator::Stop();
+    return done;
+  };
+  FreeSpareWriterBuffer();
+  EXPECT_FALSE(write(100, true)) << "no spare yet";
+  ASSERT_TRUE(write(100, false));
+  EXPECT_TRUE(write(100, true)) << "the last document's buffer";
+  FreeSpareWriterBuffer();
+  EXPECT_FALSE(write(100, true)) << "freed";
+  ASSERT_TRUE(write(3 << 20, false));  // the buffer grows to 4 MiB
+  EXPECT_TRUE(write(3 << 20, true)) << "kept";
+  FreeSpareWriterBuffer();
+  ASSERT_TRUE(write(9 << 20, false));  // 16 MiB
+  EXPECT_FALSE(write(100, true)) << "a buffer above the cap is not kept";
+}
+
 class ItemListFailure : public ProfilesTest {
  protected:
   void SetUp() override {

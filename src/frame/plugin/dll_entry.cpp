@@ -5,6 +5,7 @@
 #include "frame/plugin/parental_app.h"
 #include "frame/protocol/process.h"
 #include "frame/templates/plugin_template.h"
+#include "store/xml_document.h"
 
 namespace {
 parental::corvui::CParentalApp g_app;
@@ -18,6 +19,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     g_app.Attach(instance);
   } else if (reason == DLL_PROCESS_DETACH) {
     g_app.Detach(reserved != nullptr);
+    // Unloaded while the process goes on: the writer's spare buffer goes with the library.
+    if (!reserved) FreeSpareWriterBuffer();
   }
   return TRUE;
 }

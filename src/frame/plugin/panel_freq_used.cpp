@@ -11,7 +11,7 @@ namespace parental::corvui {
 
 namespace {
 
-constexpr UINT kExceptionLinkString = 2028, kLogLinkString = 2029, kExceptionsTitleString = 2034;
+constexpr UINT kExceptionLinkString = 2028, kLogLinkString = 2029;
 constexpr std::uint32_t kHiddenFlag = 16;
 
 }  // namespace
@@ -57,8 +57,8 @@ bool CPanelParentalFreqUsed::GetItemContent(std::uint32_t item, std::uint64_t, v
 bool CPanelParentalFreqUsed::OnItemLink(std::uint32_t item, std::uint64_t, void* hostItem, void* link) {
   if (!hostItem || !link) return false;
   if (item != 1 || static_cast<const ItemLinkRecord*>(link)->id != 0) return false;
-  if (config_ && ConfirmHostAccess() && RunWebPageExceptionDialog(GetWindow(), *config_, ResourceText(kExceptionsTitleString)))
-    config_->Save();
+  // A failed save loads the stored configuration again, so that no unsaved exception stays.
+  if (config_ && ConfirmHostAccess() && RunWebPageExceptionDialog(GetWindow(), *config_)) config_->SaveAsUsual();
   return true;
 }
 

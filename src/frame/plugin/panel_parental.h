@@ -52,8 +52,7 @@ class CPanelParental : public CPanelSettingsTemplate {
   bool OnHeaderLink(std::uint32_t id, const HostItemRecord& hostItem);
   bool OnAccountLink(std::uint32_t item, std::uint32_t id);
   void SwitchAccount(std::uint32_t item, std::uint32_t kind);
-  // Saves a changed configuration; a failed save reloads it (false), dropping the change.
-  bool SaveAsUsual();
+  // The account entries again; every account line and the header marked changed.
   void Rebuild();
 
   std::u16string computer_;

@@ -49,21 +49,18 @@ bool CPanelParental::OnAccountLink(std::uint32_t item, std::uint32_t id) {
   switch (id) {
     case kLinkSetup: {
       SIZE picture{48, 48};
-      // What the dialog's OK changed is saved as usual, so that it is not lost.
+      // The dialog saves its OK itself and stays open while the save fails.
       if (RunAccountConfigDialog(GetWindow(), *config_, account, picture,
-                                 DisplayName(account.user, account.domain, computer_))) {
-        SaveAsUsual();
+                                 DisplayName(account.user, account.domain, computer_)))
         Rebuild();
-      }
       return true;
     }
     case kLinkNotDefined:
-      if (RunAccountSetupDialog(GetWindow(), *config_, account, AccountSetupMode::NewAccount, 0)) {
-        SaveAsUsual();
-        if (account.administrator) {
-          std::u16string caption = ResourceText(kCaptionString), text = ResourceText(kAdministratorNoticeString);
-          HostMessageBox(AddressOf(GetWindow()), caption.c_str(), text.c_str(), kNoticeStyle, 0, 0, false);
-        }
+      // The notice only for an account that is now stored under parental control.
+      if (RunAccountSetupDialog(GetWindow(), *config_, account, AccountSetupMode::NewAccount, 0) &&
+          config_->SaveAsUsual() && account.administrator) {
+        std::u16string caption = ResourceText(kCaptionString), text = ResourceText(kAdministratorNoticeString);
+        HostMessageBox(AddressOf(GetWindow()), caption.c_str(), text.c_str(), kNoticeStyle, 0, 0, false);
       }
       Rebuild();
       return true;
@@ -75,10 +72,8 @@ bool CPanelParental::OnAccountLink(std::uint32_t item, std::uint32_t id) {
       std::int32_t age = AccountAge(config_->Accounts(), account.sidText, YearNow());
       if (RunAccountSetupDialog(GetWindow(), *config_, account, AccountSetupMode::ExistingAccount,
                                 std::uint32_t(age > 0 ? age : 0)) &&
-          config_->IsModified()) {
-        if (config_->Save()) Invalidate(std::int32_t(item));
-        else config_->Load(config_->GetVariables());
-      }
+          config_->IsModified() && config_->SaveAsUsual())
+        Invalidate(std::int32_t(item));
       return true;
     }
     default:
@@ -92,15 +87,9 @@ void CPanelParental::SwitchAccount(std::uint32_t item, std::uint32_t kind) {
   account.kind = kind;
   Invalidate(std::int32_t(item));
   // A save that failed reloads the stored state: the line shows it again.
-  if (config_->Accounts().SetEnabled(account.sidText, kind == kAccountEnabled ? 1 : 0) && !SaveAsUsual())
+  if (config_->Accounts().SetEnabled(account.sidText, kind == kAccountEnabled ? 1 : 0) && !config_->SaveAsUsual())
     account.kind = before;
   Invalidate(kItemHeader);
-}
-
-bool CPanelParental::SaveAsUsual() {
-  if (!config_->IsModified() || config_->Save()) return true;
-  config_->Load(config_->GetVariables());
-  return false;
 }
 
 void CPanelParental::Rebuild() {

@@ -8,7 +8,8 @@
 
 namespace parental::corvui {
 
-// The dialog configures the account's role and saves the configuration itself on OK.
+// The dialog configures the account's role and saves the configuration itself on OK; while
+// the save fails it stays open with the user's edits.
 bool RunAccountConfigDialog(HWND owner, CParentalConfig& config, const StatusAccount& account, SIZE,
                             const std::u16string&) {
   auto record = config.Accounts().Accounts().find(account.sidText);
@@ -25,8 +26,7 @@ bool RunAccountSetupDialog(HWND owner, CParentalConfig& config, const StatusAcco
   return dialog.DoModal() == IDOK;
 }
 
-// The dialog takes its title from the same string as the panel.
-bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config, const std::u16string&) {
+bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config) {
   CExceptionConfigDlg dialog(owner, config.Roles(), config.Accounts().Accounts());
   return dialog.DoModal() == IDOK;
 }

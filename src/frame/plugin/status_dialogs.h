@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs the status page's links open. Each dialog runs modal,
-// owned by the panel's window, and answers true when it ended with OK.
+// owned by the panel's window, and answers true when it ended with OK, which it does only
+// once it has changed the model.
 #include <windows.h>
 
 #include <cstdint>
@@ -21,7 +22,8 @@ enum class AccountSetupMode { NewAccount, ExistingAccount };
 bool RunAccountSetupDialog(HWND owner, CParentalConfig& config, const StatusAccount& account, AccountSetupMode mode,
                            std::uint32_t age);
 
-// The web-page exception dialog over every account and role of the configuration.
-bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config, const std::u16string& title);
+// The web-page exception dialog over every account and role of the configuration, with
+// its own title ("Web page exceptions"); true when it wrote the exceptions.
+bool RunWebPageExceptionDialog(HWND owner, CParentalConfig& config);
 
 }  // namespace parental::corvui

@@ -1,7 +1,7 @@
 #pragma once
 // The shared bitmap store: bitmaps that the host owns and lends to the plug-in's controls.
-// Nothing uses it yet: it waits for the bitmap controls of the user interface, whose first
-// use makes (and registers) it.
+// The bitmap controls (CBitmapStatic) take their images from it; their first use makes
+// (and registers) it.
 #include <cstdint>
 
 #include "frame/templates/ioctl_template.h"

@@ -60,15 +60,13 @@ void CAccountConfigDlg::CreatePages() {
   categoriesTab_.ShowWindow(SW_SHOW);
 }
 
-bool CAccountConfigDlg::CreatePage(int index) {
+void CAccountConfigDlg::CreatePage(int index) {
   CDialog& page = Page(index);
-  if (page.GetSafeHwnd()) return true;
-  if (!page.Create(GetSafeHwnd())) return false;
+  if (!page.Create(GetSafeHwnd())) return;
   EnableThemeDialogTexture(page.GetSafeHwnd(), ETDT_ENABLETAB);
   // Above the tab control, so that the tab does not paint over the page.
   SetWindowPos(page.GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   PlacePages();
-  return true;
 }
 
 void CAccountConfigDlg::PlacePages() {
@@ -95,7 +93,6 @@ void CAccountConfigDlg::SelectTab(int index) {
   if (index == current_ || index < 0 || index > 1) return;
   if (tabs_.GetCurSel() != index) tabs_.SetCurSel(index);
   CDialog& old = Page(current_);
-  if (!CreatePage(index)) return;
   old.EnableWindow(false);
   old.ShowWindow(SW_HIDE);
   current_ = index;
@@ -124,8 +121,9 @@ bool CAccountConfigDlg::OnCommand(int id, int code, HWND from) {
 
 void CAccountConfigDlg::OnOK() {
   if (!ConfirmHostAccess()) return;  // refused: every edit stays in the dialog
-  edit_.Write(grid_->Ids(), grid_->Checks(), exceptionsTab_.Entries());
-  config_.Save();
+  // A role that took nothing, or a save that failed (the stored configuration is then loaded
+  // again), keeps the dialog open with every edit, for another "OK" or "Cancel".
+  if (!edit_.Write(grid_->Ids(), grid_->Checks(), exceptionsTab_.Entries()) || !config_.SaveAsUsual()) return;
   EndDialog(IDOK);
 }
 

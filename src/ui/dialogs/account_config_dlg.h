@@ -3,7 +3,8 @@
 // categories (allowed or blocked for the account's role) and the role's list of allowed
 // and blocked web pages. It works on the role as it was when the dialog opened ("&Undo"
 // returns to that); only "OK", once the host has confirmed the access, writes the grid and
-// the list to the role and saves the configuration. The dialog is resizable.
+// the list to the role and saves the configuration, and ends the dialog only when both
+// worked. The dialog is resizable.
 #include <memory>
 #include <string>
 
@@ -33,7 +34,6 @@ class CAccountConfigDlg : public CDialogAdv {
   CCategoryDialog& Grid() { return *grid_; }
   CTabConfigCategory& CategoriesTab() { return categoriesTab_; }
   CTabConfigException& ExceptionsTab() { return exceptionsTab_; }
-  int CurrentTab() const { return current_; }
   void SelectTab(int index);
 
  protected:
@@ -46,7 +46,7 @@ class CAccountConfigDlg : public CDialogAdv {
  private:
   CDialog& Page(int index);
   void CreatePages();
-  bool CreatePage(int index);  // true when the page exists (a new one is hidden)
+  void CreatePage(int index);  // hidden until its tab is chosen
   // The tab pages fill the tab control's display area.
   void PlacePages();
   // The role as it was when the dialog opened, in the grid and the list.

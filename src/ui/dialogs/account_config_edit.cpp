@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "parental/role_exceptions.h"
 #include "parental/url.h"
+#include "ui/dialogs/typed_url.h"
 
 namespace parental::corvui {
 
@@ -40,25 +42,24 @@ bool AccountConfigEdit::OpeningStates(const std::vector<std::uint16_t>& gridIds,
 
 bool AccountConfigEdit::Write(const std::vector<std::uint16_t>& gridIds, const std::vector<bool>& checks,
                               const std::vector<ExceptionEntry>& entries) const {
-  if (!opening_.count(roleKey_)) return false;
+  if (!opening_.count(roleKey_)) return true;  // no role was shown: nothing to write
+  // Every entry gets a new id, so that a new order (which the role's fingerprint does not
+  // count) marks the role changed. The ids are made before anything changes: without one
+  // the role keeps its exceptions and categories.
+  std::vector<core::RoleException> exceptions;
+  for (const ExceptionEntry& entry : entries) {
+    std::u16string id = NewExceptionId();
+    if (id.empty()) return false;
+    exceptions.push_back({std::move(id), codePage_.ToAnsi(entry.url), entry.allowed ? core::kAllowed : core::kBlocked});
+  }
+  if (!roles_.ReplaceExceptions(roleKey_, std::move(exceptions))) return false;
   for (std::size_t i = 0; i < gridIds.size() && i < checks.size(); ++i)
     roles_.SetCategory(roleKey_, gridIds[i], checks[i]);
-  const CConfigManagerRole::RoleList roles = roles_.GetRoles();
-  if (!roles) return true;
-  auto cell = roles->find(roleKey_);
-  if (cell == roles->end() || !cell->second.role) return true;
-  // Removed and added again, so that new ids mark the role changed even when only the
-  // order (which the role's fingerprint does not count) is new.
-  const std::vector<core::RoleException> old = cell->second.role->Exceptions();
-  for (const core::RoleException& e : old) roles_.RemoveException(roleKey_, e.id);
-  for (const ExceptionEntry& entry : entries)
-    roles_.AddNormalException(roleKey_, codePage_.ToAnsi(entry.url), entry.allowed ? core::kAllowed : core::kBlocked,
-                              nullptr);
   return true;
 }
 
 bool ExceptionListEdit::Add(std::u16string_view text, bool allowed) {
-  if (text.empty() || text == u"http://") return false;
+  if (!NamesWebPage(text)) return false;
   entries_.push_back({codePage_.FromAnsi(NormaliseUrl(codePage_.ToAnsi(text))), allowed, {}});
   return true;
 }

@@ -34,8 +34,9 @@ class AccountConfigEdit {
                      std::vector<ExceptionEntry>& entries) const;
 
   // "OK": every grid category set allowed or blocked, and the role's exceptions replaced by
-  // the entries in list order (the order is their priority). False when there is no copy
-  // of the role: then nothing is written.
+  // the entries in list order (the order is their priority), each with a new id. True when
+  // written, or when there is no copy (no role was shown: nothing to write); false, with
+  // the role as it was, when the role is gone or no new id could be made.
   bool Write(const std::vector<std::uint16_t>& gridIds, const std::vector<bool>& checks,
              const std::vector<ExceptionEntry>& entries) const;
 

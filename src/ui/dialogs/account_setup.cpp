@@ -59,7 +59,8 @@ std::vector<tmpRole> AccountSetup::Templates(
 }
 
 bool AccountSetup::CreateAccount(const core::RolePtr& source, std::int32_t birthYear) {
-  if (!roles_.CreateRole(RoleKey(), u"", source)) return false;
+  // An account with a record already would be refused: no role is made for it.
+  if (accounts_.Accounts().count(sidText_) || !roles_.CreateRole(RoleKey(), u"", source)) return false;
   if (accounts_.AddAccount(sidText_, RoleKey(), 1, birthYear)) return true;
   roles_.DeleteRole(RoleKey());
   return false;
@@ -73,24 +74,22 @@ bool AccountSetup::Apply(Mode mode, std::uint32_t age, std::int32_t year, const 
     case Mode::ExistingAccount: {
       auto entry = accounts_.Accounts().find(sidText_);
       if (entry == accounts_.Accounts().end()) return false;
-      const std::u16string roleKey = entry->second.roleKey;
-      accounts_.UpdateAccount(sidText_, u"", birthYear);
-      // Every matching template is copied in key order: the last one decides.
+      // A copy replaces parent, categories and exceptions, so of the matching templates in
+      // key order the last one decides. The role takes it before the age changes, so that a
+      // role that cannot take it (it is gone) leaves the account as it was.
+      core::RolePtr last;
       for (const auto& [key, cell] : *roles)
-        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) roles_.CopyRole(roleKey, cell.role);
+        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) last = cell.role;
+      if (last && !roles_.CopyRole(entry->second.roleKey, last)) return false;
+      accounts_.UpdateAccount(sidText_, u"", birthYear);  // null when the age stays: nothing to do
       return true;
     }
     case Mode::NewAccount:
       for (const auto& [key, cell] : *roles)
-        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) {
-          CreateAccount(cell.role, birthYear);
-          return true;
-        }
+        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) return CreateAccount(cell.role, birthYear);
       return false;
     case Mode::ChooseRole:
-      if (!chosen) return false;
-      CreateAccount(chosen, birthYear);
-      return true;
+      return chosen && CreateAccount(chosen, birthYear);
   }
   return false;
 }

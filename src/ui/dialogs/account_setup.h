@@ -48,13 +48,17 @@ class AccountSetup {
   std::vector<tmpRole> Templates(const std::function<std::u16string(const std::u16string& key)>& displayName) const;
 
   // What "OK" does with the age in the current year; `chosen` is the combo's template (may
-  // be null). True when the dialog ends with OK.
+  // be null). True when the dialog ends with OK: the account is under parental control
+  // with that age. False (the dialog stays open) leaves the managers as they were: no
+  // template for the age, an account with a record already, a role that exists already
+  // or a refused change.
   bool Apply(Mode mode, std::uint32_t age, std::int32_t year, const core::RolePtr& chosen);
 
  private:
   std::u16string RoleKey() const { return domain_ + u"." + user_; }
-  // Creates the account's own role from the template and adds the account to it; a role
-  // left without its account is marked deleted again.
+  // Creates the account's own role from the template and adds the account to it; false
+  // for an account with a record or a role that exists; a role left without its account
+  // is marked deleted again.
   bool CreateAccount(const core::RolePtr& source, std::int32_t birthYear);
 
   CConfigManagerRole& roles_;

@@ -60,7 +60,7 @@ class ColumnWriter {
   std::u16string Finish(int* columns) {
     if (used_ > 0) Close();
     *columns = columns_;
-    return u"<TABLE WIDTH=\"100%%%%\" MARGIN=\"5,10,5,10\"><TR>" + text_ + u"</TR></TABLE>";
+    return u"<TABLE WIDTH=\"100%\" MARGIN=\"5,10,5,10\"><TR>" + text_ + u"</TR></TABLE>";
   }
 
  private:

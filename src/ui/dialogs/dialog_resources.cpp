@@ -36,9 +36,4 @@ HICON LoadSmallIcon(UINT id, UINT dpi) {
   return module ? static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)) : nullptr;
 }
 
-std::u16string ResourceText(UINT id) {
-  CPluginAppTemplate* app = CPluginAppTemplate::Current();
-  return app ? app->LoadText(id) : std::u16string();
-}
-
 }  // namespace parental::corvui

@@ -1,6 +1,7 @@
 #pragma once
 // What the account dialogs take from the resources: the images of the exceptions lists
-// and move buttons (owned here) and texts by string id.
+// and move buttons (owned here); texts by string id come from the application's
+// ResourceText (frame/app/plugin_app.h).
 #include <windows.h>
 
 #include <string>
@@ -15,8 +16,6 @@ class ExceptionImages {
   ExceptionImages(const ExceptionImages&) = delete;
   ExceptionImages& operator=(const ExceptionImages&) = delete;
 
-  HBITMAP Allowed() const { return allowed_; }
-  HBITMAP Blocked() const { return blocked_; }
   HBITMAP Remove() const { return remove_; }
   HBITMAP Mark(bool allowed) const { return allowed ? allowed_ : blocked_; }
 
@@ -26,7 +25,5 @@ class ExceptionImages {
 
 // A small icon (16 pixels at 96 DPI) from the resources, or null; the caller destroys it.
 HICON LoadSmallIcon(UINT id, UINT dpi);
-// The text of a string id (language library first); empty when there is none.
-std::u16string ResourceText(UINT id);
 
 }  // namespace parental::corvui

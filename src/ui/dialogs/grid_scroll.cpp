@@ -5,7 +5,8 @@
 namespace parental::corvui {
 
 int GridScroll::Scrolled(int code, int thumb) const {
-  const int line = content / 100, page = content / 10;
+  // A line is at least one pixel, so that the arrows move short content too.
+  const int line = std::max(content / 100, 1), page = content / 10;
   const int last = std::max(content - visible, 0);
   switch (static_cast<ScrollCode>(code)) {
     case ScrollCode::LineUp:

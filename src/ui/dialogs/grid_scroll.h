@@ -1,6 +1,6 @@
 #pragma once
 // Vertical scrolling of the category grid: the position runs from 0 to the content's
-// height; a line is a hundredth of the content and a page a tenth.
+// height; a line is a hundredth of the content (at least one pixel) and a page a tenth.
 namespace parental::corvui {
 
 // The scroll bar's request codes, as the system numbers them.

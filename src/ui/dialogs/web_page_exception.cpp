@@ -1,5 +1,7 @@
-#include "parental/url.h"
 #include "ui/dialogs/web_page_exception.h"
+
+#include "parental/url.h"
+#include "ui/dialogs/typed_url.h"
 
 namespace parental::corvui {
 
@@ -52,14 +54,32 @@ bool WebPageException::Toggle(int i) {
 }
 
 bool WebPageException::Apply(std::u16string_view url) {
-  if (url.empty() || url == u"http://") return false;
+  if (!NamesWebPage(url)) return false;
   const std::string narrow = NormaliseUrl(codePage_.ToAnsi(url));
+  // What was written, so that a refusal can take it back, last first (accounts may share a
+  // role): an added exception goes again, a changed one gets its state back.
+  struct Written {
+    std::u16string roleKey, id;
+    bool added;
+    std::uint32_t state;  // before
+  };
+  std::vector<Written> written;
   for (const AccountMark& entry : entries_) {
     std::u16string roleKey, id;
-    bool current = false;
+    bool allowed = false;
     const std::uint32_t state = entry.allowed ? core::kAllowed : core::kBlocked;
-    if (FindException(entry.sidText, narrow, &roleKey, &id, &current)) roles_.EditException(roleKey, id, narrow, state);
-    else if (!roleKey.empty()) roles_.AddNormalException(roleKey, narrow, state, nullptr);
+    const bool found = FindException(entry.sidText, narrow, &roleKey, &id, &allowed);
+    if (found && allowed == entry.allowed) continue;  // as it is already
+    const bool done = found ? roles_.EditException(roleKey, id, narrow, state)
+                            : roles_.AddNormalException(roleKey, narrow, state, &id);
+    if (!done) {
+      for (auto w = written.rbegin(); w != written.rend(); ++w) {
+        if (w->added) roles_.RemoveException(w->roleKey, w->id);
+        else roles_.EditException(w->roleKey, w->id, narrow, w->state);
+      }
+      return false;
+    }
+    written.push_back({std::move(roleKey), std::move(id), !found, allowed ? core::kAllowed : core::kBlocked});
   }
   return true;
 }

@@ -32,7 +32,9 @@ class WebPageException {
   void FollowUrl(std::u16string_view url);
   bool Toggle(int i);
   // "OK": each listed account's exception for the URL changed, or added, with the entry's
-  // state. False (nothing written) for an empty URL or "http://".
+  // state. All of them or none: false (nothing written) for an empty URL or "http://", and
+  // when a role refuses (it is gone, or no new id could be made), after taking back what
+  // the others took.
   bool Apply(std::u16string_view url);
 
  private:

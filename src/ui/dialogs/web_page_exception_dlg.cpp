@@ -1,6 +1,7 @@
 #include "ui/dialogs/web_page_exception_dlg.h"
 
 #include "res/dialogs/web_page_exception_ids.h"
+#include "ui/dialogs/typed_url.h"
 
 namespace parental::corvui {
 namespace {
@@ -73,9 +74,12 @@ LRESULT CExceptionConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
   return CDialogAdv::WindowProc(message, wParam, lParam);
 }
 
+// Without a typed web page the dialog closes as cancelled (nothing was written); a refused
+// exception keeps it open with the URL and the marks.
 void CExceptionConfigDlg::OnOK() {
-  if (url_.GetSafeHwnd()) rules_.Apply(url_.GetWindowText());
-  EndDialog(IDOK);
+  const std::u16string url = url_.GetSafeHwnd() ? url_.GetWindowText() : std::u16string();
+  if (!NamesWebPage(url)) EndDialog(IDCANCEL);
+  else if (rules_.Apply(url)) EndDialog(IDOK);
 }
 
 void CExceptionConfigDlg::OnSize(UINT type, int width, int height) {

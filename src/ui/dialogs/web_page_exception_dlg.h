@@ -2,7 +2,8 @@
 // CExceptionConfigDlg: the web-page exception dialog (2007). The parent types a URL; every
 // account whose name resolves is listed with its allowed or blocked mark for that URL, a
 // click on the mark (or Space) toggles it, and "OK" writes one exception per listed
-// account (web_page_exception.h). The dialog is resizable.
+// account (web_page_exception.h): it ends with IDOK only once they are written. The
+// dialog is resizable.
 #include <string>
 
 #include "parental/accounts_service.h"

@@ -49,7 +49,8 @@ TEST_F(AccountConfigEditTest, OpeningStatesStayAsTheRoleWasWhenTheDialogOpened) 
 
   AccountConfigEdit missing(model.roles, u"PC.nobody", model.codePage);
   EXPECT_FALSE(missing.TakeOpeningStates());
-  EXPECT_FALSE(missing.Write(ids, checks, entries)) << "no copy: nothing is written";
+  EXPECT_TRUE(missing.Write(ids, checks, entries)) << "no copy: nothing to write";
+  EXPECT_FALSE(model.roles.Roles().count(u"PC.nobody"));
 }
 
 TEST_F(AccountConfigEditTest, OkSetsEveryCategoryAndReplacesTheExceptionsInListOrder) {
@@ -73,6 +74,23 @@ TEST_F(AccountConfigEditTest, OkSetsEveryCategoryAndReplacesTheExceptionsInListO
   ASSERT_TRUE(reopened.OpeningStates(ids, checks, entries));
   ASSERT_TRUE(reopened.Write(ids, checks, entries));
   EXPECT_EQ(Exceptions(), (std::vector<std::pair<std::string, std::uint32_t>>{{"www.x.example/", 1}}));
+}
+
+TEST_F(AccountConfigEditTest, OkThatCannotWriteEverythingLeavesTheRoleAsItWas) {
+  ASSERT_TRUE(edit.TakeOpeningStates());
+  ASSERT_TRUE(edit.OpeningStates(ids, checks, entries));
+  checks.flip();
+  entries.pop_back();
+  const std::uint32_t fingerprint = model.Role(u"PC.kid")->Fingerprint();
+  model.guids.fail = true;  // no id for the new exceptions
+  EXPECT_FALSE(edit.Write(ids, checks, entries));
+  EXPECT_EQ(model.Role(u"PC.kid")->Fingerprint(), fingerprint) << "categories and exceptions as they were";
+  EXPECT_EQ(model.Role(u"PC.kid")->Exceptions().size(), 3u);
+
+  model.guids.fail = false;
+  ASSERT_TRUE(model.roles.DeleteRole(u"PC.kid"));
+  EXPECT_FALSE(edit.Write(ids, checks, entries)) << "a deleted role takes nothing";
+  EXPECT_EQ(model.Role(u"PC.kid")->Fingerprint(), fingerprint);
 }
 
 TEST(ExceptionListEdit, AddNormalisesAndMovesStayWithinTheList) {

@@ -63,10 +63,15 @@ TEST_F(AccountSetupTest, ANewAccountGetsARoleOfItsOwnFromTheTemplateOfItsAge) {
   EXPECT_EQ(Account(u"S-1-5-21-7-1001")->account->birthYear, 2016);
   EXPECT_EQ(Account(u"S-1-5-21-7-1001")->account->enabled, 1u);
 
-  // A role that exists already is kept as it is; the dialog still ends.
+  // An account with a record, or a role of that key without the account: refused, the
+  // dialog stays open, and nothing changes.
   model.roles.SetCategory(u"PC.kid", 8, true);
-  EXPECT_TRUE(Make().Apply(Mode::NewAccount, 30, 2026, {}));
+  EXPECT_FALSE(Make().Apply(Mode::NewAccount, 30, 2026, {}));
   EXPECT_EQ(model.Role(u"PC.kid")->Categories().Find(8)[0], 1u);
+  EXPECT_EQ(Account(u"S-1-5-21-7-1001")->account->birthYear, 2016);
+  EXPECT_FALSE(Make(u"kid", u"S-1-5-21-7-1002").Apply(Mode::NewAccount, 30, 2026, {}));
+  EXPECT_EQ(Account(u"S-1-5-21-7-1002"), nullptr);
+  EXPECT_EQ(model.roles.Roles().at(u"PC.kid").state, RoleState::New);
 }
 
 TEST_F(AccountSetupTest, AnExistingAccountTakesItsAgeAndTheLastMatchingTemplateInKeyOrder) {
@@ -86,17 +91,22 @@ TEST_F(AccountSetupTest, AnExistingAccountTakesItsAgeAndTheLastMatchingTemplateI
   // No template holds 130: only the age changes, and the dialog ends.
   EXPECT_TRUE(Make().Apply(Mode::ExistingAccount, 130, 2026, {}));
   EXPECT_EQ(Account(u"S-1-5-21-7-1001")->account->birthYear, 1896);
+
+  // A role that is gone cannot take the template: the age stays too, and the dialog stays.
+  model.accounts.AddAccount(u"S-1-5-21-7-1002", u"Gone", 1, 2000);
+  EXPECT_FALSE(Make(u"kid", u"S-1-5-21-7-1002").Apply(Mode::ExistingAccount, 10, 2026, {}));
+  EXPECT_EQ(Account(u"S-1-5-21-7-1002")->account->birthYear, 2000);
 }
 
-TEST_F(AccountSetupTest, TheChosenTemplateMakesTheRoleAndARefusedAccountTakesItBack) {
+TEST_F(AccountSetupTest, TheChosenTemplateMakesTheRoleAndAnAccountWithARecordIsRefused) {
   EXPECT_FALSE(Make().Apply(Mode::ChooseRole, 10, 2026, {})) << "no entry selected";
   ASSERT_TRUE(Make().Apply(Mode::ChooseRole, 10, 2026, model.Role(u"@Adult")));
   EXPECT_EQ(model.Role(u"PC.kid")->Categories(), model.Role(u"@Adult")->Categories());
   EXPECT_EQ(Account(u"S-1-5-21-7-1001")->roleKey, u"PC.kid");
 
-  // The same SID under another name: its account exists, so the new role goes again.
-  EXPECT_TRUE(Make(u"other").Apply(Mode::ChooseRole, 10, 2026, model.Role(u"@Adult")));
-  EXPECT_EQ(model.roles.Roles().at(u"PC.other").state, RoleState::Deleted);
+  // The same SID under another name: its account exists, so no role is made for it.
+  EXPECT_FALSE(Make(u"other").Apply(Mode::ChooseRole, 10, 2026, model.Role(u"@Adult")));
+  EXPECT_FALSE(model.roles.Roles().count(u"PC.other"));
   EXPECT_EQ(Account(u"S-1-5-21-7-1001")->roleKey, u"PC.kid");
 }
 

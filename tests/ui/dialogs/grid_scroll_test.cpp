@@ -21,6 +21,8 @@ TEST(GridScroll, StepsStopAtTheTopAndWhereTheEndComesIntoView) {
   EXPECT_EQ(Scroll({695, 300, 1000}, ScrollCode::LineDown), 700);
   EXPECT_EQ(Scroll({750, 300, 1000}, ScrollCode::LineDown), 750) << "never further down, nor back";
   EXPECT_EQ(Scroll({0, 1200, 1000}, ScrollCode::PageDown), 0) << "all of it in view";
+  EXPECT_EQ(Scroll({0, 40, 90}, ScrollCode::LineDown), 1) << "short content still moves a pixel a line";
+  EXPECT_EQ(Scroll({50, 40, 90}, ScrollCode::LineDown), 50);
 }
 
 TEST(GridScroll, TheThumbJumpsWithinTheRangeAndOtherCodesChangeNothing) {

@@ -76,6 +76,22 @@ TEST_F(WebPageExceptionTest, OkChangesTheExceptionThatMatchesAndAddsOneWhereNone
   EXPECT_EQ(Exceptions(u"OFFICE.bob"), (Stored{{"games.example/Top", 0}, {"games.example/TOP", 0}}));
 }
 
+TEST_F(WebPageExceptionTest, ARefusedExceptionTakesBackWhatTheOthersTook) {
+  WebPageException dialog = Dialog();
+  dialog.FollowUrl(u"games.example/top");
+  dialog.Toggle(0);  // anna's held exception is to be blocked; bob gets a new one
+  model.guids.fail = true;  // no id for bob's
+  EXPECT_FALSE(dialog.Apply(u"games.example/top"));
+  EXPECT_EQ(Exceptions(u"PC.anna"), (Stored{{"games.example/Top", 1}, {"games.example/top", 1}}));
+  EXPECT_TRUE(Exceptions(u"OFFICE.bob").empty());
+
+  model.guids.fail = false;
+  ASSERT_TRUE(dialog.Apply(u"games.example/top"));
+  EXPECT_EQ(Exceptions(u"PC.anna"), (Stored{{"games.example/Top", 1}, {"games.example/top", 0}}));
+  EXPECT_EQ(Exceptions(u"OFFICE.bob"), (Stored{{"games.example/top", 0}}));
+  EXPECT_TRUE(dialog.Apply(u"games.example/top")) << "every exception as marked already: nothing refused";
+}
+
 TEST_F(WebPageExceptionTest, TypedUrlMeetsTheHeldOneInItsNormalFormOnce) {
   model.roles.AddException(u"OFFICE.bob", "chat.example", 1, nullptr);  // held as "chat.example/"
   WebPageException dialog = Dialog();

@@ -79,7 +79,7 @@ TEST_F(WebPageExceptionDialogTest, OkWithTheUrlLeftAtHttpWritesNothing) {
     ClickMark(List(dialog), 0);
     Click(dialog.GetSafeHwnd(), IDOK);
   });
-  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(result, IDCANCEL) << "nothing written: the panel saves nothing";
   EXPECT_EQ(Model(), before);
 }
 
