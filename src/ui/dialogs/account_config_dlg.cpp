@@ -2,6 +2,7 @@
 
 #include <uxtheme.h>
 
+#include "frame/app/plugin_app.h"
 #include "frame/protocol/requests.h"
 #include "res/dialogs/account_config_ids.h"
 #include "ui/dialogs/category_dialog.h"

@@ -1,5 +1,6 @@
 #include "ui/dialogs/exception_tab.h"
 
+#include "frame/app/plugin_app.h"
 #include "res/dialogs/account_config_ids.h"
 #include "ui/dialogs/display_names.h"
 #include "win/dpi.h"

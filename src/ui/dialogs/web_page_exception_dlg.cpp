@@ -1,5 +1,6 @@
 #include "ui/dialogs/web_page_exception_dlg.h"
 
+#include "frame/app/plugin_app.h"
 #include "res/dialogs/web_page_exception_ids.h"
 #include "ui/dialogs/typed_url.h"
 

@@ -1,6 +1,7 @@
 // The account configuration dialog through its real windows: opening on a seeded role,
 // both tabs, resizing, the grid's clicks, scrolling and keys, the exceptions list,
-// "&Undo", "OK" with a refused and a granted access, "Cancel" and the close box.
+// "&Undo", "OK" with a refused and a granted access and a refused save, "Cancel" and the
+// close box.
 #include "category_dialog_access.h"
 #include "dialog_driver.h"
 #include "res/dialogs/account_config_ids.h"
@@ -109,7 +110,7 @@ TEST_F(AccountConfigDialogTest, UndoAfterChangesRestoresTheOpeningStates) {
   EXPECT_EQ(Model(), opening);
 }
 
-TEST_F(AccountConfigDialogTest, OkWritesTheGridAndTheListOnceTheAccessIsGranted) {
+TEST_F(AccountConfigDialogTest, OkWritesTheGridAndTheListOnceTheAccessIsGrantedAndTheSaveTaken) {
   model.host.grantAccess = false;
   CAccountConfigDlg dialog(owner, *config, kRole);
   std::uint16_t first = 0;
@@ -131,6 +132,12 @@ TEST_F(AccountConfigDialogTest, OkWritesTheGridAndTheListOnceTheAccessIsGranted)
     EXPECT_EQ(Model(), opening) << "nothing reaches the model before OK";
     EXPECT_EQ(ListTexts(dialog).front(), u"news.example/Today");
     model.host.grantAccess = true;
+    model.host.refuseSubmissions = true;
+    Click(window, IDOK);
+    EXPECT_TRUE(IsWindowVisible(window)) << "a refused save keeps the dialog open";
+    EXPECT_EQ(Model(), opening) << "with the model as stored";
+    EXPECT_EQ(ListTexts(dialog).front(), u"news.example/Today") << "and every edit";
+    model.host.refuseSubmissions = false;
     Click(window, IDOK);
   });
   ASSERT_EQ(result, IDOK);
