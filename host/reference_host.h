@@ -93,7 +93,7 @@ class ReferenceHost {
   // The tour (tour_run.cpp): its folder made and the configuration emptied before the
   // plug-in starts; the index written at the end. False when the folder cannot be made.
   bool StartTour();
-  void FinishTour();
+  bool FinishTour();
 
   Options options_;
   EngineSimulator engine_;
