@@ -13,6 +13,10 @@ bool HoldsAgeOnSetup(const core::CRole& role, std::uint32_t age) {
 
 bool IsTemplateKey(const std::u16string& key) { return !key.empty() && key[0] == u'@'; }
 
+bool TemplateHoldsAge(const std::u16string& key, const CConfigManagerRole::_TSRoleCell& cell, std::uint32_t age) {
+  return IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age);
+}
+
 }  // namespace
 
 std::uint32_t ApplyAgeRule(std::u16string& text) {
@@ -79,14 +83,14 @@ bool AccountSetup::Apply(Mode mode, std::uint32_t age, std::int32_t year, const 
       // role that cannot take it (it is gone) leaves the account as it was.
       core::RolePtr last;
       for (const auto& [key, cell] : *roles)
-        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) last = cell.role;
+        if (TemplateHoldsAge(key, cell, age)) last = cell.role;
       if (last && !roles_.CopyRole(entry->second.roleKey, last)) return false;
       accounts_.UpdateAccount(sidText_, u"", birthYear);  // null when the age stays: nothing to do
       return true;
     }
     case Mode::NewAccount:
       for (const auto& [key, cell] : *roles)
-        if (IsTemplateKey(key) && cell.role && HoldsAgeOnSetup(*cell.role, age)) return CreateAccount(cell.role, birthYear);
+        if (TemplateHoldsAge(key, cell, age)) return CreateAccount(cell.role, birthYear);
       return false;
     case Mode::ChooseRole:
       return chosen && CreateAccount(chosen, birthYear);
