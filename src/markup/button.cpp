@@ -25,6 +25,7 @@ std::vector<std::u16string> Split(std::u16string_view text, char16_t separator) 
 
 constexpr int kIconGap = 4;
 constexpr int kBoxSize = 13;  // check box and radio button of a skin
+constexpr int kFocusInset = 3;  // a push button's focus frame lies inside its face, as the platform's does
 
 }  // namespace
 
@@ -147,7 +148,9 @@ void CButtonLO::Draw(IDrawContext& dc) {
   if (!box) text.left += std::max(0, (text.Width() - caption.cx) / 2);
   text.top += std::max(0, (text.Height() - caption.cy) / 2);
   dc.PaintTextInRect(caption_, text, CaptionFormat());
-  DrawFocusFrame(dc);
+  // A face keeps its border whether focused or not: the focus shows as a frame inside it.
+  const bool pushFace = !box && !imageButton_;
+  DrawFocusFrame(dc, pushFace ? std::min(kFocusInset, std::max(0, (std::min(rect_.Width(), rect_.Height()) - 2) / 2)) : 0);
 }
 
 void CButtonLO::OnPress(int x, int y, bool down) {

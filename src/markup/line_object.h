@@ -99,7 +99,8 @@ class CLineObject {
     return std::unique_ptr<CLineObject>(new T(static_cast<const T&>(*this)));
   }
   void DrawBackground(IDrawContext& dc) const;
-  void DrawFocusFrame(IDrawContext& dc) const;  // when focused and the focus mark is shown
+  // When focused and the focus mark is shown: a dotted frame `inset` pixels inside the object.
+  void DrawFocusFrame(IDrawContext& dc, int inset = 0) const;
   const FontDesc& Font() const;
   Colour TextColour() const;
   bool IsFocused() const;
