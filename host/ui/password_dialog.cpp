@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "language/host_language.h"
 #include "ui/host_dialogs.h"
+#include "ui/host_texts.h"
 #include "ui/password_prompt.h"
 
 namespace host {
 namespace {
-
-constexpr wchar_t kDiffer[] = L"The two passwords differ. Type the same password in both fields.";
 
 std::wstring ItemText(HWND dialog, int id) {
   HWND item = GetDlgItem(dialog, id);
@@ -22,7 +22,7 @@ std::wstring ItemText(HWND dialog, int id) {
 void OnOk(HWND dialog) {
   const std::wstring typed = ItemText(dialog, IDC_PASSWORD_NEW);
   if (typed != ItemText(dialog, IDC_PASSWORD_CONFIRM)) {
-    SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, kDiffer);
+    SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, HostString(GetModuleHandleW(nullptr), IDS_PASSWORDS_DIFFER).c_str());
     SetDlgItemTextW(dialog, IDC_PASSWORD_CONFIRM, L"");
     HWND first = GetDlgItem(dialog, IDC_PASSWORD_NEW);
     SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(first), TRUE);
@@ -60,8 +60,7 @@ bool RunPasswordDialog(HWND owner, SettingsPassword& password) {
   // not remove it either.
   if (!AskSettingsPassword(owner, password)) return false;
   std::wstring typed;
-  if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_SET), owner, &Procedure,
-                      LPARAM(&typed)) != IDOK)
+  if (HostDialogBox(GetModuleHandleW(nullptr), IDD_PASSWORD_SET, owner, &Procedure, LPARAM(&typed)) != IDOK)
     return false;
   password.Set(typed);
   return true;
