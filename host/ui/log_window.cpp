@@ -16,8 +16,8 @@ struct Column {
   UINT title;
   int width;  // in dialog units, so that the columns follow the font
 };
-constexpr Column kColumns[] = {{IDS_LOG_TIME, 30}, {IDS_LOG_ACCOUNT, 55}, {IDS_LOG_ADDRESS, 170},
-                               {IDS_LOG_CATEGORY, 70}, {IDS_LOG_VERDICT, 40}};
+constexpr Column kColumns[] = {{IDS_LOG_TIME, 30}, {IDS_LOG_ACCOUNT, 55}, {IDS_LOG_ADDRESS, 160},
+                               {IDS_LOG_CATEGORY, 70}, {IDS_LOG_VERDICT, 50}};
 
 std::wstring Text(UINT id) { return HostString(GetModuleHandleW(nullptr), id); }
 

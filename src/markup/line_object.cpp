@@ -202,9 +202,8 @@ Colour CLineObject::TextColour() const {
 }
 
 bool CLineObject::IsFocused() const { return document_ && document_->focus.object == this; }
-void CLineObject::DrawFocusFrame(IDrawContext& dc, int inset) const {
-  if (IsFocused() && document_->focus.shown)
-    dc.FocusFrame({rect_.left + inset, rect_.top + inset, rect_.right - inset, rect_.bottom - inset});
+void CLineObject::DrawFocusFrame(IDrawContext& dc, const Rect& frame) const {
+  if (IsFocused() && document_->focus.shown) dc.FocusFrame(frame);
 }
 
 bool CLineObject::IsHovered() const { return document_ && document_->hover.object == this; }

@@ -177,7 +177,8 @@ TEST_F(Objects, MenuSkinDrawsItsArrowRightOfTheCentredCaption) {
 TEST_F(Objects, AFocusedPushButtonShowsAFocusFrameInsideItsFaceAndAnUnfocusedOneNone) {
   skin.menuArrow = true;
   Load(u"<BUTTON ID=\"s\" SKIN=\"box\" WIDTH=\"50\" HEIGHT=\"18\" H-OFFSET=\"0,18\" CAPTION=\"On\"/>"
-       u"<BUTTON ID=\"p\" WIDTH=\"50\" HEIGHT=\"18\" CAPTION=\"x\"/><BUTTON ID=\"c\" TYPE=\"checkbox\" CAPTION=\"y\"/>");
+       u"<BUTTON ID=\"p\" WIDTH=\"50\" HEIGHT=\"18\" CAPTION=\"x\"/><BUTTON ID=\"c\" TYPE=\"checkbox\" CAPTION=\"y\"/>"
+       u"<BUTTON ID=\"t\" SKIN=\"box\" CAPTION=\"Enabled\"/>");
   auto text = [](const Rect& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
@@ -203,6 +204,12 @@ TEST_F(Objects, AFocusedPushButtonShowsAFocusFrameInsideItsFaceAndAnUnfocusedOne
     const auto ops = Draw(button);
     EXPECT_EQ(ops.back().kind, CFixedContext::Operation::Focus) << "drawn over the face and the caption";
   }
+  // A caption that fills its button leaves the frame one pixel inside the border.
+  auto& tight = Object<CButtonLO>(u"t");
+  document.focus = {&tight, -1, true};
+  const Rect face = tight.GetRect();
+  ASSERT_EQ(focusFrames(u"t").size(), 1u);
+  EXPECT_EQ(focusFrames(u"t")[0], text({face.left + 1, face.top + 1, face.right - 1, face.bottom - 1}));
   // A check box's frame goes round the box and its caption.
   auto& box = Object<CButtonLO>(u"c");
   document.focus = {&box, -1, true};
