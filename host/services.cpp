@@ -14,7 +14,7 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   entries_[0].state = kStateOn;
   table_.fallback.state = kStateOff;
   // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
-  // The help texts in the host's language, from the program's resources.
+  // The header's texts in the host's language, from the program's resources.
   auto text = [](UINT id) {
     return std::u16string(parental::common::AsText(HostString(GetModuleHandleW(nullptr), id).c_str()));
   };
@@ -23,7 +23,7 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
       {u"gui.textmode.state", u"0"},
       {u"gui.help.caption", text(IDS_HELP_CAPTION)},
       {u"gui.help.tooltip", text(IDS_HELP_TOOLTIP)},
-      {u"gui.logo.clicked", u"Corvid Security"},  // the product's name, the same in every language
+      {u"gui.logo.clicked", text(IDS_PRODUCT_NAME)},
   };
 }
 

@@ -7,6 +7,7 @@
 #define IDS_HELP_CAPTION 204
 #define IDS_HELP_TOOLTIP 205
 #define IDS_PASSWORDS_DIFFER 206
+#define IDS_PRODUCT_NAME 207       // the dialog header's logo text
 #define IDS_LOG_TIME 210
 #define IDS_LOG_ACCOUNT 211
 #define IDS_LOG_ADDRESS 212
