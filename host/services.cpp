@@ -13,11 +13,11 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   entries_[0].module = kParentalModule;
   entries_[0].state = kStateOn;
   table_.fallback.state = kStateOff;
-  // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
   // The header's texts in the host's language, from the program's resources.
   auto text = [](UINT id) {
     return std::u16string(parental::common::AsText(HostString(GetModuleHandleW(nullptr), id).c_str()));
   };
+  // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
   settings_ = {
       {u"gui.password.disabled", u"1"},
       {u"gui.textmode.state", u"0"},
