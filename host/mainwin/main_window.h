@@ -66,7 +66,7 @@ class MainWindow {
   UINT dpi_ = 96;
   int buttonWidth_ = 0;  // the setup button's: as wide as its text needs, at least the usual width
   int clicking_ = 0;
-  bool refreshWaits_ = false;
+  bool refreshWaits_ = false, closeWaits_ = false;
 };
 
 }  // namespace host
