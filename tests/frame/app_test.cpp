@@ -1,9 +1,8 @@
 // The application: the language library takes precedence over the plug-in's own strings,
-// which serve without it; the software probes parse their texts.
+// which serve without it; host entries run in the manifest's activation context.
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
-#include "frame/app/probes.h"
 #include "frame/protocol/process.h"
 
 namespace {
@@ -52,11 +51,6 @@ TEST(Application, HostEntriesRunInTheManifestsActivationContext) {
   }
   EXPECT_NE(inside.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos);
   EXPECT_EQ(commonControls().find(L"common-controls"), std::wstring::npos);  // left again
-}
-
-TEST(Probes, ReadTheWineRegistry) {
-  EXPECT_GE(GetInternetExplorerVersion(), 0);
-  EXPECT_EQ(GetWordVersion(), 0);  // no Word in the test prefix
 }
 
 }  // namespace

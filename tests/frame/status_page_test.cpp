@@ -6,9 +6,6 @@
 #include "frame/app/plugin_app.h"
 #include "frame/plugin/page_parental.h"
 #include "frame/templates/plugin_template.h"
-#include "host_resources.h"
-#include "common/text.h"
-#include "markup/win/renderer.h"
 #include "parental/substitute_accounts.h"
 #include "platform/memory_registry.h"
 #include "win/richtext/static_ii.h"
@@ -241,23 +238,6 @@ TEST_F(StatusPageTest, TheStateButtonAsksForTheHostsMenuBelowItself) {
   EXPECT_EQ(asked.point, std::uint32_t(expected.x) | std::uint64_t(std::uint32_t(expected.y)) << 32);
   EXPECT_GE(expected.y, 200);
   control.DestroyWindow();
-}
-
-TEST_F(StatusPageTest, TheTextsDrawWithTheHostsStylesAndPictures) {
-  // Each item as the host's rich-text control draws it, in the build folder for a look:
-  // the header with both warnings, the account lines, the frequent actions.
-  CPanelParental& status = page_->Status();
-  ItemLayoutRecord layout{};
-  status.GetItemLayout(0, &layout);
-  PanelStateRecord noFiltering{1, {0x82020001}};
-  TemplateProcedure(&status, 0, kNoticePanelState, &noFiltering);
-  HostResources resources;
-  CChDocument document;
-  resources.Install(document);
-  const std::u16string folder = parental::common::FromUtf8(STATUS_OUTPUT_DIR "/");
-  EXPECT_GT(RenderToPng(document, Content(status, 1), 540, folder + u"status_header.png"), 40);
-  EXPECT_GT(RenderToPng(document, Content(status, 3) + u"\n" + Content(status, 4), 540, folder + u"status_accounts.png"), 20);
-  EXPECT_GT(RenderToPng(document, Content(page_->Frequent(), 1), 540, folder + u"status_frequent.png"), 20);
 }
 
 }  // namespace
