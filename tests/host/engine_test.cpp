@@ -1,6 +1,6 @@
-// The engine simulator: the shipped data file and its German texts, and the excluded
-// relative identifier. (Its category and role blocks are read by the plug-in's own reader
-// in tests/parental.)
+// The engine simulator: inconsistent data refused, the German texts, and the excluded
+// relative identifier. (The shipped data's categories, roles and groups, and the blocks
+// made of them, are read by the plug-in's own reader in tests/parental and tests/ui.)
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -26,18 +26,6 @@ EngineData ShippedData() {
   std::string error;
   EXPECT_TRUE(host::ParseEngineData(ReadText(ENGINE_DATA_FILE), data, error)) << error;
   return data;
-}
-
-TEST(EngineData, ShippedFileHasCategoriesRolesAndGroups) {
-  EngineData data = ShippedData();
-  EXPECT_GE(data.categories.size(), 40u);
-  EXPECT_EQ(data.categories[0].nameId, 2020u);
-  EXPECT_EQ(data.texts.at(2020), u"Alcohol");
-  EXPECT_FALSE(data.texts.at(2021).empty());
-  EXPECT_GE(data.templates.size(), 3u);
-  EXPECT_GE(data.groups.size(), 3u);
-  EXPECT_EQ(data.excludedRid, 500u);
-  for (const auto& role : data.templates) EXPECT_EQ(role.key[0], u'@');
 }
 
 TEST(EngineData, RefusesInconsistentData) {
