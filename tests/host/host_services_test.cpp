@@ -1,36 +1,18 @@
-// What the host lends the plug-in's windows: the header's size, the logo's click, and the
-// header bitmaps as real images with their two queries.
+// What the host lends the plug-in's windows: the header bitmaps as real images with their
+// two queries, lent and returned. (The header's size and the logo's click, through the
+// same services: the controls' dialog test.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 #include "bitmaps.h"
 #include "header_bitmaps.h"
-#include "services.h"
 
 namespace {
 
 using host::BitmapStore;
-using host::HostServices;
-
-TEST(HostServices, TheHeadersSizeAndTheLogosClick) {
-  HostServices services;
-  HostMetricsRecord record{};
-  ASSERT_TRUE(static_cast<IHostServices&>(services).GetMetrics()->GetMetrics(kHeaderMetrics, &record));
-  EXPECT_EQ(record.height, host::kHeaderHeight);
-
-  std::vector<std::string> events;
-  services.OnEvent([&](const std::string& event) { events.push_back(event); });
-  IHostSettings& settings = *static_cast<IHostServices&>(services).GetSettings();
-  EXPECT_EQ(std::u16string(settings.GetText(u"gui.logo.clicked")), u"Corvid Security");  // the logo's text: no click
-  EXPECT_TRUE(events.empty());
-  EXPECT_TRUE(settings.QueryFlag(u"gui.logo.clicked", u""));  // asked as a flag: the click
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_NE(events[0].find("logo clicked"), std::string::npos);
-}
 
 // The header's images are 32-bit DIB sections of the header's height and the logo's and help
 // sign's sizes; alpha is premultiplied (no channel above alpha), as AlphaBlend draws it.
