@@ -70,6 +70,20 @@ TEST_F(ExportItemTest, IdentifiersAreGuidTextsMadeOnFirstNeedAndCompareIgnoringC
   CloseDocument(doc);
 }
 
+TEST_F(ExportItemTest, AssignCopiesEverything) {
+  CExportConfigException a, b;
+  a.SetText(CExportConfigException::kUrl, u"http://a/");
+  a.SetNumber(CExportConfigException::kPriority, 7);
+  a.SetDeleted(true);
+  a.GetIdentifier();
+  ASSERT_TRUE(b.Assign(a));
+  EXPECT_EQ(std::u16string(b.GetText(0)), u"http://a/");
+  EXPECT_EQ(b.GetNumber(CExportConfigException::kPriority), 7u);
+  EXPECT_TRUE(b.IsDeleted());
+  EXPECT_TRUE(b.IsModified());
+  EXPECT_EQ(std::u16string(b.GetIdentifier()), std::u16string(a.GetIdentifier()));
+}
+
 TEST_F(ExportItemTest, ListsWriteOneSubtreePerItemAndSkipInvalidOnes) {
   parental::shared::CExportConfigExceptionList list(0x01000D01);
   CExportConfigException item;
