@@ -65,7 +65,7 @@ class MainWindow {
   std::u16string entryTitle_, entryToolTip_;
   UINT dpi_ = 96;
   int clicking_ = 0;
-  bool refreshWaits_ = false;
+  bool refreshWaits_ = false, closeWaits_ = false;
 };
 
 }  // namespace host
