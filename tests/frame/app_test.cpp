@@ -1,5 +1,5 @@
 // The application: the language library takes precedence over the plug-in's own strings,
-// which serve without it; host entries run in the manifest's activation context.
+// which fill its gaps; host entries run in the manifest's activation context.
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
@@ -24,12 +24,6 @@ TEST(Application, LanguageLibraryTakesPrecedence) {
   EXPECT_EQ(app.LoadText(2002), u"Parental control setup");  // missing there: own string
   EXPECT_EQ(app.LoadText(1999), u"");
   EXPECT_EQ(app.FindResourceModule(RT_STRING, MAKEINTRESOURCEW(2001 / 16 + 1)), app.LanguageModule());
-}
-
-TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
-  App app(L"no_such_language.dll");
-  EXPECT_EQ(app.LanguageModule(), nullptr);
-  EXPECT_EQ(app.LoadText(2001), u"Parental control");
 }
 
 // The test program carries the plug-in's manifest: entries from the host load the common

@@ -1,6 +1,7 @@
-// The status page and its panels with an in-process host: the page's records and panels,
-// the panels' layouts and texts from the host's status table and state codes, and the
-// account links that change the configuration.
+// The status page and its panels with an in-process host: the panels' layouts and texts
+// from the host's status table and state codes, the account links that change the
+// configuration, and the state button's menu. (The page's records and the second panel
+// following the state: the host's trace and the status roads.)
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
@@ -110,37 +111,6 @@ class StatusPageTest : public testing::Test {
   std::uint32_t allow_ = 1;
   bool saves_ = true;
 };
-
-TEST_F(StatusPageTest, PageRecordsPanelsAndTheSecondPanelFollowingTheActiveFlag) {
-  EXPECT_EQ(host_.Count(kRequestPublishPanels), 2u);
-  StatusPageInfoRecord info{};
-  ASSERT_TRUE(page_->GetStatusPageInfo(&info));
-  EXPECT_EQ(info.flags, 16u);
-  EXPECT_EQ(info.helpContext, 393837u);
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(info.title)), u"Parental control");
-  StatusPageEntryRecord entry{};
-  ASSERT_TRUE(page_->GetStatusPageEntry(&entry));
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(entry.name)), u"parental");
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(entry.toolTip)), u"Parental control help");
-  EXPECT_EQ(entry.value, 43u);
-  EXPECT_FALSE(page_->GetStatusPageInfo(nullptr));
-  EXPECT_EQ(page_->GetPanel(0), &page_->Status());
-  EXPECT_EQ(page_->GetPanel(1), &page_->Frequent());
-  EXPECT_EQ(page_->GetPanel(2), nullptr);
-
-  // The state codes made parental control active: the second panel shows.
-  PanelInfoRecord panel{};
-  panel.request = 1;
-  ASSERT_TRUE(page_->Frequent().GetPanelInfo(&panel));
-  EXPECT_EQ(panel.hidden, 0u);
-  PanelStateRecord inactive{1, {0x42020001}};
-  EXPECT_EQ(TemplateProcedure(&page_->Status(), 0, kNoticePanelState, &inactive), kDone);
-  ASSERT_TRUE(page_->Frequent().GetPanelInfo(&panel));
-  EXPECT_EQ(panel.hidden, 16u);
-  panel.request = 0;
-  EXPECT_FALSE(page_->Status().GetPanelInfo(&panel));
-  EXPECT_EQ(TemplateProcedure(&page_->Status(), 0, 0x1234, nullptr), kFailed);
-}
 
 TEST_F(StatusPageTest, LayoutsAndTextsFromTheTableTheCodesAndTheAccounts) {
   CPanelParental& status = page_->Status();
