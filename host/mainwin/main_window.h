@@ -64,6 +64,7 @@ class MainWindow {
   std::vector<std::unique_ptr<PanelView>> panels_;
   std::u16string entryTitle_, entryToolTip_;
   UINT dpi_ = 96;
+  int buttonWidth_ = 0;  // the setup button's: as wide as its text needs, at least the usual width
   int clicking_ = 0;
   bool refreshWaits_ = false, closeWaits_ = false;
 };
