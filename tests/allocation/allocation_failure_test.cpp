@@ -93,35 +93,26 @@ TEST(AllocationFailure, DocumentsReportEveryFailureAndStayUsable) {
   EXPECT_GT(runs, 10);
 }
 
-// A closed document's writer buffer serves the next document, which then writes without
-// allocating; one above the cap is not kept, and freeing the spare (as the plug-in's
-// unload does) lets it go.
+// A closed document's writer buffer (up to 8 MiB) serves the next one, which then writes
+// without allocating, until it is freed, as the plug-in's unload frees it.
 TEST(AllocationFailure, TheWritersSpareBufferIsReusedCappedAndFreed) {
-  // Writes a document of about `units` bytes of text; with `failFirst` the writer's first
-  // allocation fails, so the write works only in a buffer left by an earlier document.
-  auto write = [](std::size_t units, bool failFirst) {
+  auto write = [](std::size_t units, bool failFirst) {  // about `units` bytes of text
     DocumentPtr doc{CreateDocument()};
     const std::u16string text(units, u'x');
     _XML_NODE* profile = CreateRoot(doc.get()) ? ResolvePath(doc.get(), nullptr, kProfile, kPathFindOrCreate) : nullptr;
-    if (!profile || !SetValue(doc.get(), profile, u"Text", kTypeString, text.c_str(), (text.size() + 1) * 2))
-      return false;
     std::string_view written;
+    if (!profile || !SetValue(doc.get(), profile, u"Text", kTypeString, text.c_str(), (text.size() + 1) * 2)) return false;
     if (failFirst) failing_allocator::FailAllocation(1);
     const bool done = WriteGrowable(doc.get(), GetRoot(doc.get()), &written);
     failing_allocator::Stop();
     return done;
   };
-  FreeSpareWriterBuffer();
-  EXPECT_FALSE(write(100, true)) << "no spare yet";
-  ASSERT_TRUE(write(100, false));
-  EXPECT_TRUE(write(100, true)) << "the last document's buffer";
-  FreeSpareWriterBuffer();
-  EXPECT_FALSE(write(100, true)) << "freed";
-  ASSERT_TRUE(write(3 << 20, false));  // the buffer grows to 4 MiB
+  ASSERT_TRUE(write(3 << 20, false));  // a 4 MiB buffer
   EXPECT_TRUE(write(3 << 20, true)) << "kept";
   FreeSpareWriterBuffer();
+  EXPECT_FALSE(write(100, true)) << "freed";
   ASSERT_TRUE(write(9 << 20, false));  // 16 MiB
-  EXPECT_FALSE(write(100, true)) << "a buffer above the cap is not kept";
+  EXPECT_FALSE(write(100, true)) << "above the cap: not kept";
 }
 
 class ItemListFailure : public ProfilesTest {
