@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "common/text.h"
 #include "frame/protocol/status_records.h"
 #include "module_state.h"
@@ -16,7 +18,7 @@ constexpr wchar_t kClass[] = L"ParentalHostMain";
 constexpr UINT kRefreshAll = WM_APP + 1;  // lParam: the panel, or 0 for every panel
 // Lengths at 96 dots per inch, scaled to the screen's.
 constexpr int kNavigation = 150, kMargin = 16, kPanelWidth = 560, kButtonHeight = 24, kButtonWidth = 130;
-constexpr int kPictureSize = 48, kEntryHeight = 36;
+constexpr int kPictureSize = 48, kEntryHeight = 36, kLine = 20;  // kLine: a scroll bar's line
 constexpr COLORREF kNavigationColour = RGB(0x23, 0x3A, 0x57), kEntryColour = RGB(0x34, 0x5A, 0x86),
                    kPageColour = RGB(0xE6, 0xEA, 0xF0);
 constexpr UINT kMenuOn = kStateOn, kMenuOff = kStateOff;
@@ -70,7 +72,7 @@ bool MainWindow::Open() {
   const std::u16string caption = TextAt(info.title) + u" - Reference host";
   dpi_ = DpiOf(nullptr);
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 40, 30,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VSCROLL, 40, 30,
                             Px(kNavigation + kPanelWidth + 2 * kMargin + 8), Px(400), nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) {
     context_.log("the main window could not be created (error " + std::to_string(GetLastError()) + ")");
@@ -97,6 +99,9 @@ bool MainWindow::Open() {
                                   [this](bool starts) { Clicking(starts); }, context_.log, dpi_};
   for (std::uint32_t index = 0; CPanelTemplate* panel = context_.page->GetPanel(index); ++index)
     panels_.push_back(std::make_unique<PanelView>(*panel, index, window_, panelContext));
+  open_ = this;
+  focusHook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &OnFocusEvent, GetCurrentProcessId(),
+                               GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
   context_.log("main window opened: " + parental::common::ToUtf8(caption) + ", " + std::to_string(panels_.size()) +
                " panels");
   Refresh(nullptr);
@@ -158,8 +163,30 @@ void MainWindow::Refresh(const void* panel) {
   LayOut();
 }
 
+// The panels and the button one below the other; the window as high as they are, or as the
+// screen's work area allows, with a scroll bar for the rest.
 void MainWindow::LayOut() {
-  int top = Px(kMargin);
+  content_ = PlaceChildren();
+  const DWORD style = DWORD(GetWindowLongW(window_, GWL_STYLE));
+  RECT frame{0, 0, 0, 0}, window{};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  GetWindowRect(window_, &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+  const int room = monitor.rcWork.bottom - std::max(window.top, monitor.rcWork.top) - (frame.bottom - frame.top);
+  view_ = std::max(Px(kButtonHeight + 2 * kMargin), std::min(content_, room));
+  const bool scrolls = content_ > view_;
+  RECT size{0, 0, Px(kNavigation + kPanelWidth + 2 * kMargin) + (scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0), view_};
+  AdjustWindowRectEx(&size, style, FALSE, 0);
+  SetWindowPos(window_, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ScrollTo(scroll_);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+int MainWindow::PlaceChildren() {
+  int top = Px(kMargin) - scroll_;
   for (auto& view : panels_) {
     if (!view->Height()) continue;
     view->Place(Px(kNavigation + kMargin), top);
@@ -167,11 +194,56 @@ void MainWindow::LayOut() {
   }
   SetWindowPos(setupButton_, nullptr, Px(kNavigation + kMargin + kPanelWidth - kButtonWidth), top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT frame{0, 0, Px(kNavigation + kPanelWidth + 2 * kMargin), top + Px(kButtonHeight + kMargin)};
-  AdjustWindowRectEx(&frame, DWORD(GetWindowLongW(window_, GWL_STYLE)), FALSE, 0);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(window_, nullptr, TRUE);
+  return top + scroll_ + Px(kButtonHeight + kMargin);
+}
+
+void MainWindow::ScrollTo(int position) {
+  position = std::clamp(position, 0, std::max(content_ - view_, 0));
+  if (position != scroll_) {
+    scroll_ = position;
+    PlaceChildren();
+    RECT area{Px(kNavigation), 0, Px(kNavigation + kPanelWidth + 2 * kMargin), view_};
+    InvalidateRect(window_, &area, TRUE);
+  }
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = content_ - 1;
+  info.nPage = UINT(view_);
+  info.nPos = scroll_;
+  SetScrollInfo(window_, SB_VERT, &info, TRUE);
+}
+
+void MainWindow::OnVScroll(int code) {
+  const int line = Px(kLine), page = std::max(view_ - line, line);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_TRACKPOS;
+  GetScrollInfo(window_, SB_VERT, &info);
+  switch (code) {
+    case SB_LINEUP: return ScrollTo(scroll_ - line);
+    case SB_LINEDOWN: return ScrollTo(scroll_ + line);
+    case SB_PAGEUP: return ScrollTo(scroll_ - page);
+    case SB_PAGEDOWN: return ScrollTo(scroll_ + page);
+    case SB_TOP: return ScrollTo(0);
+    case SB_BOTTOM: return ScrollTo(content_);
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return ScrollTo(info.nTrackPos);
+  }
+}
+
+// A control that takes the focus (by Tab, an access key or a click) is scrolled into view.
+void MainWindow::ShowFocused(HWND focused) {
+  if (!focused || focused == window_ || !IsChild(window_, focused)) return;
+  RECT rect;
+  GetWindowRect(focused, &rect);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+  if (rect.top < 0) ScrollTo(scroll_ + rect.top - Px(kMargin));
+  else if (rect.bottom > view_) ScrollTo(scroll_ + std::min(rect.bottom - view_ + Px(kMargin), rect.top));
+}
+
+void CALLBACK MainWindow::OnFocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+  if (object == OBJID_CLIENT && open_) open_->ShowFocused(window);
 }
 
 void MainWindow::Paint() {
@@ -216,12 +288,24 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (LOWORD(wParam) == kSetupButton && context_.openSetup) context_.openSetup();
       return 0;
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL: {  // a notch is three lines; the focused control passes the wheel on
+      UINT lines = 3;
+      SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+      ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(wParam) * int(lines) * Px(kLine) / WHEEL_DELTA);
+      return 0;
+    }
     case WM_CLOSE:
       context_.log("main window closed");
       panels_.clear();
       DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
+      if (focusHook_) UnhookWinEvent(focusHook_);
+      focusHook_ = nullptr;
+      open_ = nullptr;
       window_ = nullptr;
       return 0;
   }
