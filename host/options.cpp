@@ -144,9 +144,14 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options, std::string& error
   if (!english) options.engineTexts = BesideProgram((L"engine-data." + options.language + L".txt").c_str());
   if (!english) options.scriptWords = BesideProgram((L"script-words." + options.language + L".txt").c_str());
   if (!options.tour.empty()) {
+    // The tour's index links the submitted documents beside it.
+    if (!options.submissions.empty()) {
+      error = "--tour keeps the submitted documents in its own folder: leave out --keep-submissions";
+      return false;
+    }
     if (options.tour.back() != L'\\') options.tour += L'\\';
     if (options.script.empty()) options.script = BesideProgram(L"tour.txt");
-    if (options.submissions.empty()) options.submissions = options.tour.substr(0, options.tour.size() - 1);
+    options.submissions = options.tour.substr(0, options.tour.size() - 1);
   }
   return true;
 }

@@ -181,8 +181,7 @@ int ReferenceHost::Run() {
   bool applied = options_.apply.empty() || ApplyFile(options_.apply, options_.section);
   DeliverNotices();
   WalkStatusPages();
-  const bool scripted = RunUserInterface();
-  if (!options_.tour.empty()) FinishTour();
+  const bool scripted = RunUserInterface() && (options_.tour.empty() || FinishTour());
 
   for (auto it = created.rbegin(); it != created.rend(); ++it) {
     if (!(*it)->unregistered && Send(**it, kCodeDestroy, nullptr) == kDone) (*it)->created = false;

@@ -93,7 +93,7 @@ class ReferenceHost {
   // The tour (tour_run.cpp): its folder made and the configuration emptied before the
   // plug-in starts; the index written at the end. False when the folder cannot be made.
   bool StartTour();
-  void FinishTour();
+  bool FinishTour();
 
   Options options_;
   EngineSimulator engine_;
@@ -113,8 +113,8 @@ class ReferenceHost {
   std::size_t answered_ = 0, refused_ = 0;
   std::vector<std::string> events_;  // what the report lists: dialogs, submissions, notices
   CConfigTemplate* pagesConfig_ = nullptr;  // the configuration object that published its pages
-  bool windowsShown_ = false;
-  TourIndex tourIndex_;  // forms and message boxes show (unless an answer is scripted)
+  bool windowsShown_ = false;  // forms and message boxes show (unless an answer is scripted)
+  TourIndex tourIndex_;
 };
 
 }  // namespace host

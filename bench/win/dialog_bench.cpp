@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "display_required.h"
 #include "frame/app/plugin_app.h"
 #include "model_host.h"
 #include "parental/substitute_accounts.h"
@@ -54,6 +55,7 @@ void Report(const char* what, std::vector<double> times) {
 }  // namespace
 
 int main() {
+  if (!DisplayAvailable()) return 1;
   BenchApp app;
   static ModelHost host;  // outlives the shared bitmap store, which tells its host goodbye at exit
   host.LoadNames();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "display_required.h"
 #include "host_resources.h"
 #include "host_texts.h"
 #include "markup/link_items.h"
@@ -63,6 +64,7 @@ void Time(const char* name, int count, const std::function<void()>& prepare, con
 }  // namespace
 
 int main() {
+  if (!DisplayAvailable()) return 1;
   HostResources resources;
   RECT frameRect{0, 0, kWidth + 20, kHeight + 20};
   AdjustWindowRect(&frameRect, WS_OVERLAPPEDWINDOW, FALSE);

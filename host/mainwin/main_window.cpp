@@ -148,6 +148,10 @@ std::uint32_t MainWindow::ChooseState(POINT screen, std::uint32_t current) {
 void MainWindow::Clicking(bool starts) {
   clicking_ += starts ? 1 : -1;
   if (starts || clicking_ > 0) return;
+  if (closeWaits_) {  // closed while a click was handled: close now that its panel is free
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    return;
+  }
   if (context_.afterAction) context_.afterAction();
   if (refreshWaits_) RequestRefresh(nullptr);
   refreshWaits_ = false;
@@ -298,6 +302,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CLOSE:
+      if (clicking_ > 0) {  // a panel is inside a click (a dialog of its link is open): not yet
+        closeWaits_ = true;
+        return 0;
+      }
       context_.log("main window closed");
       panels_.clear();
       DestroyWindow(window_);

@@ -75,7 +75,7 @@ class MainWindow {
   HWINEVENTHOOK focusHook_ = nullptr;
   static inline MainWindow* open_ = nullptr;  // the window the focus events are for
   int clicking_ = 0;
-  bool refreshWaits_ = false;
+  bool refreshWaits_ = false, closeWaits_ = false;
 };
 
 }  // namespace host

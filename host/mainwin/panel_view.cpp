@@ -83,7 +83,10 @@ int PanelView::LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int t
     item.control = std::make_unique<CStaticII>();
     InstallHostStyles(item.control->Document(), *context_.images);
     item.control->SetBackgroundColour(kBackgrounds[index_ % 2]);
-    if (!item.control->Create(WS_VISIBLE, RECT{0, 0, 10, 10}, window_, 100 + index)) return 0;
+    if (!item.control->Create(WS_VISIBLE, RECT{0, 0, 10, 10}, window_, 100 + index)) {
+      item.control.reset();  // tried again at the next refresh
+      return 0;
+    }
     item.control->SetClickCallback([this, index](CLineObject* object, int link, CStaticII& control) {
       return OnClick(index, object, link, control);
     });
@@ -116,7 +119,9 @@ bool PanelView::OnClick(std::uint32_t index, CLineObject* object, int link, CSta
   if (document.LinkAttribute(object, link, u"TYPE", type) && parental::common::EqualsNoCase(type, u"COMMAND")) {
     document.LinkAttribute(object, link, u"COMMAND", command);
     context_.log("host command: " + parental::common::ToUtf8(command));
+    context_.clicking(true);  // the command's window may run while a refresh comes
     context_.runCommand(GetAncestor(window_, GA_ROOT), command);
+    context_.clicking(false);
     return true;
   }
   // A link's ID, or the identifier of a clicked object such as the state button.

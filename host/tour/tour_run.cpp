@@ -22,15 +22,25 @@ bool ReferenceHost::StartTour() {
   const std::size_t last = root.rfind(u'\\');
   parental::platform::ScopedKey parent(
       registry, registry.Open(registry.Root(parental::platform::RegRoot::LocalMachine), root.substr(0, last), true));
-  if (parent) parental::platform::DeleteKeyTree(registry, parent.get(), root.substr(last + 1));
+  const std::u16string name = root.substr(last + 1);
+  if (parent) parental::platform::DeleteKeyTree(registry, parent.get(), name);
+  parental::platform::ScopedKey left(registry, parent ? registry.Open(parent.get(), name, false) : parental::platform::RegKey{});
+  if (left) {
+    std::fprintf(stderr, "parental-host: cannot remove the stored configuration the tour starts without\n");
+    return false;
+  }
   return true;
 }
 
-void ReferenceHost::FinishTour() {
+bool ReferenceHost::FinishTour() {
   const std::wstring index = options_.tour + L"index.html";
-  std::ofstream(index.c_str(), std::ios::binary | std::ios::trunc) << tourIndex_.Html();
+  std::ofstream out(index.c_str(), std::ios::binary | std::ios::trunc);
+  out << tourIndex_.Html();
+  out.close();
   events_.push_back("tour: " + std::to_string(tourIndex_.Screenshots()) + " screenshots, index " +
-                    parental::common::ToUtf8(parental::common::AsText(index.c_str())));
+                    parental::common::ToUtf8(parental::common::AsText(index.c_str())) +
+                    (out ? "" : " could not be written"));
+  return bool(out);
 }
 
 }  // namespace host

@@ -45,7 +45,8 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void RegisterFrameClass() {
   static bool registered = false;
   if (registered) return;
-  WNDCLASSEXW cls{sizeof(cls)};
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof(cls);
   cls.lpfnWndProc = &FrameProc;
   cls.hInstance = GetModuleHandleW(nullptr);
   cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -10,15 +10,34 @@
 namespace host {
 namespace {
 
+// A device name (CON, NUL, COM1, ...), with or without an extension.
+bool IsDeviceName(const std::u16string& name) {
+  const std::u16string_view stem = std::u16string_view(name).substr(0, name.find(u'.'));
+  for (std::u16string_view device : {u"CON", u"PRN", u"AUX", u"NUL"})
+    if (parental::common::EqualsNoCase(stem, device)) return true;
+  return stem.size() == 4 && (parental::common::EqualsNoCase(stem.substr(0, 3), u"COM") ||
+                              parental::common::EqualsNoCase(stem.substr(0, 3), u"LPT")) && stem[3] >= u'1' && stem[3] <= u'9';
+}
+
 // A file name without a folder: the log stays in the log folder.
 bool IsPlainFileName(const std::u16string& name) {
-  return !name.empty() && name != u"." && name != u".." && name.find_first_of(u"\\/:*?\"<>|") == std::u16string::npos;
+  return !name.empty() && name.back() != u'.' && name.back() != u' ' && !IsDeviceName(name) &&
+         name.find_first_of(u"\\/:*?\"<>|") == std::u16string::npos;
 }
 
 bool ShowLog(HWND owner, const std::u16string& target, HostCommandContext& context) {
   if (!IsPlainFileName(target)) return false;
   const std::wstring path = context.logFolder + parental::common::AsWide(target.c_str());
-  std::ofstream(path.c_str(), std::ios::binary | std::ios::trunc) << FormatLog(context.engineLog());
+  const std::vector<LogEntry> entries = context.engineLog();
+  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+  out << FormatLog(entries);
+  out.close();
+  // The window shows the engine's file, as its reader would; when the folder takes no file,
+  // the engine's visits as they are.
+  if (!out) {
+    ShowLogWindow(owner, entries);
+    return true;
+  }
   std::ifstream file(path.c_str(), std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   ShowLogWindow(owner, ParseLog(text));

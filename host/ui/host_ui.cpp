@@ -67,7 +67,7 @@ bool HostUi::Run() {
   InitCommonControlsEx(&classes);
   if (!context_.script.empty()) return RunScript();
   if (context_.main) {
-    if (!OpenMain()) return true;
+    if (!OpenMain()) return false;
     RunMessages([this] { return Main() != nullptr; });
     return true;
   }

@@ -10,18 +10,11 @@ namespace {
 
 constexpr wchar_t kDiffer[] = L"The two passwords differ. Type the same password in both fields.";
 
-std::wstring ItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  std::wstring text(std::size_t(GetWindowTextLengthW(item)) + 1, L'\0');
-  text.resize(std::size_t(GetWindowTextW(item, &text[0], int(text.size()))));
-  return text;
-}
-
 // OK with two equal entries ends the dialog with the new password; two different ones
 // keep it open with the message and the first field selected.
 void OnOk(HWND dialog) {
-  const std::wstring typed = ItemText(dialog, IDC_PASSWORD_NEW);
-  if (typed != ItemText(dialog, IDC_PASSWORD_CONFIRM)) {
+  const std::wstring typed = DialogItemText(dialog, IDC_PASSWORD_NEW);
+  if (typed != DialogItemText(dialog, IDC_PASSWORD_CONFIRM)) {
     SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, kDiffer);
     SetDlgItemTextW(dialog, IDC_PASSWORD_CONFIRM, L"");
     HWND first = GetDlgItem(dialog, IDC_PASSWORD_NEW);

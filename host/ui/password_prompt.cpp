@@ -14,9 +14,7 @@ INT_PTR CALLBACK PromptProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         auto* typed = reinterpret_cast<std::wstring*>(GetWindowLongPtrW(window, DWLP_USER));
-        wchar_t text[256] = {};
-        GetDlgItemTextW(window, IDC_PASSWORD_TEXT, text, 256);
-        *typed = text;
+        *typed = DialogItemText(window, IDC_PASSWORD_TEXT);  // whole: a password may be long
       }
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         EndDialog(window, LOWORD(wParam));
@@ -28,6 +26,13 @@ INT_PTR CALLBACK PromptProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
+
+std::wstring DialogItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  std::wstring text(std::size_t(GetWindowTextLengthW(item)) + 1, L'\0');
+  text.resize(std::size_t(GetWindowTextW(item, &text[0], int(text.size()))));
+  return text;
+}
 
 bool AskSettingsPassword(HWND owner, const SettingsPassword& password) {
   if (!password.IsSet()) return true;

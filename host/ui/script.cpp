@@ -19,7 +19,7 @@ struct Runner {
   bool finished = false;
   bool busy = false;  // a command that opens no window runs: later ones wait for it
   int retries = 0;    // of the current command, while the window it needs is not there yet
-  DWORD waitUntil = 0;  // "wait": no command before this tick count
+  DWORD waitStart = 0, waitLength = 0;  // "wait": no command until waitLength ms after waitStart
 };
 constexpr int kMaxRetries = 50;
 std::unique_ptr<Runner> g_runner;  // one script per run of the host
@@ -52,7 +52,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   Runner& runner = *g_runner;
   if (runner.finished) return;
-  if (runner.busy || std::int32_t(GetTickCount() - runner.waitUntil) < 0) {
+  if (runner.busy || GetTickCount() - runner.waitStart < runner.waitLength) {  // unsigned: the tick count may wrap
     SetTimer(nullptr, 0, kTickMilliseconds, &Tick);
     return;
   }
@@ -65,7 +65,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
   if (runner.retries == 0) runner.host.log("script " + std::to_string(command.line) + ": " + Line(command));
   std::string error;
   if (command.words[0] == u"wait" && command.words.size() == 2) {
-    runner.waitUntil = GetTickCount() + DWORD(std::wcstoul(parental::common::AsWide(command.words[1].c_str()), nullptr, 10));
+    runner.waitStart = GetTickCount();
+    runner.waitLength = DWORD(std::wcstoul(parental::common::AsWide(command.words[1].c_str()), nullptr, 10));
     return;
   }
   runner.busy = !MayOpenWindow(command.words[0]);
@@ -128,11 +129,13 @@ bool TranslateScript(const std::string& utf8, std::vector<ScriptCommand>& comman
     }
     table[pair.words[0]] = pair.words[1];
   }
-  for (ScriptCommand& command : commands)
+  for (ScriptCommand& command : commands) {
+    if (command.words[0] == u"screenshot") continue;  // a file name and the tour's caption stay as written
     for (std::size_t i = 1; i < command.words.size(); ++i) {
       const auto found = table.find(command.words[i]);
       if (found != table.end()) command.words[i] = found->second;
     }
+  }
   return true;
 }
 

@@ -187,9 +187,9 @@ bool Screenshot(const Words& words, ScriptHost& host, std::string& error) {
 }
 
 bool AnswerPicker(const std::u16string& accounts) {
-  wchar_t picks[1024] = {};
-  GetEnvironmentVariableW(kPickerScriptVariable, picks, 1024);
-  const std::wstring all = std::wstring(picks) + (picks[0] ? L";" : L"") + parental::common::AsWide(accounts.c_str());
+  std::wstring picks(GetEnvironmentVariableW(kPickerScriptVariable, nullptr, 0), L'\0');
+  picks.resize(GetEnvironmentVariableW(kPickerScriptVariable, picks.data(), DWORD(picks.size())));
+  const std::wstring all = picks + (picks.empty() ? L"" : L";") + parental::common::AsWide(accounts.c_str());
   return SetEnvironmentVariableW(kPickerScriptVariable, all.c_str()) != 0;
 }
 

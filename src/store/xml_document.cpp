@@ -117,7 +117,7 @@ bool StoreValue(XmlDocument* doc, _XML_NODE* attr, std::u16string_view value) {
   attr->valueInBuffer = 1;
   attr->valueStart = start;
   attr->valueEnd = n;
-  attr->valueFlags = plain ? kValuePlain : 0;  // the key is made when a lookup first needs it
+  attr->valueFlags = plain ? std::uint32_t{kValuePlain} : 0u;  // the key is made when a lookup first needs it
   return true;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/host_dialogs.h"
 #include "ui/log_window.h"
 #include "ui/password_dialog.h"
+#include "ui/password_prompt.h"
 #include "support/window_test.h"
 
 namespace {
@@ -169,6 +170,15 @@ TEST_F(HostWindows, AProtectedPasswordIsAskedForBeforeItChangesAndEmptyEntriesRe
   Script({[](HWND) { TypeKeys(L"old"); PressKey(VK_RETURN); }, [](HWND) { PressKey(VK_RETURN); }});
   EXPECT_TRUE(RunPasswordDialog(nullptr, password));
   EXPECT_FALSE(password.IsSet()) << "two empty entries remove the protection";
+  TearDown();
+
+  static const std::wstring longOne(300, L'p');  // any length the dialog takes, the prompt takes too
+  SettingsPassword guarded(longOne);
+  Script({[](HWND prompt) {
+    SetDlgItemTextW(prompt, IDC_PASSWORD_TEXT, longOne.c_str());
+    PressKey(VK_RETURN);
+  }});
+  EXPECT_TRUE(AskSettingsPassword(nullptr, guarded));
 }
 
 TEST_F(HostWindows, HostCommandsWriteTheLogIntoTheLogFolderAndRefuseOthers) {
@@ -192,6 +202,8 @@ TEST_F(HostWindows, HostCommandsWriteTheLogIntoTheLogFolderAndRefuseOthers) {
   // None of these opens a window (the watchdog would fail the test).
   for (const char16_t* command : {u"gui.logpage.show(TARGET=..\\host-command-log.dat)", u"gui.logpage.show(TARGET=a/b)",
                                   u"gui.logpage.show(TARGET=)", u"gui.logpage.show", u"gui.logpage.show(FILE=x.dat)",
+                                  u"gui.logpage.show(TARGET=NUL)", u"gui.logpage.show(TARGET=com1.dat)",
+                                  u"gui.logpage.show(TARGET=log.)",
                                   u"gui.passworddlg.show(TARGET=x)", u"gui.unknown", u"", u"(TARGET=x)"})
     EXPECT_FALSE(RunHostCommand(nullptr, command, context)) << std::string(command, command + std::char_traits<char16_t>::length(command));
   EXPECT_EQ(asked, 1) << "a refused target makes no log";
