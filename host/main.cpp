@@ -10,6 +10,7 @@
 #include "common/text.h"
 #include "computer/picker_script.h"
 #include "engine/engine_translation.h"
+#include "language/host_language.h"
 #include "options.h"
 #include "reference_host.h"
 #include "report.h"
@@ -39,6 +40,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs(host::kUsage, stdout);
     return 0;
   }
+  // The host's own windows speak the plug-in's language (English when the host has not that one).
+  host::UseHostLanguage(options.language);
   host::EngineData data;
   if (!ReadDataFile(options.engineData, [&](const std::string& text) { return host::ParseEngineData(text, data, error); },
                     error) ||

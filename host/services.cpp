@@ -3,7 +3,9 @@
 #include "bitmaps.h"
 #include "header_bitmaps.h"
 #include "common/text.h"
+#include "language/host_language.h"
 #include "module_state.h"
+#include "ui/host_texts.h"
 
 namespace host {
 
@@ -11,11 +13,17 @@ HostServices::HostServices() : entries_{}, table_{1, entries_, {}} {
   entries_[0].module = kParentalModule;
   entries_[0].state = kStateOn;
   table_.fallback.state = kStateOff;
+  // The header's texts in the host's language, from the program's resources.
+  auto text = [](UINT id) {
+    return std::u16string(parental::common::AsText(HostString(GetModuleHandleW(nullptr), id).c_str()));
+  };
   // "gui.password.disabled": "1" while the host has no settings password (its owner sets it).
   settings_ = {
-      {u"gui.password.disabled", u"1"},  {u"gui.textmode.state", u"0"},
-      {u"gui.help.caption", u"Help"},    {u"gui.help.tooltip", u"Show help for this page"},
-      {u"gui.logo.clicked", u"Corvid Security"},
+      {u"gui.password.disabled", u"1"},
+      {u"gui.textmode.state", u"0"},
+      {u"gui.help.caption", text(IDS_HELP_CAPTION)},
+      {u"gui.help.tooltip", text(IDS_HELP_TOOLTIP)},
+      {u"gui.logo.clicked", text(IDS_PRODUCT_NAME)},
   };
 }
 

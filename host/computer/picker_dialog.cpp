@@ -6,11 +6,13 @@
 
 #include "common/text.h"
 #include "computer/picker_resources.h"
+#include "language/host_language.h"
 
 namespace host {
 namespace {
 
 struct DialogState {
+  HMODULE module;  // the picker's own, with its texts
   const LocalComputer& computer;
   const std::vector<const ComputerAccount*>& listed;
   bool multiSelect;
@@ -18,9 +20,9 @@ struct DialogState {
   std::vector<std::size_t> chosen;
 };
 
-const wchar_t* KindOf(const ComputerAccount& account) {
-  if (account.data.groups & kAdministrators) return L"Administrator";
-  return account.data.groups == kGuests ? L"Guest" : L"Standard user";
+UINT KindOf(const ComputerAccount& account) {
+  if (account.data.groups & kAdministrators) return IDS_PICKER_ADMINISTRATOR;
+  return account.data.groups == kGuests ? IDS_PICKER_GUEST : IDS_PICKER_STANDARD;
 }
 
 // The listed account a script names, by name or relative identifier; -1 when none.
@@ -38,12 +40,13 @@ int Scripted(const DialogState& state, const std::wstring& name) {
 void FillList(HWND list, const DialogState& state) {
   if (state.multiSelect) SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_SINGLESEL);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  const wchar_t* headings[] = {L"Name", L"Account type"};
+  const UINT headings[] = {IDS_PICKER_NAME, IDS_PICKER_TYPE};
   for (int column = 0; column < 2; ++column) {
+    std::wstring heading = HostString(state.module, headings[column]);
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT | LVCF_WIDTH;
     c.cx = column ? 150 : 200;
-    c.pszText = const_cast<wchar_t*>(headings[column]);
+    c.pszText = &heading[0];
     ListView_InsertColumn(list, column, &c);
   }
   for (std::size_t i = 0; i < state.listed.size(); ++i) {
@@ -52,7 +55,8 @@ void FillList(HWND list, const DialogState& state) {
     item.iItem = int(i);
     item.pszText = const_cast<wchar_t*>(state.listed[i]->name.c_str());
     ListView_InsertItem(list, &item);
-    ListView_SetItemText(list, int(i), 1, const_cast<wchar_t*>(KindOf(*state.listed[i])));
+    std::wstring kind = HostString(state.module, KindOf(*state.listed[i]));
+    ListView_SetItemText(list, int(i), 1, &kind[0]);
   }
 }
 
@@ -72,7 +76,7 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   if (message == WM_INITDIALOG) {
     state = reinterpret_cast<DialogState*>(lParam);
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    const std::wstring prompt = L"Accounts of the computer " + state->computer.Name() + L":";
+    const std::wstring prompt = HostString(state->module, IDS_PICKER_PROMPT, {state->computer.Name()});
     SetDlgItemTextW(dialog, IDC_PICKER_PROMPT, prompt.c_str());
     HWND list = GetDlgItem(dialog, IDC_PICKER_LIST);
     FillList(list, *state);
@@ -97,8 +101,9 @@ std::vector<std::size_t> RunPickerDialog(HINSTANCE module, HWND owner, const Loc
                                          const ScriptedPick& pick) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  DialogState state{computer, listed, multiSelect, pick, {}};
-  if (DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_PICKER), owner, Procedure, LPARAM(&state)) != IDOK) return {};
+  DialogState state{module, computer, listed, multiSelect, pick, {}};
+  // In the language of the calling thread, as the host chose it.
+  if (HostDialogBox(module, IDD_PICKER, owner, Procedure, LPARAM(&state)) != IDOK) return {};
   return state.chosen;
 }
 

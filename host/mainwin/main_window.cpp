@@ -6,8 +6,10 @@
 
 #include "common/text.h"
 #include "frame/protocol/status_records.h"
+#include "language/host_language.h"
 #include "module_state.h"
 #include "status_icons.h"
+#include "ui/host_texts.h"
 
 namespace host {
 namespace {
@@ -22,6 +24,19 @@ constexpr int kPictureSize = 48, kEntryHeight = 36, kLine = 20;  // kLine: a scr
 constexpr COLORREF kNavigationColour = RGB(0x23, 0x3A, 0x57), kEntryColour = RGB(0x34, 0x5A, 0x86),
                    kPageColour = RGB(0xE6, 0xEA, 0xF0);
 constexpr UINT kMenuOn = kStateOn, kMenuOff = kStateOff;
+
+std::wstring Text(UINT id) { return HostString(GetModuleHandleW(nullptr), id); }
+
+// The width `text` needs on a push button in `font`: the text and a margin on each side.
+int ButtonWidth(HWND button, HFONT font, const std::wstring& text, int margin) {
+  HDC dc = GetDC(button);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT box{};
+  DrawTextW(dc, text.c_str(), -1, &box, DT_SINGLELINE | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(button, dc);
+  return box.right + 2 * margin;
+}
 
 std::u16string TextAt(std::uint64_t address) {
   const auto* text = FromAddress<const char16_t>(address);
@@ -69,7 +84,8 @@ bool MainWindow::Open() {
   }
   entryTitle_ = TextAt(entry.title);
   entryToolTip_ = TextAt(entry.toolTip);
-  const std::u16string caption = TextAt(info.title) + u" - Reference host";
+  const std::u16string caption = parental::common::AsText(
+      HostString(GetModuleHandleW(nullptr), IDS_MAIN_CAPTION, {AsWide(TextAt(info.title).c_str())}).c_str());
   dpi_ = DpiOf(nullptr);
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VSCROLL, 40, 30,
@@ -81,10 +97,13 @@ bool MainWindow::Open() {
   font_ = MakeFont(Px(-11), FW_NORMAL);
   bold_ = MakeFont(Px(-12), FW_BOLD);
   placeholder_ = MakeAccountPlaceholder(Px(kPictureSize));
-  setupButton_ = CreateWindowExW(0, L"BUTTON", L"&Advanced setup...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
+  const std::wstring setupText = Text(IDS_ADVANCED_SETUP);
+  setupButton_ = CreateWindowExW(0, L"BUTTON", setupText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
                                  0, Px(kButtonWidth), Px(kButtonHeight), window_, HMENU(INT_PTR(kSetupButton)),
                                  GetModuleHandleW(nullptr), nullptr);
   SendMessageW(setupButton_, WM_SETFONT, WPARAM(font_), FALSE);
+  buttonWidth_ = std::max(Px(kButtonWidth), ButtonWidth(setupButton_, font_, setupText, Px(kMargin)));
+  SetWindowPos(setupButton_, nullptr, 0, 0, buttonWidth_, Px(kButtonHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The page's entry in the navigation strip tells its tool tip.
   toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -136,8 +155,8 @@ std::vector<std::string> MainWindow::Describe() const {
 
 std::uint32_t MainWindow::ChooseState(POINT screen, std::uint32_t current) {
   HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING | (current == kStateOn ? MF_CHECKED : 0), kMenuOn, L"&Enable parental control");
-  AppendMenuW(menu, MF_STRING | (current != kStateOn ? MF_CHECKED : 0), kMenuOff, L"&Disable parental control");
+  AppendMenuW(menu, MF_STRING | (current == kStateOn ? MF_CHECKED : 0), kMenuOn, Text(IDS_MENU_ENABLE).c_str());
+  AppendMenuW(menu, MF_STRING | (current != kStateOn ? MF_CHECKED : 0), kMenuOff, Text(IDS_MENU_DISABLE).c_str());
   SetForegroundWindow(window_);
   const UINT chosen = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
                                           screen.x, screen.y, 0, window_, nullptr));
@@ -196,7 +215,7 @@ int MainWindow::PlaceChildren() {
     view->Place(Px(kNavigation + kMargin), top);
     top += view->Height() + Px(kMargin);
   }
-  SetWindowPos(setupButton_, nullptr, Px(kNavigation + kMargin + kPanelWidth - kButtonWidth), top, 0, 0,
+  SetWindowPos(setupButton_, nullptr, Px(kNavigation + kMargin + kPanelWidth) - buttonWidth_, top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return top + scroll_ + Px(kButtonHeight + kMargin);
 }

@@ -74,6 +74,7 @@ class MainWindow {
   int content_ = 0, view_ = 0, scroll_ = 0;  // the panel area's height, the part shown, the scroll position
   HWINEVENTHOOK focusHook_ = nullptr;
   static inline MainWindow* open_ = nullptr;  // the window the focus events are for
+  int buttonWidth_ = 0;  // the setup button's: as wide as its text needs, at least the usual width
   int clicking_ = 0;
   bool refreshWaits_ = false, closeWaits_ = false;
 };

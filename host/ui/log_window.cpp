@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include "common/text.h"
+#include "language/host_language.h"
 #include "ui/host_dialogs.h"
+#include "ui/host_texts.h"
 
 namespace host {
 namespace {
@@ -11,11 +13,13 @@ namespace {
 using parental::common::AsWide;
 
 struct Column {
-  const wchar_t* title;
+  UINT title;
   int width;  // in dialog units, so that the columns follow the font
 };
-constexpr Column kColumns[] = {{L"Time", 30}, {L"Account", 55}, {L"Web address", 170}, {L"Category", 70},
-                               {L"Verdict", 40}};
+constexpr Column kColumns[] = {{IDS_LOG_TIME, 30}, {IDS_LOG_ACCOUNT, 55}, {IDS_LOG_ADDRESS, 160},
+                               {IDS_LOG_CATEGORY, 70}, {IDS_LOG_VERDICT, 50}};
+
+std::wstring Text(UINT id) { return HostString(GetModuleHandleW(nullptr), id); }
 
 struct LogWindow {
   const std::vector<LogEntry>* entries;
@@ -33,13 +37,14 @@ void Fill(HWND dialog, const std::vector<LogEntry>& entries) {
   HWND list = GetDlgItem(dialog, IDC_LOG_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   for (int i = 0; i < int(std::size(kColumns)); ++i) {
-    LVCOLUMNW column{LVCF_TEXT | LVCF_WIDTH, 0, DialogUnits(dialog, kColumns[i].width),
-                     const_cast<wchar_t*>(kColumns[i].title)};
+    std::wstring title = Text(kColumns[i].title);
+    LVCOLUMNW column{LVCF_TEXT | LVCF_WIDTH, 0, DialogUnits(dialog, kColumns[i].width), &title[0]};
     ListView_InsertColumn(list, i, &column);
   }
+  const std::wstring verdicts[] = {Text(IDS_LOG_ALLOWED), Text(IDS_LOG_BLOCKED)};
   std::size_t blocked = 0;
   for (const LogEntry& entry : entries) {
-    const std::u16string verdict = entry.blocked ? u"Blocked" : u"Allowed";
+    const std::u16string verdict = parental::common::AsText(verdicts[entry.blocked].c_str());
     const std::u16string* fields[] = {&entry.time, &entry.account, &entry.address, &entry.category, &verdict};
     LVITEMW item{LVIF_TEXT};
     item.iItem = ListView_GetItemCount(list);
@@ -51,9 +56,10 @@ void Fill(HWND dialog, const std::vector<LogEntry>& entries) {
   }
   if (!entries.empty()) ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   const std::wstring summary =
-      entries.empty() ? L"The log is empty: the filtering engine has judged no visit yet."
-                      : std::to_wstring(entries.size()) + L" visits: " + std::to_wstring(blocked) + L" blocked, " +
-                            std::to_wstring(entries.size() - blocked) + L" allowed.";
+      entries.empty() ? Text(IDS_LOG_EMPTY)
+                      : HostString(GetModuleHandleW(nullptr), IDS_LOG_SUMMARY,
+                                   {std::to_wstring(entries.size()), std::to_wstring(blocked),
+                                    std::to_wstring(entries.size() - blocked)});
   SetDlgItemTextW(dialog, IDC_LOG_SUMMARY, summary.c_str());
 }
 
@@ -111,7 +117,7 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 void ShowLogWindow(HWND owner, const std::vector<LogEntry>& entries) {
   LogWindow window{&entries};
-  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_LOG_WINDOW), owner, &Procedure, LPARAM(&window));
+  HostDialogBox(GetModuleHandleW(nullptr), IDD_LOG_WINDOW, owner, &Procedure, LPARAM(&window));
 }
 
 }  // namespace host

@@ -2,20 +2,20 @@
 
 #include <string>
 
+#include "language/host_language.h"
 #include "ui/host_dialogs.h"
+#include "ui/host_texts.h"
 #include "ui/password_prompt.h"
 
 namespace host {
 namespace {
-
-constexpr wchar_t kDiffer[] = L"The two passwords differ. Type the same password in both fields.";
 
 // OK with two equal entries ends the dialog with the new password; two different ones
 // keep it open with the message and the first field selected.
 void OnOk(HWND dialog) {
   const std::wstring typed = DialogItemText(dialog, IDC_PASSWORD_NEW);
   if (typed != DialogItemText(dialog, IDC_PASSWORD_CONFIRM)) {
-    SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, kDiffer);
+    SetDlgItemTextW(dialog, IDC_PASSWORD_MESSAGE, HostString(GetModuleHandleW(nullptr), IDS_PASSWORDS_DIFFER).c_str());
     SetDlgItemTextW(dialog, IDC_PASSWORD_CONFIRM, L"");
     HWND first = GetDlgItem(dialog, IDC_PASSWORD_NEW);
     SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(first), TRUE);
@@ -53,8 +53,7 @@ bool RunPasswordDialog(HWND owner, SettingsPassword& password) {
   // not remove it either.
   if (!AskSettingsPassword(owner, password)) return false;
   std::wstring typed;
-  if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_SET), owner, &Procedure,
-                      LPARAM(&typed)) != IDOK)
+  if (HostDialogBox(GetModuleHandleW(nullptr), IDD_PASSWORD_SET, owner, &Procedure, LPARAM(&typed)) != IDOK)
     return false;
   password.Set(typed);
   return true;

@@ -1,5 +1,6 @@
 #include "ui/password_prompt.h"
 
+#include "language/host_language.h"
 #include "ui/host_dialogs.h"
 
 namespace host {
@@ -37,8 +38,8 @@ std::wstring DialogItemText(HWND dialog, int id) {
 bool AskSettingsPassword(HWND owner, const SettingsPassword& password) {
   if (!password.IsSet()) return true;
   std::wstring typed;
-  const INT_PTR answer = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PASSWORD_PROMPT), owner,
-                                         &PromptProcedure, LPARAM(&typed));
+  const INT_PTR answer =
+      HostDialogBox(GetModuleHandleW(nullptr), IDD_PASSWORD_PROMPT, owner, &PromptProcedure, LPARAM(&typed));
   return answer == IDOK && password.Matches(typed);
 }
 

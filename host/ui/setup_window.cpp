@@ -4,6 +4,7 @@
 
 #include "common/text.h"
 #include "frame/protocol/records.h"
+#include "language/host_language.h"
 #include "ui/host_dialogs.h"
 #include "ui/view_font.h"
 
@@ -29,8 +30,7 @@ SetupWindow::~SetupWindow() {
 
 bool SetupWindow::Open() {
   if (window_ || !config_) return window_ != nullptr;
-  window_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SETUP_WINDOW), nullptr, &Procedure,
-                               LPARAM(this));
+  window_ = HostCreateDialog(GetModuleHandleW(nullptr), IDD_SETUP_WINDOW, nullptr, &Procedure, LPARAM(this));
   if (!window_) {
     log_("the setup window could not be created (error " + std::to_string(GetLastError()) + ")");
     return false;

@@ -26,6 +26,16 @@ std::vector<std::u16string> Split(std::u16string_view text, char16_t separator) 
 // At 96 dots per inch, like the lengths written in mark-up.
 constexpr int kIconGap = 4;
 constexpr int kBoxSize = 13;  // check box and radio button of a skin
+constexpr int kFocusInset = 3;
+
+// A push button's focus frame lies inside its face, as the platform's does: 3 pixels in where
+// the caption leaves room, closer to the border (never on it) where it does not.
+Rect FocusFrameInside(const Rect& face, const Rect& caption) {
+  auto inset = [](int gap) { return std::clamp(gap - 1, 1, kFocusInset); };
+  const int x = inset(std::min(caption.left - face.left, face.right - caption.right));
+  const int y = inset(std::min(caption.top - face.top, face.bottom - caption.bottom));
+  return {face.left + x, face.top + y, face.right - x, face.bottom - y};
+}
 
 }  // namespace
 
@@ -149,7 +159,10 @@ void CButtonLO::Draw(IDrawContext& dc) {
   if (!box) text.left += std::max(0, (text.Width() - caption.cx) / 2);
   text.top += std::max(0, (text.Height() - caption.cy) / 2);
   dc.PaintTextInRect(caption_, text, CaptionFormat());
-  DrawFocusFrame(dc);
+  // A face keeps its border whether focused or not: the focus shows as a frame inside it.
+  if (box || imageButton_) return DrawFocusFrame(dc);
+  const Rect captionBox{text.left, text.top, std::min(text.right, text.left + caption.cx), text.top + caption.cy};
+  DrawFocusFrame(dc, FocusFrameInside(rect_, captionBox));
 }
 
 void CButtonLO::OnPress(int x, int y, bool down) {

@@ -204,8 +204,8 @@ Colour CLineObject::TextColour() const {
 }
 
 bool CLineObject::IsFocused() const { return document_ && document_->focus.object == this; }
-void CLineObject::DrawFocusFrame(IDrawContext& dc) const {
-  if (IsFocused() && document_->focus.shown) dc.FocusFrame(rect_);
+void CLineObject::DrawFocusFrame(IDrawContext& dc, const Rect& frame) const {
+  if (IsFocused() && document_->focus.shown) dc.FocusFrame(frame);
 }
 
 bool CLineObject::IsHovered() const { return document_ && document_->hover.object == this; }

@@ -100,7 +100,9 @@ class CLineObject {
     return std::unique_ptr<CLineObject>(new T(static_cast<const T&>(*this)));
   }
   void DrawBackground(IDrawContext& dc) const;
-  void DrawFocusFrame(IDrawContext& dc) const;  // when focused and the focus mark is shown
+  // When focused and the focus mark is shown: a dotted frame round the object, or `frame`.
+  void DrawFocusFrame(IDrawContext& dc) const { DrawFocusFrame(dc, rect_); }
+  void DrawFocusFrame(IDrawContext& dc, const Rect& frame) const;
   const FontDesc& Font() const;
   Colour TextColour() const;
   // The DPI the document is laid out at, and a length written in mark-up at that DPI.

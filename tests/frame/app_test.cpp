@@ -1,9 +1,8 @@
 // The application: the language library takes precedence over the plug-in's own strings,
-// which serve without it; the software probes parse their texts.
+// which fill its gaps; host entries run in the manifest's activation context.
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
-#include "frame/app/probes.h"
 #include "frame/protocol/process.h"
 
 namespace {
@@ -27,12 +26,6 @@ TEST(Application, LanguageLibraryTakesPrecedence) {
   EXPECT_EQ(app.FindResourceModule(RT_STRING, MAKEINTRESOURCEW(2001 / 16 + 1)), app.LanguageModule());
 }
 
-TEST(Application, OwnStringsServeWithoutLanguageLibrary) {
-  App app(L"no_such_language.dll");
-  EXPECT_EQ(app.LanguageModule(), nullptr);
-  EXPECT_EQ(app.LoadText(2001), u"Parental control");
-}
-
 // The test program carries the plug-in's manifest: entries from the host load the common
 // controls of version 6.
 TEST(Application, HostEntriesRunInTheManifestsActivationContext) {
@@ -52,11 +45,6 @@ TEST(Application, HostEntriesRunInTheManifestsActivationContext) {
   }
   EXPECT_NE(inside.find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos);
   EXPECT_EQ(commonControls().find(L"common-controls"), std::wstring::npos);  // left again
-}
-
-TEST(Probes, ReadTheWineRegistry) {
-  EXPECT_GE(GetInternetExplorerVersion(), 0);
-  EXPECT_EQ(GetWordVersion(), 0);  // no Word in the test prefix
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The plug-in object's life with an in-process host: what registers, what creation asks
-// for, which notices it answers, and that destruction unregisters everything.
+// The plug-in object with an in-process host that creates every object as it registers.
+// (Its whole life in the order the host drives it: the host's trace in tests/host.)
 #include <gtest/gtest.h>
 
 #include "frame/plugin/parental_plugin.h"
@@ -23,37 +23,6 @@ struct ServingHost : TestHost {
   }
   StubServices services;
 };
-
-TEST(ParentalPlugin, RegistersItsObjectsAndDrivesThemThroughTheirLife) {
-  ServingHost host;
-  auto* plugin = new CParentalPlugin;
-  // The plug-in object, its page, the page's two panels and the two configuration objects.
-  ASSERT_EQ(host.registrations.size(), 6u);
-  CIOCtlProcTemplate* main = plugin;
-  EXPECT_EQ(+host.registrations[0].context, AddressOf(main));
-  EXPECT_EQ(Process().mainTemplate, plugin);
-  EXPECT_TRUE(plugin->PrivateConfig() && plugin->SharedConfig());
-
-  EXPECT_EQ(Send(main, kCodeCreate), kDone);
-  EXPECT_EQ(host.Count(kRequestServices), 2u);
-  EXPECT_EQ(plugin->PrivateConfig()->Variables(), u"${PluginID}=01000D00|${ProfileName}=@My profile");
-  EXPECT_EQ(Send(&plugin->Page(), kCodeCreate), kDone);
-  EXPECT_EQ(host.Count(kRequestPublishPanels), 2u);
-  EXPECT_EQ(Send(plugin->PrivateConfig(), kCodeCreate), kDone);
-  EXPECT_EQ(host.Count(kRequestPublishViews), 0u);  // the private one offers no pages
-  EXPECT_EQ(Send(plugin->SharedConfig(), kCodeCreate), kDone);
-  EXPECT_EQ(host.Count(kRequestPublishViews), 1u);
-
-  EXPECT_EQ(Send(main, kConfigChangeNotices[0]), kDone);
-  EXPECT_EQ(Send(main, kConfigChangeNotices[1]), kDone);
-  PlugCallRecord call{kInnerUiFirst, 0, 0, 0, 0, 0, 0};
-  EXPECT_EQ(Send(main, kRequestPlugCall, &call), kFailed);  // the plug-in takes no plug calls
-  EXPECT_EQ(Send(&plugin->Page(), 0x1234), kDone);
-
-  main->Release();
-  EXPECT_EQ(host.unregistrations.size(), 6u);
-  EXPECT_EQ(Process().mainTemplate, nullptr);
-}
 
 // A host that creates every object as it registers creates each one while it is still
 // being constructed: every OnCreate must still run, once what it uses exists.

@@ -1,14 +1,12 @@
-// The status page and its panels with an in-process host: the page's records and panels,
-// the panels' layouts and texts from the host's status table and state codes, and the
-// account links that change the configuration.
+// The status page and its panels with an in-process host: the panels' layouts and texts
+// from the host's status table and state codes, the account links that change the
+// configuration, and the state button's menu. (The page's records and the second panel
+// following the state: the host's trace and the status roads.)
 #include <gtest/gtest.h>
 
 #include "frame/app/plugin_app.h"
 #include "frame/plugin/page_parental.h"
 #include "frame/templates/plugin_template.h"
-#include "host_resources.h"
-#include "common/text.h"
-#include "markup/win/renderer.h"
 #include "parental/substitute_accounts.h"
 #include "platform/memory_registry.h"
 #include "win/richtext/static_ii.h"
@@ -114,37 +112,6 @@ class StatusPageTest : public testing::Test {
   bool saves_ = true;
 };
 
-TEST_F(StatusPageTest, PageRecordsPanelsAndTheSecondPanelFollowingTheActiveFlag) {
-  EXPECT_EQ(host_.Count(kRequestPublishPanels), 2u);
-  StatusPageInfoRecord info{};
-  ASSERT_TRUE(page_->GetStatusPageInfo(&info));
-  EXPECT_EQ(info.flags, 16u);
-  EXPECT_EQ(info.helpContext, 393837u);
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(info.title)), u"Parental control");
-  StatusPageEntryRecord entry{};
-  ASSERT_TRUE(page_->GetStatusPageEntry(&entry));
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(entry.name)), u"parental");
-  EXPECT_EQ(std::u16string(FromAddress<const char16_t>(entry.toolTip)), u"Parental control help");
-  EXPECT_EQ(entry.value, 43u);
-  EXPECT_FALSE(page_->GetStatusPageInfo(nullptr));
-  EXPECT_EQ(page_->GetPanel(0), &page_->Status());
-  EXPECT_EQ(page_->GetPanel(1), &page_->Frequent());
-  EXPECT_EQ(page_->GetPanel(2), nullptr);
-
-  // The state codes made parental control active: the second panel shows.
-  PanelInfoRecord panel{};
-  panel.request = 1;
-  ASSERT_TRUE(page_->Frequent().GetPanelInfo(&panel));
-  EXPECT_EQ(panel.hidden, 0u);
-  PanelStateRecord inactive{1, {0x42020001}};
-  EXPECT_EQ(TemplateProcedure(&page_->Status(), 0, kNoticePanelState, &inactive), kDone);
-  ASSERT_TRUE(page_->Frequent().GetPanelInfo(&panel));
-  EXPECT_EQ(panel.hidden, 16u);
-  panel.request = 0;
-  EXPECT_FALSE(page_->Status().GetPanelInfo(&panel));
-  EXPECT_EQ(TemplateProcedure(&page_->Status(), 0, 0x1234, nullptr), kFailed);
-}
-
 TEST_F(StatusPageTest, LayoutsAndTextsFromTheTableTheCodesAndTheAccounts) {
   CPanelParental& status = page_->Status();
   ItemLayoutRecord layout{};
@@ -241,23 +208,6 @@ TEST_F(StatusPageTest, TheStateButtonAsksForTheHostsMenuBelowItself) {
   EXPECT_EQ(asked.point, std::uint32_t(expected.x) | std::uint64_t(std::uint32_t(expected.y)) << 32);
   EXPECT_GE(expected.y, 200);
   control.DestroyWindow();
-}
-
-TEST_F(StatusPageTest, TheTextsDrawWithTheHostsStylesAndPictures) {
-  // Each item as the host's rich-text control draws it, in the build folder for a look:
-  // the header with both warnings, the account lines, the frequent actions.
-  CPanelParental& status = page_->Status();
-  ItemLayoutRecord layout{};
-  status.GetItemLayout(0, &layout);
-  PanelStateRecord noFiltering{1, {0x82020001}};
-  TemplateProcedure(&status, 0, kNoticePanelState, &noFiltering);
-  HostResources resources;
-  CChDocument document;
-  resources.Install(document);
-  const std::u16string folder = parental::common::FromUtf8(STATUS_OUTPUT_DIR "/");
-  EXPECT_GT(RenderToPng(document, Content(status, 1), 540, folder + u"status_header.png"), 40);
-  EXPECT_GT(RenderToPng(document, Content(status, 3) + u"\n" + Content(status, 4), 540, folder + u"status_accounts.png"), 20);
-  EXPECT_GT(RenderToPng(document, Content(page_->Frequent(), 1), 540, folder + u"status_frequent.png"), 20);
 }
 
 }  // namespace

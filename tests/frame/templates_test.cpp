@@ -1,12 +1,9 @@
-// Plugs, host services and configuration submission against an in-process host.
+// Plugs, host services and the bitmap store against an in-process host. (Submissions: every
+// save of the model's tests goes through the host's own reading of the record.)
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "frame/templates/bitmap_store.h"
-#include "frame/templates/config_template.h"
 #include "frame/templates/plug.h"
-#include "store/xml_document.h"
 #include "test_host.h"
 
 namespace {
@@ -100,45 +97,6 @@ TEST(Plug, CreationKeepsTheHostServicesAndChainsANewSettingsService) {
   EXPECT_EQ(first.chained, &second);
   plug->Release();
   Process().settings = nullptr;
-}
-
-TEST(ConfigTemplate, SubmitsTheDocumentTextBehindItsHeader) {
-  TestHost host;
-  std::uint32_t target = 0, inner = 0;
-  SubmissionHeader header{};
-  std::string text;
-  std::uint64_t inputSize = 0;
-  std::int32_t result = kDone;
-  host.answer = [&](std::uint32_t param, std::uint32_t code, void* arg) {
-    auto* record = static_cast<PlugCallRecord*>(arg);
-    target = param;
-    inner = record->innerCode;
-    inputSize = record->inputSize;
-    std::memcpy(&header, FromAddress<const void>(record->input), sizeof(header));
-    text = FromAddress<const char>(record->input) + header.textOffset;
-    record->innerResult = result == kDone ? 0 : 1;
-    return code == kRequestSubmit ? kDone : kFailed;
-  };
-  XmlDocument* document = CreateDocument();
-  _XML_NODE* root = CreateRoot(document);
-  std::uint32_t enable = 1;
-  ASSERT_TRUE(SetValue(document, root, u"Enable", kTypeDword, &enable, 4));
-  auto* config = new CConfigTemplate;
-  EXPECT_TRUE(config->Submit(ROLES_SECTION_ID, document));
-  EXPECT_EQ(target, ROLES_SECTION_ID);
-  EXPECT_EQ(inner, kInnerSubmitXml);
-  EXPECT_EQ(header.headerSize, 16u);
-  EXPECT_EQ(header.kind, 3u);
-  EXPECT_EQ(header.textOffset, 16u);
-  EXPECT_EQ(text, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Corvid>\n"
-                  " <NODE NAME=\"Enable\" VALUE=\"1\" TYPE=\"DWORD\" />\n</Corvid>\n");
-  EXPECT_EQ(header.textLength, text.size() + 1);
-  EXPECT_EQ(inputSize, text.size() + 17);
-  result = kFailed;  // the host refuses the configuration
-  EXPECT_FALSE(config->Submit(PLUGIN_ID, document));
-  EXPECT_FALSE(config->Submit(PLUGIN_ID, nullptr));
-  config->Release();
-  CloseDocument(document);
 }
 
 TEST(BitmapStore, LendsHostBitmapsThroughItsLink) {

@@ -106,26 +106,4 @@ TEST(PanelTemplate, WaitEventStaysSignalledUntilArmedAgain) {
   EXPECT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }
 
-TEST(PanelTemplate, HostRequestRecords) {
-  TestHost host;
-  std::vector<std::uint8_t> seen;
-  host.answer = [&](std::uint32_t, std::uint32_t code, void* arg) {
-    std::size_t size = code == kRequestHostValue ? sizeof(HostValueRecord) : sizeof(StateMenuRecord);
-    seen.assign(static_cast<std::uint8_t*>(arg), static_cast<std::uint8_t*>(arg) + size);
-    if (code != kRequestPanelState) return kDone;
-    static_cast<PanelStateRecord*>(arg)->count = 1;
-    return kDone;
-  };
-  Panel panel;
-  panel.SetHostValue(0x2020002);
-  EXPECT_EQ(seen, (std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 2, 0, 0, 0, 0}));
-  panel.ShowStateMenu(0x0000006400000032);  // the point (50, 100)
-  EXPECT_EQ(seen, (std::vector<std::uint8_t>{16, 0, 0, 0, 1, 0, 2, 2, 0x32, 0, 0, 0, 0x64, 0, 0, 0}));
-  PanelStateRecord state{};
-  ASSERT_TRUE(panel.QueryPanelState(&state));
-  EXPECT_EQ(state.count, 1u);
-  host.answer = nullptr;
-  EXPECT_FALSE(panel.QueryPanelState(&state));
-}
-
 }  // namespace

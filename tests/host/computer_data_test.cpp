@@ -1,33 +1,12 @@
-// The simulated computer's data file: the shipped one names only the accounts Wine can
-// name, with a current user who administers and an enabled standard "Guest"; malformed
-// records are refused with their line.
+// The simulated computer's data file: groups and flags, and malformed records refused with
+// their line. (The shipped file, through the stand-in: simulated_accounts_test.cpp.)
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 
 #include "computer/computer_data.h"
 
 namespace {
 
 using host::SimulatedAccount;
-
-TEST(ComputerData, ShippedFileHoldsTheAccountsWineCanName) {
-  std::ifstream file(COMPUTER_DATA_FILE, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::vector<SimulatedAccount> accounts;
-  std::string error;
-  ASSERT_TRUE(host::ParseComputerData(text, accounts, error)) << error;
-  ASSERT_EQ(accounts.size(), 3u);
-  EXPECT_EQ(accounts[0].rid, 1000u);
-  EXPECT_EQ(accounts[0].name, u"*");
-  EXPECT_EQ(accounts[0].groups, host::kAdministrators | host::kUsers);
-  EXPECT_EQ(accounts[1].name, u"Administrator");
-  EXPECT_EQ(accounts[1].rid, 500u);
-  EXPECT_EQ(accounts[2].name, u"Guest");
-  EXPECT_EQ(accounts[2].groups, unsigned(host::kGuests));
-  for (const SimulatedAccount& account : accounts) EXPECT_FALSE(account.disabled || account.denyLogon);
-}
 
 TEST(ComputerData, ReadsGroupsAndFlagsAndRefusesMalformedRecords) {
   std::vector<SimulatedAccount> accounts;

@@ -1,6 +1,6 @@
 // The host's own windows through real input under Wine: the log window (entries, size,
 // keyboard), the settings-password dialog (differing entries, setting, removing, the
-// prompt before a change) and the host commands that open them.
+// prompt before a change), the host commands that open them, and their language.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <iterator>
 
+#include "language/host_language.h"
 #include "ui/host_commands.h"
 #include "ui/host_dialogs.h"
 #include "ui/log_window.h"
@@ -51,6 +52,7 @@ class HostWindows : public ::testing::Test {
   void SetUp() override {
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
+    UseHostLanguage(L"en");
   }
   void Script(std::deque<Step> steps) {
     g_steps = std::move(steps);
@@ -121,6 +123,43 @@ TEST_F(HostWindows, TheLogWindowListsEveryEntryFollowsItsSizeAndAnswersTheKeyboa
       },
   });
   ShowLogWindow(nullptr, kEntries);
+}
+
+std::wstring Column(HWND list, int column) {
+  wchar_t text[64] = {};
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  Header_GetItem(ListView_GetHeader(list), column, &item);
+  return text;
+}
+
+TEST_F(HostWindows, TheWindowsSpeakTheChosenLanguageAndEnglishForOneTheHostLacks) {
+  const struct {
+    const wchar_t* code;
+    const wchar_t *caption, *verdictColumn, *blocked, *summary, *close;
+  } languages[] = {
+      {L"de", L"Protokoll der Kindersicherung", L"Ergebnis", L"Gesperrt", L"3 Besuche: 1 gesperrt, 2 zugelassen.",
+       L"&Schließen"},
+      {L"fr", L"Parental control log", L"Verdict", L"Blocked", L"3 visits: 1 blocked, 2 allowed.", L"&Close"},
+  };
+  for (const auto& language : languages) {
+    SCOPED_TRACE(testing::Message() << "language " << std::string(language.code, language.code + 2));
+    UseHostLanguage(language.code);
+    Script({[&](HWND log) {
+      HWND list = GetDlgItem(log, IDC_LOG_LIST);
+      EXPECT_EQ(Text(log), language.caption);
+      EXPECT_EQ(Column(list, 4), language.verdictColumn);
+      EXPECT_EQ(Cell(list, 1, 4), language.blocked);
+      EXPECT_EQ(Text(GetDlgItem(log, IDC_LOG_SUMMARY)), language.summary);
+      EXPECT_EQ(Text(GetDlgItem(log, IDCANCEL)), language.close);
+      PressKey(VK_ESCAPE);
+    }});
+    ShowLogWindow(nullptr, kEntries);
+    KillTimer(nullptr, watchdog_);
+  }
+  UseHostLanguage(L"en");
 }
 
 TEST_F(HostWindows, ThePasswordDialogSetsAPasswordTypedTwiceAlike) {

@@ -1,6 +1,7 @@
 // The plug-in's account picker through the real COM path: CoCreateInstance finds the
 // picker stand-in registered in the prefix, whose dialog takes the script's pick or the
-// user's; a picker registered by the test hands back malformed selections.
+// user's, in the language of the calling thread; a picker registered by the test hands back
+// malformed selections.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <ole2.h>
@@ -11,7 +12,9 @@
 #include "common/text.h"
 #include "computer/com_object.h"
 #include "computer/picker_script.h"
+#include "computer/picker_resources.h"
 #include "computer/picker_selection.h"
+#include "language/host_language.h"
 #include "parental/win32_accounts.h"
 #include "support/window_test.h"
 
@@ -63,33 +66,53 @@ TEST_F(SimulatedPicker, AScriptedPickGivesTheAccountsSidAndName) {
       << "a scope without users lists none";
 }
 
-std::u16string dialogTitle;
+struct DialogSeen {
+  std::u16string title, prompt, guestType;
+} seen;
+const char* shotName = "";
 
-// Once the picker's dialog shows on this thread: notes its title, photographs it, chooses
+// Once the picker's dialog shows on this thread: notes its texts, photographs it, chooses
 // "Guest" in its list and presses OK.
 void CALLBACK ChooseGuest(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND dialog = wintest::FindThreadDialog();
   if (!dialog) return;
   KillTimer(nullptr, timer);
-  dialogTitle = wintest::WindowText(dialog);
-  wintest::Screenshot(dialog, "picker-dialog");
+  wintest::Screenshot(dialog, shotName);
 
   HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
   LVFINDINFOW find{};
   find.flags = LVFI_STRING;
   find.psz = L"Guest";
   const int at = ListView_FindItem(list, -1, &find);
+  wchar_t type[64] = {};
+  ListView_GetItemText(list, at, 1, type, 64);
+  seen = {wintest::WindowText(dialog), wintest::WindowText(GetDlgItem(dialog, IDC_PICKER_PROMPT)), AsText(type)};
   ListView_SetItemState(list, at, LVIS_SELECTED, LVIS_SELECTED);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-TEST_F(SimulatedPicker, WithoutAScriptTheUserChoosesInTheDialog) {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 200, ChooseGuest);
-  const bool picked = accounts_.PickAccount(kLocalUsers, nullptr, &picked_);
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(dialogTitle, u"Select Users");
-  ASSERT_TRUE(picked);
-  EXPECT_EQ(picked_.name, u"Guest");
+TEST_F(SimulatedPicker, WithoutAScriptTheUserChoosesInTheDialogInTheCallersLanguage) {
+  const struct {
+    const wchar_t* code;
+    const char* shot;
+    const char16_t *title, *prompt, *guest;
+  } languages[] = {{L"en", "picker-dialog", u"Select Users", u"Accounts of the computer ", u"Guest"},
+                   {L"de", "picker-dialog-de", u"Benutzer auswählen", u"Konten des Computers ", u"Gast"}};
+  for (const auto& language : languages) {
+    SCOPED_TRACE(language.shot);
+    host::UseHostLanguage(language.code);
+    seen = {};
+    shotName = language.shot;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, ChooseGuest);
+    const bool picked = accounts_.PickAccount(kLocalUsers, nullptr, &picked_);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(seen.title, language.title);
+    EXPECT_EQ(seen.prompt.rfind(language.prompt, 0), 0u) << parental::common::ToUtf8(seen.prompt);
+    EXPECT_EQ(seen.guestType, language.guest);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(picked_.name, u"Guest");
+  }
+  host::UseHostLanguage(L"en");
 }
 
 // A picker that hands back a given selection, registered by the test for the picker's class.

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,11 +11,6 @@
 #include "support/scripted_host.h"
 
 namespace {
-
-std::string ReadFile(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 std::set<std::string> FilesEndingIn(const std::wstring& folder, const wchar_t* pattern) {
   std::set<std::string> names;
@@ -40,7 +33,9 @@ std::vector<std::string> Attributes(const std::string& html, const std::string& 
   return values;
 }
 
-TEST(Tour, TheIndexShowsEveryScreenshotAndSubmissionOfTheTourInOrder) {
+using Tour = ScriptedHostTest;
+
+TEST_F(Tour, TheIndexShowsEveryScreenshotAndSubmissionOfTheTourInOrder) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::wstring folder = std::wstring(temp) + L"parental-tour";

@@ -2,7 +2,6 @@
 // objects in focus order, with names and rectangles, and the way back from an item.
 #include <gtest/gtest.h>
 
-#include "host_texts.h"
 #include "markup/link_items.h"
 #include "markup_test_support.h"
 
@@ -46,17 +45,6 @@ TEST_F(LinkItems, NumbersOfObjectsAndLinks) {
   ASSERT_TRUE(document.MoveFocus(false));
   ASSERT_TRUE(document.MoveFocus(false));
   EXPECT_EQ(LinkItemNumber(document, document.focus.object, document.focus.link), 2);
-}
-
-TEST_F(LinkItems, TheCategoryGridHasOneItemPerCategory) {
-  Load(CategoryGrid(CategoryColumns(5, 12)), 700, 600);
-  EXPECT_EQ(LinkItemCount(document), 60);
-  LinkItem first, last;
-  ASSERT_TRUE(LinkItemAt(document, 1, first));
-  ASSERT_TRUE(LinkItemAt(document, 60, last));
-  EXPECT_TRUE(first.button);
-  EXPECT_FALSE(first.name.empty());
-  EXPECT_GT(last.rect.left, first.rect.left);  // the last column
 }
 
 }  // namespace

@@ -174,4 +174,47 @@ TEST_F(Objects, MenuSkinDrawsItsArrowRightOfTheCentredCaption) {
       << "no space kept for it: no arrow";
 }
 
+TEST_F(Objects, AFocusedPushButtonShowsAFocusFrameInsideItsFaceAndAnUnfocusedOneNone) {
+  skin.menuArrow = true;
+  Load(u"<BUTTON ID=\"s\" SKIN=\"box\" WIDTH=\"50\" HEIGHT=\"18\" H-OFFSET=\"0,18\" CAPTION=\"On\"/>"
+       u"<BUTTON ID=\"p\" WIDTH=\"50\" HEIGHT=\"18\" CAPTION=\"x\"/><BUTTON ID=\"c\" TYPE=\"checkbox\" CAPTION=\"y\"/>"
+       u"<BUTTON ID=\"t\" SKIN=\"box\" CAPTION=\"Enabled\"/>");
+  auto text = [](const Rect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+  };
+  auto focusFrames = [&](const std::u16string& id) {
+    std::vector<std::string> frames;
+    for (const auto& op : Draw(Object<CButtonLO>(id)))
+      if (op.kind == CFixedContext::Operation::Focus) frames.push_back(text(op.rect));
+    return frames;
+  };
+  for (const char16_t* id : {u"s", u"p"}) {
+    SCOPED_TRACE(std::string(id[0] == u's' ? "skinned" : "platform"));
+    auto& button = Object<CButtonLO>(id);
+    document.focus = {&button, -1, false};
+    EXPECT_TRUE(focusFrames(id).empty()) << "focused by the mouse: no mark until a key is used";
+    document.focus = {document.FindObject(u"c"), -1, true};
+    EXPECT_TRUE(focusFrames(id).empty()) << "another object has the focus";
+    document.focus = {&button, -1, true};
+    const Rect face = button.GetRect(), inside{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3};
+    const auto frames = focusFrames(id);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0], text(inside)) << "inside the border, which stays as it is";
+    const auto ops = Draw(button);
+    EXPECT_EQ(ops.back().kind, CFixedContext::Operation::Focus) << "drawn over the face and the caption";
+  }
+  // A caption that fills its button leaves the frame one pixel inside the border.
+  auto& tight = Object<CButtonLO>(u"t");
+  document.focus = {&tight, -1, true};
+  const Rect face = tight.GetRect();
+  ASSERT_EQ(focusFrames(u"t").size(), 1u);
+  EXPECT_EQ(focusFrames(u"t")[0], text({face.left + 1, face.top + 1, face.right - 1, face.bottom - 1}));
+  // A check box's frame goes round the box and its caption.
+  auto& box = Object<CButtonLO>(u"c");
+  document.focus = {&box, -1, true};
+  ASSERT_EQ(focusFrames(u"c").size(), 1u);
+  EXPECT_EQ(focusFrames(u"c")[0], text(box.GetRect()));
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
-// Roles: loading with pending parents, creation, deletion, copies,
-// change tracking by fingerprint, inheritance, the role order and the engine's templates.
+// Roles: loading with pending parents, creation, deletion, copies, inheritance, the role
+// order and the engine's templates. (What changes the fingerprint: change_tracking_test.cpp.)
 #include <gtest/gtest.h>
 
 #include "common/text.h"
@@ -88,23 +88,6 @@ TEST_F(RoleManagerTest, CreateDeleteAndCopyFollowTheStates) {
   roles.Commit();
   EXPECT_EQ(roles.Roles().count(u"PC.kid"), 0u);
   EXPECT_FALSE(roles.IsModified());
-}
-
-TEST_F(RoleManagerTest, OnlyContentChangesTheFingerprintNotTheOrderOfExceptions) {
-  ASSERT_TRUE(Load(u"A", u""));
-  std::u16string first, second;
-  ASSERT_TRUE(roles.AddException(u"A", "a.example", 1, &first));
-  ASSERT_TRUE(roles.AddException(u"A", "b.example", 0, &second));
-  roles.Commit();
-  RolePtr a = Role(u"A");
-  auto reordered = a->Exceptions();
-  std::swap(reordered[0], reordered[1]);
-  a->SetExceptions(reordered);
-  EXPECT_FALSE(roles.IsModified());
-  EXPECT_TRUE(roles.SetCategory(u"A", 40000, false));
-  EXPECT_TRUE(roles.IsModified());
-  roles.Commit({u"A"});
-  EXPECT_TRUE(roles.IsModified()) << "an unsaved role keeps its snapshot";
 }
 
 TEST_F(RoleManagerTest, InheritanceEndsOnALoopOfParents) {

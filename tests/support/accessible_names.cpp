@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <cctype>
+
 #include "common/text.h"
 
 namespace wintest {
@@ -69,6 +71,17 @@ std::string ItemTexts(HWND control, bool tabs) {
   return texts;
 }
 
+// One word of letters, digits and underscores with an underscore in it: a name made for
+// code, not for a person.
+bool IsIdentifier(const std::string& name) {
+  bool underscore = false;
+  for (char c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    underscore = underscore || c == '_';
+  }
+  return underscore;
+}
+
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
   auto& controls = *reinterpret_cast<std::vector<AccessibleControl>*>(found);
   const std::string kind = ClassOf(window);
@@ -102,13 +115,17 @@ std::vector<AccessibleControl> AccessibleControls(HWND window) {
   return controls;
 }
 
-std::vector<std::string> UnnamedControls(HWND window) {
+std::vector<std::string> NamingFaults(HWND window) {
   std::vector<std::string> problems;
   for (const AccessibleControl& control : AccessibleControls(window)) {
     const std::string what = "control " + std::to_string(GetDlgCtrlID(control.window)) + " (" + control.kind + ")";
     if (control.name.empty() && control.label.empty()) problems.push_back(what + " has no name");
+    if (IsIdentifier(control.name)) problems.push_back(what + " is named by the identifier \"" + control.name + "\"");
     for (std::size_t i = 0; i < control.children.size(); ++i) {
-      if (control.children[i].empty()) problems.push_back(what + ": child " + std::to_string(i + 1) + " has no name");
+      const std::string child = what + ": child " + std::to_string(i + 1);
+      if (control.children[i].empty()) problems.push_back(child + " has no name");
+      if (IsIdentifier(control.children[i]))
+        problems.push_back(child + " is named by the identifier \"" + control.children[i] + "\"");
     }
   }
   return problems;

@@ -23,7 +23,9 @@ std::vector<AccessibleControl> AccessibleControls(HWND window);
 
 // One line per control a screen reader could not name: no name from the client object,
 // and (for a control without text of its own, which Wine's generic object leaves
-// unnamed) no label before it; and per unnamed accessible child.
-std::vector<std::string> UnnamedControls(HWND window);
+// unnamed) no label before it; per unnamed accessible child; and per control or child
+// whose name is an identifier (a resource or bitmap name such as "header_background")
+// rather than words a person reads.
+std::vector<std::string> NamingFaults(HWND window);
 
 }  // namespace wintest

@@ -90,8 +90,8 @@ CommonControls6::~CommonControls6() {
   if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
 }
 
-OpenDialog::OpenDialog(HMODULE module, int id) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
+OpenDialog::OpenDialog(HMODULE module, int id, LANGID language) {
+  HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(id), language);
   if (!found) return;
   auto* dialog = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module, found)));
   // Off the screen, never active: the check needs visible controls, not the focus.

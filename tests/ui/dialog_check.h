@@ -24,11 +24,12 @@ class CommonControls6 {
   ULONG_PTR cookie_ = 0;
 };
 
-// Dialog `id` of `module`, created (shown, inactive and off the screen) inside a window of
-// its own: a child template as its child, a pop-up one owned by it.
+// Dialog `id` of `module` (in `language`, or as the system finds it), created (shown,
+// inactive and off the screen) inside a window of its own: a child template as its child, a
+// pop-up one owned by it.
 class OpenDialog {
  public:
-  OpenDialog(HMODULE module, int id);
+  OpenDialog(HMODULE module, int id, LANGID language = LANG_NEUTRAL);
   ~OpenDialog();
   OpenDialog(const OpenDialog&) = delete;
   OpenDialog& operator=(const OpenDialog&) = delete;

@@ -3,7 +3,9 @@
 // controls share an access key (a tab page shares its dialog's), every control that takes
 // input is reached by Tab and named by a label just before it, no controls overlap, and
 // the dialog fits a 1024 x 768 screen. CTest runs it at 96 and again at 144 dots per inch,
-// in a prefix of its own (PARENTAL_EXPECTED_DPI says which).
+// in a prefix of its own (PARENTAL_EXPECTED_DPI says which). The host's own dialogs (in this
+// program) and its picker's, in both languages, are checked the same way but for labels:
+// their lists are named by texts they fill in when they open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -16,8 +18,10 @@
 #include <vector>
 
 #include "common/text.h"
+#include "computer/picker_resources.h"
 #include "res/dialogs/account_config_ids.h"
 #include "ui/dialog_check.h"
+#include "ui/host_dialogs.h"
 
 namespace {
 
@@ -30,6 +34,16 @@ const Library kLibraries[] = {{"en", PLUGIN_DLL}, {"de", GERMAN_DLL}};
 // Tab pages shown inside another dialog: their access keys are that dialog's too.
 const std::multimap<int, int> kTabPages{{IDD_ACCOUNT_CONFIG, IDD_ACCOUNT_CONFIG_CATEGORIES},
                                         {IDD_ACCOUNT_CONFIG, IDD_ACCOUNT_CONFIG_EXCEPTIONS}};
+
+// dialog_check/<language>_<dots per inch>_<dialog>.png in the test folder.
+std::u16string ShotPathOf(const std::string& language, const std::string& dialog) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  CreateDirectoryW(SHOTS_DIR, nullptr);
+  const std::string name = language + "_" + std::to_string(dpi) + "_" + dialog;
+  return parental::common::AsText(SHOTS_DIR) + (u"\\" + parental::common::FromUtf8(name) + u".png");
+}
 
 class DialogCheckTest : public ::testing::TestWithParam<Library> {
  protected:
@@ -54,15 +68,7 @@ class DialogCheckTest : public ::testing::TestWithParam<Library> {
     return ids;
   }
 
-  // dialog_check/<language>_<dots per inch>_<dialog>.png in the test folder.
-  std::u16string ShotPath(int dialog) const {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    CreateDirectoryW(SHOTS_DIR, nullptr);
-    const std::string name = std::string(GetParam().language) + "_" + std::to_string(dpi) + "_" + std::to_string(dialog);
-    return parental::common::AsText(SHOTS_DIR) + (u"\\" + parental::common::FromUtf8(name) + u".png");
-  }
+  std::u16string ShotPath(int dialog) const { return ShotPathOf(GetParam().language, std::to_string(dialog)); }
 
   std::string Where(int dialog) const { return std::string(GetParam().language) + " dialog " + std::to_string(dialog); }
 
@@ -131,6 +137,40 @@ TEST_P(DialogCheckTest, TheTranslationHoldsTheEnglishControls) {
     }
   }
   FreeLibrary(english);
+  EXPECT_TRUE(problems.empty()) << Join(problems);
+}
+
+TEST(DialogCheck, TheHostsDialogsFitInBothLanguages) {
+  dialog_check::CommonControls6 controls(PLUGIN_DLL);
+  HMODULE picker = LoadLibraryExW(PICKER_DLL, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_TRUE(picker) << GetLastError();
+  const struct {
+    HMODULE module;
+    int id;
+    const char* name;
+  } dialogs[] = {{GetModuleHandleW(nullptr), IDD_SETUP_WINDOW, "host_setup"},
+                 {GetModuleHandleW(nullptr), IDD_PASSWORD_PROMPT, "host_password_prompt"},
+                 {GetModuleHandleW(nullptr), IDD_PASSWORD_SET, "host_password"},
+                 {GetModuleHandleW(nullptr), IDD_LOG_WINDOW, "host_log"},
+                 {picker, IDD_PICKER, "host_picker"}};
+  const struct {
+    const char* code;
+    LANGID id;
+  } languages[] = {{"en", MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)}, {"de", MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)}};
+  std::vector<std::string> problems;
+  for (const auto& language : languages) {
+    for (const auto& expected : dialogs) {
+      const std::string where = std::string(language.code) + " " + expected.name;
+      dialog_check::OpenDialog dialog(expected.module, expected.id, language.id);
+      ASSERT_TRUE(dialog.window()) << where << ": no template in this language";
+      dialog_check::CheckTexts(dialog, where, problems);
+      dialog_check::CheckAccessKeys({&dialog}, where, problems);
+      dialog_check::CheckLayout(dialog, where, problems);
+      dialog_check::CheckScreenFit(dialog, where, problems);
+      EXPECT_TRUE(dialog.Screenshot(ShotPathOf(language.code, expected.name))) << where;
+    }
+  }
+  FreeLibrary(picker);
   EXPECT_TRUE(problems.empty()) << Join(problems);
 }
 

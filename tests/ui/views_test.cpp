@@ -108,7 +108,7 @@ TEST_F(ViewsTest, EveryControlOfEveryPageAndFormHasANameForAScreenReader) {
     ASSERT_TRUE(page->CreateView(parent_, u"Page", false, nullptr));
     HWND window = static_cast<HWND>(page->GetWindow());
     ShowWindow(window, SW_SHOWNOACTIVATE);
-    EXPECT_EQ(wintest::UnnamedControls(window), std::vector<std::string>()) << GetDlgCtrlID(window);
+    EXPECT_EQ(wintest::NamingFaults(window), std::vector<std::string>()) << GetDlgCtrlID(window);
     EXPECT_GE(wintest::AccessibleControls(window).size(), 3u);
     ShowWindow(window, SW_HIDE);
   }
@@ -118,7 +118,7 @@ TEST_F(ViewsTest, EveryControlOfEveryPageAndFormHasANameForAScreenReader) {
                                      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     ASSERT_TRUE(window) << form;
     ShowWindow(window, SW_SHOWNOACTIVATE);
-    EXPECT_EQ(wintest::UnnamedControls(window), std::vector<std::string>());
+    EXPECT_EQ(wintest::NamingFaults(window), std::vector<std::string>());
     EXPECT_GE(wintest::AccessibleControls(window).size(), 5u);
     DestroyWindow(window);
   }

@@ -14,9 +14,19 @@ HBITMAP BitmapOf(const std::unique_ptr<CSharedBitmap>& bitmap) {
 }
 
 bool CBitmapStatic::Create(const std::u16string& name, DWORD style, const RECT& rect, HWND parent, UINT id) {
+  textNamesBitmap_ = true;
   if (!CreateEx(0, L"Static", reinterpret_cast<const wchar_t*>(name.c_str()), style | WS_CHILD, rect, parent, id))
     return false;
   Show(name);  // the text was set before the window was ours
+  return true;
+}
+
+bool CBitmapStatic::CreateWithText(const std::u16string& name, const std::u16string& text, DWORD style,
+                                   const RECT& rect, HWND parent, UINT id) {
+  textNamesBitmap_ = false;
+  if (!CreateEx(0, L"Static", reinterpret_cast<const wchar_t*>(text.c_str()), style | WS_CHILD, rect, parent, id))
+    return false;
+  Show(name);
   return true;
 }
 
@@ -33,7 +43,7 @@ void CBitmapStatic::Show(const std::u16string& name) {
 LRESULT CBitmapStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_SETTEXT) return CWnd::WindowProc(message, wParam, lParam);
   LRESULT result = Default();
-  Show(lParam ? reinterpret_cast<const char16_t*>(lParam) : u"");
+  if (textNamesBitmap_) Show(lParam ? reinterpret_cast<const char16_t*>(lParam) : u"");
   Invalidate();
   return result;
 }

@@ -26,7 +26,11 @@ bool CDialogHeader::Create(HWND dialog, int height) {
   RECT client{};
   ::GetClientRect(dialog, &client);
   const char16_t* background = content_.graphics ? u"header_background" : u"";
-  if (!CBitmapStatic::Create(background, WS_VISIBLE, RECT{0, 0, client.right, height}, dialog, 0)) return false;
+  std::u16string words = content_.logoText;
+  if (!words.empty() && !content_.helpCaption.empty()) words += u", ";
+  words += content_.helpCaption;
+  if (!CreateWithText(background, words, WS_VISIBLE | SS_NOPREFIX, RECT{0, 0, client.right, height}, dialog, 0))
+    return false;
   auto font = reinterpret_cast<HFONT>(::SendMessageW(dialog, WM_GETFONT, 0, 0));
   SetFont(font, false);
   bold_ = Variant(font, FW_BOLD, FALSE);

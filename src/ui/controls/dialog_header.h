@@ -2,7 +2,9 @@
 // The header strip of a CDialogAdv: the host's header background across the top, its logo
 // with the logo text at the left, and the help sign with the help caption in the help area
 // at the right. In text mode it shows the texts alone on the window colour. The strip is a
-// plain static (transparent to the mouse), so its dialog handles pointer and clicks.
+// plain static (transparent to the mouse), so its dialog handles pointer and clicks. Its
+// window text is what it shows in words, the logo text and the help caption, so that a
+// screen reader reads those, not the name of its background bitmap.
 #include <memory>
 #include <string>
 
@@ -23,7 +25,8 @@ class CDialogHeader : public CBitmapStatic {
   explicit CDialogHeader(const HeaderContent& content) : content_(content) {}
   ~CDialogHeader() override;
 
-  // The strip across the top of `dialog`, `height` pixels high, in the dialog's font.
+  // The strip across the top of `dialog`, `height` pixels high, in the dialog's font, with
+  // the texts the content holds now.
   bool Create(HWND dialog, int height);
   // The areas that react to the pointer, in the strip's (and the dialog's) client coordinates.
   RECT LogoArea() const;

@@ -5,6 +5,7 @@
 
 #include "controls_test_support.h"
 #include "header_bitmaps.h"
+#include "support/accessible_names.h"
 #include "ui/controls/bitmap_static.h"
 #include "ui/controls/list_box_adv.h"
 
@@ -132,6 +133,23 @@ TEST_F(DialogAdvTest, TextModeShowsTheHeaderWithoutImages) {
   EXPECT_EQ(host_.bitmaps.Outstanding(), 0u);
   wintest::Screenshot(textual, "dialog_adv_text_mode");
   textual.DestroyWindow();
+}
+
+TEST_F(DialogAdvTest, AScreenReaderReadsTheHeaderByItsWordsNotByItsBitmap) {
+  ASSERT_TRUE(Open());
+  std::vector<std::string> strips;  // the strip is the one control without an id
+  for (const wintest::AccessibleControl& control : wintest::AccessibleControls(dialog_))
+    if (GetDlgCtrlID(control.window) == 0) strips.push_back(control.name);
+  EXPECT_EQ(strips, std::vector<std::string>{"Corvid Security, Help"}) << "the logo text and the help caption";
+  EXPECT_EQ(wintest::NamingFaults(dialog_), std::vector<std::string>());
+  // What the check catches: a picture that reads as the name of its bitmap.
+  CBitmapStatic picture;
+  ASSERT_TRUE(picture.Create(u"header_logo", WS_VISIBLE, RECT{10, 10, 50, 50}, dialog_, 3));
+  const std::vector<std::string> faults = wintest::NamingFaults(dialog_);
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("control 3 (Static) is named by the identifier \"header_logo\""), std::string::npos)
+      << faults[0];
+  picture.DestroyWindow();
 }
 
 TEST_F(DialogAdvTest, ABitmapStaticShowsTheBitmapItsTextNames) {

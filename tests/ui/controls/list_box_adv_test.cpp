@@ -163,11 +163,5 @@ TEST_F(ListBoxAdvTest, EntriesAddedAfterAFontChangeTakeTheNewFontsHeight) {
   DeleteObject(font);
 }
 
-TEST_F(ListBoxAdvTest, Screenshot) {
-  list_.SetCurSel(2);
-  UpdateWindow(list_);
-  wintest::Screenshot(frame_, "list_box_adv");
-}
-
 }  // namespace
 }  // namespace controls_test

@@ -58,7 +58,7 @@ TEST_F(DialogKeyboardTest, EveryControlOfEveryDialogHasANameForAScreenReader) {
   CAccountConfigDlg configDialog(owner, *config, u"PC.anna");
   RunModal(configDialog, [&] { return configDialog.DoModal(); }, [&] {
     HWND window = configDialog.GetSafeHwnd();
-    EXPECT_EQ(Join(wintest::UnnamedControls(window)), "") << "categories tab";
+    EXPECT_EQ(Join(wintest::NamingFaults(window)), "") << "categories tab";
     // The grid names each category for the client through its own object.
     const auto controls = wintest::AccessibleControls(configDialog.Grid().Control().GetSafeHwnd());
     ASSERT_EQ(controls.size(), 0u) << "the grid is one control without child windows";
@@ -71,17 +71,17 @@ TEST_F(DialogKeyboardTest, EveryControlOfEveryDialogHasANameForAScreenReader) {
     EXPECT_GE(children, 46) << "a check box for each category";
     grid->Release();
     configDialog.SelectTab(1);
-    EXPECT_EQ(Join(wintest::UnnamedControls(window)), "") << "exceptions tab";
+    EXPECT_EQ(Join(wintest::NamingFaults(window)), "") << "exceptions tab";
     Click(window, IDCANCEL);
   });
   CExceptionConfigDlg webDialog(owner, config->Roles(), config->Accounts().Accounts(), model.service, model.codePage);
   RunModal(webDialog, [&] { return webDialog.DoModal(); }, [&] {
-    EXPECT_EQ(Join(wintest::UnnamedControls(webDialog.GetSafeHwnd())), "");
+    EXPECT_EQ(Join(wintest::NamingFaults(webDialog.GetSafeHwnd())), "");
     Click(webDialog.GetSafeHwnd(), IDCANCEL);
   });
   CAccountInitDlg setupDialog(owner, config->Roles(), config->Accounts(), u"PC", u"kid", u"S-1-5-21-7-1002");
   RunModal(setupDialog, [&] { return setupDialog.DoModal(); }, [&] {
-    EXPECT_EQ(Join(wintest::UnnamedControls(setupDialog.GetSafeHwnd())), "");
+    EXPECT_EQ(Join(wintest::NamingFaults(setupDialog.GetSafeHwnd())), "");
     Click(setupDialog.GetSafeHwnd(), IDCANCEL);
   });
 }

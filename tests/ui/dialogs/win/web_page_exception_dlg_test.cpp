@@ -72,15 +72,4 @@ TEST_F(WebPageExceptionDialogTest, MarksFollowTheUrlToggleOnAClickAndOkWritesThe
   EXPECT_TRUE(exceptions(u"PC.gone").empty()) << "an account whose name does not resolve is left out";
 }
 
-TEST_F(WebPageExceptionDialogTest, OkWithTheUrlLeftAtHttpWritesNothing) {
-  const std::string before = Model();
-  CExceptionConfigDlg dialog(owner, config->Roles(), config->Accounts().Accounts(), model.service, model.codePage);
-  const INT_PTR result = RunModal(dialog, [&] { return dialog.DoModal(); }, [&] {
-    ClickMark(List(dialog), 0);
-    Click(dialog.GetSafeHwnd(), IDOK);
-  });
-  EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(Model(), before);
-}
-
 }  // namespace
