@@ -49,9 +49,14 @@ class MainWindow {
   std::vector<std::string> Describe() const;  // every panel's items (PanelView::Describe)
 
  private:
+  // Lengths at 96 dots per inch, scaled to the screen's; kLine: a scroll bar's line.
+  static constexpr int kNavigation = 150, kMargin = 16, kPanelWidth = 560, kButtonHeight = 24, kButtonWidth = 130;
+  static constexpr int kPictureSize = 48, kEntryHeight = 36, kLine = 20;
+
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Refresh(const void* panel);
+  // The panel area (main_window_layout.cpp).
   void LayOut();
   int PlaceChildren();  // at the scroll position; answers the height of the panel area's content
   void ScrollTo(int position);
