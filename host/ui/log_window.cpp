@@ -38,7 +38,10 @@ void Fill(HWND dialog, const std::vector<LogEntry>& entries) {
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   for (int i = 0; i < int(std::size(kColumns)); ++i) {
     std::wstring title = Text(kColumns[i].title);
-    LVCOLUMNW column{LVCF_TEXT | LVCF_WIDTH, 0, DialogUnits(dialog, kColumns[i].width), &title[0]};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = DialogUnits(dialog, kColumns[i].width);
+    column.pszText = &title[0];
     ListView_InsertColumn(list, i, &column);
   }
   const std::wstring verdicts[] = {Text(IDS_LOG_ALLOWED), Text(IDS_LOG_BLOCKED)};
@@ -46,7 +49,8 @@ void Fill(HWND dialog, const std::vector<LogEntry>& entries) {
   for (const LogEntry& entry : entries) {
     const std::u16string verdict = parental::common::AsText(verdicts[entry.blocked].c_str());
     const std::u16string* fields[] = {&entry.time, &entry.account, &entry.address, &entry.category, &verdict};
-    LVITEMW item{LVIF_TEXT};
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
     item.iItem = ListView_GetItemCount(list);
     item.pszText = const_cast<wchar_t*>(AsWide(fields[0]->c_str()));
     item.iItem = ListView_InsertItem(list, &item);

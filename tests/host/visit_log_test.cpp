@@ -106,8 +106,12 @@ TEST_F(VisitLog, TheShippedVisitsAreJudgedAndTheLogReadsBack) {
     const bool guest = entry.account == u"Guest";
     blocked += entry.blocked;
     EXPECT_TRUE(guest || !entry.blocked) << "the user who runs the host is not governed";
-    if (entry.address.find(u"chat.example.net") != std::u16string::npos) EXPECT_FALSE(entry.blocked);
-    if (entry.address.find(u"beer-shop") != std::u16string::npos) EXPECT_TRUE(entry.blocked);
+    if (entry.address.find(u"chat.example.net") != std::u16string::npos) {
+      EXPECT_FALSE(entry.blocked);
+    }
+    if (entry.address.find(u"beer-shop") != std::u16string::npos) {
+      EXPECT_TRUE(entry.blocked);
+    }
   }
   EXPECT_GT(blocked, 0u);
   EXPECT_EQ(entries[0].category, u"News");

@@ -75,7 +75,8 @@ bool Needed(HWND control, SIZE& needed) {
 }  // namespace
 
 CommonControls6::CommonControls6(const wchar_t* library) {
-  ACTCTXW context{sizeof(context)};
+  ACTCTXW context{};
+  context.cbSize = sizeof(context);
   context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
   context.lpSource = library;
   context.lpResourceName = MAKEINTRESOURCEW(2);
