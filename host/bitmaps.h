@@ -1,6 +1,6 @@
 #pragma once
 // The bitmaps the host lends to the plug-in (requests 10 to 13), drawn at first use:
-// "state_icon_list" and "text_icon", strips of 16 x 16 frames (status_icons.h), and the dialog header's
+// "state_icon_list" and "text_icon", strips of small-icon frames (status_icons.h), and the dialog header's
 // "header_background", "header_logo" and "header_help" (header_bitmaps.h).
 #include <windows.h>
 

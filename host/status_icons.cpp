@@ -19,13 +19,15 @@ struct Colour {
 // of each pixel.
 class Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height), pixels_(std::size_t(width * height)) {}
+  // Shapes are given in units of `unit` pixels.
+  Canvas(int width, int height, double unit = 1)
+      : width_(width), height_(height), unit_(unit), pixels_(std::size_t(width * height)) {}
 
   using Shape = std::function<bool(double x, double y)>;
   void Fill(const Shape& inside, Colour colour) {
     for (int y = 0; y < height_; ++y) {
       for (int x = 0; x < width_; ++x) {
-        const double share = Coverage(x, y, inside);
+        const double share = Coverage(x, y, [&](double px, double py) { return inside(px / unit_, py / unit_); });
         if (share > 0) Over(pixels_[std::size_t(y * width_ + x)], colour, share);
       }
     }
@@ -74,23 +76,28 @@ class Canvas {
   }
 
   int width_, height_;
+  double unit_;
   std::vector<Pixel> pixels_;
 };
 
 constexpr Colour kWhite{1, 1, 1}, kGreen{0.18, 0.56, 0.24}, kGrey{0.55, 0.57, 0.6}, kRed{0.8, 0.16, 0.16},
     kAmber{0.95, 0.62, 0.07}, kBlue{0.13, 0.45, 0.8}, kPaper{0.98, 0.98, 0.96}, kInk{0.35, 0.38, 0.42},
     kSea{0.2, 0.55, 0.85}, kLand{0.3, 0.68, 0.3};
-constexpr int kFrame = 16;
+constexpr double kFrameUnits = 16;  // the frames are drawn in a 16 x 16 grid
 
-// Five frames drawn by `draw` (frame number, canvas), side by side.
+// Five frames drawn by `draw` (frame number, canvas), side by side, each as large as the
+// system's small icons at the screen's dots per inch (16 pixels at 96).
 HBITMAP MakeStrip(const std::function<void(int, Canvas&)>& draw) {
+  HDC screen = GetDC(nullptr);
+  const int size = MulDiv(int(kFrameUnits), screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 96);
+  if (screen) ReleaseDC(nullptr, screen);
   std::uint32_t* bits = nullptr;
-  HBITMAP bitmap = MakeDib(5 * kFrame, kFrame, &bits);
+  HBITMAP bitmap = MakeDib(5 * size, size, &bits);
   if (!bitmap) return nullptr;
   for (int frame = 0; frame < 5; ++frame) {
-    Canvas canvas(kFrame, kFrame);
+    Canvas canvas(size, size, size / kFrameUnits);
     draw(frame, canvas);
-    canvas.CopyTo(bits, 5 * kFrame, frame * kFrame);
+    canvas.CopyTo(bits, 5 * size, frame * size);
   }
   return bitmap;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The images the host draws for its status page, in code: strips of 16 x 16 frames with
-// premultiplied alpha, and the picture shown for an account without one.
+// The images the host draws for its status page, in code: strips of square frames with
+// premultiplied alpha (each frame the system's small icon at the screen's dots per inch, 16 x 16
+// at 96), and the picture shown for an account without one.
 #include <windows.h>
 
 namespace host {

@@ -2,25 +2,25 @@
 
 #include "common/text.h"
 #include "markup/values.h"
-#include "win/dpi.h"
 
 namespace host {
 
 namespace {
 constexpr Colour kTitle = Rgb(0x1F, 0x4E, 0x79), kOn = Rgb(0x2E, 0x7D, 0x32), kOff = Rgb(0x80, 0x80, 0x80);
 
-FontDesc Font(int height, UINT dpi, int weight = 400) {
+// Heights at 96 dots per inch: the engine scales them to the control's.
+FontDesc Font(int height, int weight = 400) {
   FontDesc font;
-  font.height = ScaleToDpi(height, dpi);
+  font.height = height;
   font.weight = weight;
   return font;
 }
 }  // namespace
 
-std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value, UINT dpi) {
+std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value) {
   auto is = [&](const char16_t* word) { return parental::common::EqualsNoCase(name, word); };
-  if (is(u"H4")) return NamedStyle{Font(-11, dpi, 700), std::nullopt};
-  if (is(u"H8")) return NamedStyle{Font(-17, dpi, 700), kTitle};
+  if (is(u"H4")) return NamedStyle{Font(-11, 700), std::nullopt};
+  if (is(u"H8")) return NamedStyle{Font(-17, 700), kTitle};
   if (is(u"F7")) return NamedStyle{std::nullopt, kOn};
   if (is(u"F8")) return NamedStyle{std::nullopt, kOff};
   if (is(u"TEXTCOLOR")) return NamedStyle{std::nullopt, ReadColour(value)};
@@ -55,11 +55,9 @@ const Bitmap* HostImages::Find(std::u16string_view name) {
   return &borrowed_.emplace(key, Bitmap{info.bmWidth, info.bmHeight, handle}).first->second;
 }
 
-void InstallHostStyles(CChDocument& document, HostImages& images, UINT dpi) {
-  document.defaultFont = Font(-11, dpi);  // Tahoma, 11 pixels at 96 dots per inch
-  document.styleProvider = [dpi](std::u16string_view name, std::u16string_view value) {
-    return HostStyle(name, value, dpi);
-  };
+void InstallHostStyles(CChDocument& document, HostImages& images) {
+  document.defaultFont = Font(-11);  // Tahoma, 11 pixels at 96 dots per inch
+  document.styleProvider = HostStyle;
   document.skinProvider = HostSkin;
   document.bitmapProvider = [&images](std::u16string_view name) { return images.Find(name); };
 }

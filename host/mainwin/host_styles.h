@@ -14,8 +14,8 @@
 
 namespace host {
 
-// Font heights are given at 96 dots per inch and scaled to `dpi`.
-std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value, UINT dpi);
+// Font heights are given at 96 dots per inch, as the mark-up's lengths.
+std::optional<NamedStyle> HostStyle(std::u16string_view name, std::u16string_view value);
 const Skin* HostSkin(std::u16string_view name);
 
 // The host's bitmaps as the mark-up engine sees them; each borrowed once, given back at the end.
@@ -32,7 +32,7 @@ class HostImages {
   std::map<std::u16string, Bitmap> borrowed_;
 };
 
-// Sets the default font and every provider of a document, its fonts at `dpi`.
-void InstallHostStyles(CChDocument& document, HostImages& images, UINT dpi);
+// Sets the default font and every provider of a document.
+void InstallHostStyles(CChDocument& document, HostImages& images);
 
 }  // namespace host

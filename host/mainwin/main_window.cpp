@@ -18,9 +18,6 @@ using parental::common::AsWide;
 
 constexpr wchar_t kClass[] = L"ParentalHostMain";
 constexpr UINT kRefreshAll = WM_APP + 1;  // lParam: the panel, or 0 for every panel
-// Lengths at 96 dots per inch, scaled to the screen's.
-constexpr int kNavigation = 150, kMargin = 16, kPanelWidth = 560, kButtonHeight = 24, kButtonWidth = 130;
-constexpr int kPictureSize = 48, kEntryHeight = 36;
 constexpr COLORREF kNavigationColour = RGB(0x23, 0x3A, 0x57), kEntryColour = RGB(0x34, 0x5A, 0x86),
                    kPageColour = RGB(0xE6, 0xEA, 0xF0);
 constexpr UINT kMenuOn = kStateOn, kMenuOff = kStateOff;
@@ -88,7 +85,7 @@ bool MainWindow::Open() {
       HostString(GetModuleHandleW(nullptr), IDS_MAIN_CAPTION, {AsWide(TextAt(info.title).c_str())}).c_str());
   dpi_ = DpiOf(nullptr);
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClass, AsWide(caption.c_str()),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 40, 30,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VSCROLL, 40, 30,
                             Px(kNavigation + kPanelWidth + 2 * kMargin + 8), Px(400), nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) {
     context_.log("the main window could not be created (error " + std::to_string(GetLastError()) + ")");
@@ -118,6 +115,9 @@ bool MainWindow::Open() {
                                   [this](bool starts) { Clicking(starts); }, context_.log, dpi_};
   for (std::uint32_t index = 0; CPanelTemplate* panel = context_.page->GetPanel(index); ++index)
     panels_.push_back(std::make_unique<PanelView>(*panel, index, window_, panelContext));
+  open_ = this;
+  focusHook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &OnFocusEvent, GetCurrentProcessId(),
+                               GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
   context_.log("main window opened: " + parental::common::ToUtf8(caption) + ", " + std::to_string(panels_.size()) +
                " panels");
   Refresh(nullptr);
@@ -183,22 +183,6 @@ void MainWindow::Refresh(const void* panel) {
   LayOut();
 }
 
-void MainWindow::LayOut() {
-  int top = Px(kMargin);
-  for (auto& view : panels_) {
-    if (!view->Height()) continue;
-    view->Place(Px(kNavigation + kMargin), top);
-    top += view->Height() + Px(kMargin);
-  }
-  SetWindowPos(setupButton_, nullptr, Px(kNavigation + kMargin + kPanelWidth) - buttonWidth_, top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT frame{0, 0, Px(kNavigation + kPanelWidth + 2 * kMargin), top + Px(kButtonHeight + kMargin)};
-  AdjustWindowRectEx(&frame, DWORD(GetWindowLongW(window_, GWL_STYLE)), FALSE, 0);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(window_, nullptr, TRUE);
-}
-
 void MainWindow::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
@@ -241,6 +225,15 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (LOWORD(wParam) == kSetupButton && context_.openSetup) context_.openSetup();
       return 0;
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL: {  // a notch is three lines; the focused control passes the wheel on
+      UINT lines = 3;
+      SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+      ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(wParam) * int(lines) * Px(kLine) / WHEEL_DELTA);
+      return 0;
+    }
     case WM_CLOSE:
       if (clicking_ > 0) {  // a panel is inside a click (a dialog of its link is open): not yet
         closeWaits_ = true;
@@ -251,6 +244,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
+      if (focusHook_) UnhookWinEvent(focusHook_);
+      focusHook_ = nullptr;
+      open_ = nullptr;
       window_ = nullptr;
       return 0;
   }

@@ -81,7 +81,7 @@ int PanelView::LayOut(std::uint32_t index, const ItemLayoutRecord& layout, int t
   }
   if (!item.control) {
     item.control = std::make_unique<CStaticII>();
-    InstallHostStyles(item.control->Document(), *context_.images, context_.dpi);
+    InstallHostStyles(item.control->Document(), *context_.images);
     item.control->SetBackgroundColour(kBackgrounds[index_ % 2]);
     if (!item.control->Create(WS_VISIBLE, RECT{0, 0, 10, 10}, window_, 100 + index)) {
       item.control.reset();  // tried again at the next refresh

@@ -23,6 +23,7 @@ std::vector<std::u16string> Split(std::u16string_view text, char16_t separator) 
   }
 }
 
+// At 96 dots per inch, like the lengths written in mark-up.
 constexpr int kIconGap = 4;
 constexpr int kBoxSize = 13;  // check box and radio button of a skin
 constexpr int kFocusInset = 3;
@@ -101,13 +102,13 @@ int CButtonLO::IconWidth() const { return icon_ ? std::min(icon_->width, icon_->
 unsigned CButtonLO::CaptionFormat() const { return multiline_ ? kTextWordBreak : kTextSingleLine; }
 
 Size CButtonLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
-  const int offsets = offset_[0] + offset_[1];
-  const int icon = icon_ ? IconWidth() + kIconGap : 0;
+  const int offsets = Px(offset_[0]) + Px(offset_[1]);
+  const int icon = icon_ ? IconWidth() + Px(kIconGap) : 0;
   dc.SelectFont(Font(), 0);
   Size size = dc.MeasureText(caption_.empty() ? u" " : caption_, std::max(1, right - x - offsets - icon), CaptionFormat());
   size.cx += offsets + icon;
   if (icon_) size.cy = std::max(size.cy, icon_->height);
-  if (maxWidth_ > 0) size.cx = std::min(size.cx, maxWidth_);
+  if (maxWidth_ > 0) size.cx = std::min(size.cx, Px(maxWidth_));
   if (WidthFixed()) size.cx = std::max(size.cx, right - x);
   if (HeightFixed()) size.cy = std::max(size.cy, bottom - y);
   rect_ = {x, y, x + size.cx, y + size.cy};
@@ -124,9 +125,10 @@ void CButtonLO::Draw(IDrawContext& dc) {
   const bool box = look_ == ButtonLook::CheckBox || look_ == ButtonLook::RadioButton;
   // Check boxes and radio buttons draw their box in the left offset; the others fill the rectangle.
   Rect face = rect_;
+  const int left = Px(offset_[0]), right = Px(offset_[1]);
   if (box) {
-    const int size = skin_ ? kBoxSize : std::min(kBoxSize, rect_.Height());
-    face.left = rect_.left + std::max(0, (offset_[0] - size) / 2);
+    const int size = skin_ ? Px(kBoxSize) : std::min(Px(kBoxSize), rect_.Height());
+    face.left = rect_.left + std::max(0, (left - size) / 2);
     face.top = rect_.top + (rect_.Height() - size) / 2;
     face.right = face.left + size;
     face.bottom = face.top + size;
@@ -137,18 +139,18 @@ void CButtonLO::Draw(IDrawContext& dc) {
     dc.FrameSolid(face, dc.Shade(skin_->border, state.hot ? -100 : 0));
     if (look_ == ButtonLook::CheckBox && state.checked) dc.PaintGlyph(Glyph::CheckMark, face, skin_->mark);
     if (look_ == ButtonLook::RadioButton && state.checked) dc.PaintGlyph(Glyph::RadioDot, face, skin_->mark);
-    if (look_ == ButtonLook::ComboBox || (look_ == ButtonLook::Push && skin_->menuArrow && offset_[1] > 0)) {
-      dc.PaintGlyph(Glyph::DropArrow, {rect_.right - offset_[1], rect_.top, rect_.right, rect_.bottom}, skin_->mark);
+    if (look_ == ButtonLook::ComboBox || (look_ == ButtonLook::Push && skin_->menuArrow && right > 0)) {
+      dc.PaintGlyph(Glyph::DropArrow, {rect_.right - right, rect_.top, rect_.right, rect_.bottom}, skin_->mark);
     }
   } else if (!imageButton_) {
     dc.PaintButton(look_, state, face);
   }
-  Rect text{rect_.left + offset_[0], rect_.top, rect_.right - offset_[1], rect_.bottom};
+  Rect text{rect_.left + left, rect_.top, rect_.right - right, rect_.bottom};
   if (icon_) {
     const int w = IconWidth(), frame = std::clamp(animation_.active, 0, std::max(0, icon_->width / std::max(1, w) - 1));
     const int top = rect_.top + (rect_.Height() - icon_->height) / 2;
     dc.PaintBitmap(*icon_, {frame * w, 0, frame * w + w, icon_->height}, {text.left, top, text.left + w, top + icon_->height});
-    text.left += w + kIconGap;
+    text.left += w + Px(kIconGap);
   }
   dc.SelectFont(Font(), 0);
   dc.SetTextColour(state.disabled ? Rgb(128, 128, 128) : skin_ ? skin_->text : TextColour());

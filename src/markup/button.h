@@ -44,7 +44,7 @@ class CButtonLO : public CLineObject {
   bool imageButton_ = false;
   bool multiline_ = false;
   bool pressed_ = false;
-  int offset_[2] = {0, 0};  // free space left and right of the caption
-  int maxWidth_ = 0;        // 0: no limit
+  int offset_[2] = {0, 0};  // free space left and right of the caption (at 96 dots per inch)
+  int maxWidth_ = 0;        // 0: no limit; at 96 dots per inch
   Animation animation_;
 };

@@ -183,9 +183,9 @@ void CChDocument::SetText(std::u16string_view text) {
 
 // The main object's margins and padding are kept clear of the client area's edges.
 Size CChDocument::Layout(IDrawContext& dc, int width, int height) {
+  dpi_ = dc.Dpi() > 0 ? dc.Dpi() : kMarkupDpi;
   if (!main_) return {};
-  const Sides& m = main_->Margins();
-  const Sides& p = main_->Padding();
+  const ScaledSides m = main_->Margins(), p = main_->Padding();
   const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
   const int x = m.left + p.left, y = m.top + p.top;
   const int budgetWidth = main_->WidthBudget(width), budgetHeight = main_->HeightBudget(height);

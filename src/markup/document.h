@@ -54,7 +54,7 @@ class CChDocument {
 
   FontDesc defaultFont;
   Colour defaultTextColour = Rgb(0, 0, 0);
-  int scrollBarWidth = 17;  // the system's vertical scroll bar width
+  int scrollBarWidth = 17;  // the system's vertical scroll bar width at 96 dots per inch
   FocusState focus;
   HoverState hover;
 
@@ -94,8 +94,10 @@ class CChDocument {
   void SetText(std::u16string_view text);
   CLineObject* Main() const { return main_.get(); }
   bool Animated() const { return !animated_.empty(); }
-  // Lays the main object out in a client area; answers the content size.
+  // Lays the main object out in a client area; answers the content size. The context's DPI
+  // becomes the document's: lengths written in mark-up count at 96 and are scaled to it.
   Size Layout(IDrawContext& dc, int width, int height);
+  int Dpi() const { return dpi_; }
   void Draw(IDrawContext& dc);
   HitInfo HitTest(int x, int y);
   void Tick();
@@ -127,4 +129,5 @@ class CChDocument {
   std::unique_ptr<CLineObject> main_;
   unsigned tick_ = 0;
   int depth_ = 0;
+  int dpi_ = kMarkupDpi;
 };

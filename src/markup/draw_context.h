@@ -18,6 +18,7 @@ struct FontDesc {
   int weight = 400;
   bool italic = false;
   bool underline = false;
+  int dpi = kMarkupDpi;  // the dots per inch `height` is given at; a context scales it to its own
 };
 
 // A style that a document's owner names: a font, a text colour, or both.
@@ -59,6 +60,10 @@ class IDrawContext {
  public:
   virtual ~IDrawContext() = default;
 
+  // The dots per inch of what the context draws on: a document laid out through it scales
+  // the lengths of its mark-up to them, and fonts are made at them.
+  virtual int Dpi() const = 0;
+
   // Measuring, in the selected font.
   virtual void SelectFont(const FontDesc& font, unsigned style) = 0;
   virtual Size TextExtent(std::u16string_view text) = 0;
@@ -87,6 +92,6 @@ class IDrawContext {
   // Small shell icons: stock icon `stockId`, or the icon of `file` when it is not empty.
   // The context owns the handles; null when the shell has none.
   virtual const void* ShellIcon(int stockId, std::u16string_view file) = 0;
-  virtual Size SmallIconSize() = 0;
+  virtual Size SmallIconSize() = 0;  // the system's, at the context's DPI
   virtual void PaintIcon(const void* icon, int x, int y) = 0;
 };

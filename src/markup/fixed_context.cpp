@@ -8,8 +8,10 @@ int CFixedContext::CharWidth(const FontDesc& font, unsigned style) {
 }
 
 void CFixedContext::SelectFont(const FontDesc& font, unsigned style) {
-  charWidth_ = std::max(1, CharWidth(font, style));
-  lineHeight_ = std::max(1, std::abs(font.height));
+  FontDesc scaled = font;
+  scaled.height = ScaleLength(font.height, dpi_, font.dpi);
+  charWidth_ = std::max(1, CharWidth(scaled, style));
+  lineHeight_ = std::max(1, std::abs(scaled.height));
   style_ = style;
 }
 
@@ -95,5 +97,6 @@ void CFixedContext::PaintGlyph(::Glyph glyph, const Rect& rect, Colour colour) {
 }
 
 void CFixedContext::PaintIcon(const void* icon, int x, int y) {
-  Record(Operation::Icon, Rect{x, y, x + 16, y + 16}, {}, 0, 0);
+  const Size size = SmallIconSize();
+  Record(Operation::Icon, Rect{x, y, x + size.cx, y + size.cy}, {}, 0, 0);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A context with fixed font metrics for portable layout tests, the fuzzer and the
 // benchmark: a character is ceil(|height| / 2) pixels wide (one more in bold), a line
-// |height| pixels high. Drawing is recorded as a list of operations.
+// |height| pixels high (font heights scaled to the context's DPI first). Drawing is recorded
+// as a list of operations.
 #include <string>
 #include <vector>
 
@@ -17,8 +18,10 @@ class CFixedContext : public IDrawContext {
     unsigned style = 0;  // text style bits, button look, glyph or progress percent
   };
 
+  explicit CFixedContext(int dpi = kMarkupDpi) : dpi_(dpi) {}
   static int CharWidth(const FontDesc& font, unsigned style);
 
+  int Dpi() const override { return dpi_; }
   void SelectFont(const FontDesc& font, unsigned style) override;
   Size TextExtent(std::u16string_view text) override;
   int FitCount(std::u16string_view text, int maxWidth) override;
@@ -38,7 +41,7 @@ class CFixedContext : public IDrawContext {
   Colour Shade(Colour colour, int luminanceChange) override { return colour; }
 
   const void* ShellIcon(int stockId, std::u16string_view file) override { return nullptr; }
-  Size SmallIconSize() override { return {16, 16}; }
+  Size SmallIconSize() override { return {ScaleLength(16, dpi_), ScaleLength(16, dpi_)}; }
   void PaintIcon(const void* icon, int x, int y) override;
 
   std::vector<Operation> operations;
@@ -46,6 +49,7 @@ class CFixedContext : public IDrawContext {
  private:
   void Record(Operation::Kind kind, const Rect& rect, std::u16string_view text, Colour colour, unsigned style);
 
+  int dpi_;
   int charWidth_ = 6, lineHeight_ = 11;
   unsigned style_ = 0;
   Colour colour_ = 0;

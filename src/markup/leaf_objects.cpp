@@ -67,7 +67,7 @@ void CImageLO::OnTick(unsigned tick) {
 // Line: a solid rule as wide as the space left.
 
 Size CLineLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
-  const int width = std::max(0, right - x), height = std::max(0, height_);
+  const int width = std::max(0, right - x), height = std::max(0, Px(height_));
   rect_ = {x, y, x + width, y + height};
   return {width, height};
 }

@@ -122,20 +122,21 @@ void CLineObject::SetAttribute(std::u16string_view name, std::u16string_view val
 }
 
 int CLineObject::WidthBudget(int available) const {
-  if (WidthFixed()) return width_;
+  if (WidthFixed()) return Px(width_);
   return ClampCoordinate(static_cast<long long>(available) * std::max(width_, 0) / 100);
 }
 
 int CLineObject::HeightBudget(int available) const {
-  if (HeightFixed()) return height_;
+  if (HeightFixed()) return Px(height_);
   return ClampCoordinate(static_cast<long long>(available) * std::max(height_, 0) / 100);
 }
 
 Size CLineObject::MeasureBox(IDrawContext& dc, int x, int y, int availableWidth, int availableHeight) {
-  const int hs = margins_.Horizontal() + padding_.Horizontal(), vs = margins_.Vertical() + padding_.Vertical();
+  const ScaledSides m = Margins(), p = Padding();
+  const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
   const int width = std::max(0, WidthBudget(availableWidth) - hs);
   const int height = std::max(0, HeightBudget(availableHeight) - vs);
-  const int left = x + margins_.left + padding_.left, top = y + margins_.top + padding_.top;
+  const int left = x + m.left + p.left, top = y + m.top + p.top;
   const Size size = Measure(dc, left, top, left + width, top + height);
   return {size.cx + hs, size.cy + vs};
 }
@@ -172,9 +173,8 @@ bool CLineObject::MoveFocus(bool enter, bool backward) {
 
 void CLineObject::InvalidateLink(int link) {
   if (!document_) return;
-  document_->Invalidate(
-      {rect_.left - margins_.left, rect_.top - margins_.top, rect_.right + margins_.right,
-       rect_.bottom + margins_.bottom});
+  const ScaledSides m = Margins();
+  document_->Invalidate({rect_.left - m.left, rect_.top - m.top, rect_.right + m.right, rect_.bottom + m.bottom});
 }
 
 CLineObject* CLineObject::LinkAt(int& link) {
@@ -196,6 +196,8 @@ const FontDesc& CLineObject::Font() const {
   return document_ ? document_->defaultFont : fallback;
 }
 
+int CLineObject::Dpi() const { return document_ ? document_->Dpi() : kMarkupDpi; }
+
 Colour CLineObject::TextColour() const {
   if (textColour_ != kTransparent) return textColour_;
   return document_ ? document_->defaultTextColour : 0;
@@ -214,8 +216,9 @@ void CLineObject::DrawBackground(IDrawContext& dc) const {
   if (colour != kTransparent) dc.FillSolid(rect_, colour);
   const Bitmap* image = IsHovered() && hoverBackground_ ? hoverBackground_ : background_;
   if (!image || image->width <= 0 || image->height <= 0) return;
-  const Rect area{rect_.left + backgroundPosition_.left, rect_.top + backgroundPosition_.top,
-                  rect_.right - backgroundPosition_.right, rect_.bottom - backgroundPosition_.bottom};
+  const ScaledSides position(backgroundPosition_, Dpi());
+  const Rect area{rect_.left + position.left, rect_.top + position.top, rect_.right - position.right,
+                  rect_.bottom - position.bottom};
   if (area.Empty()) return;
   const Rect whole{0, 0, image->width, image->height};
   if (backgroundStretch_) {

@@ -73,14 +73,15 @@ class CLineObject {
   bool CanFocus() const { return Has(kFocusable) && Visible() && Has(kEnabled); }
   Kind GetKind() const { return kind_; }
   const Rect& GetRect() const { return rect_; }
-  const Sides& Margins() const { return margins_; }
-  const Sides& Padding() const { return padding_; }
+  // Margins and padding in the device's pixels (the mark-up's scaled to the document's DPI).
+  ScaledSides Margins() const { return ScaledSides(margins_, Dpi()); }
+  ScaledSides Padding() const { return ScaledSides(padding_, Dpi()); }
   const std::u16string& Identifier() const { return id_; }
-  int Width() const { return width_; }
+  int Width() const { return width_; }    // as written: pixels at 96 dots per inch, or a percentage
   int Height() const { return height_; }
   int FocusedLink() const { return focusedLink_; }
-  // The width or height an object asks for out of `available`: fixed pixels, or its
-  // percentage (automatic sizes count as 100 percent).
+  // The width or height an object asks for out of `available`: fixed pixels (scaled to the
+  // document's DPI), or its percentage (automatic sizes count as 100 percent).
   int WidthBudget(int available) const;
   // Measures the object in its own size out of the space available at (x, y), inside
   // its margins and padding; answers its box, margins and padding included.
@@ -104,6 +105,9 @@ class CLineObject {
   void DrawFocusFrame(IDrawContext& dc, const Rect& frame) const;
   const FontDesc& Font() const;
   Colour TextColour() const;
+  // The DPI the document is laid out at, and a length written in mark-up at that DPI.
+  int Dpi() const;
+  int Px(int length) const { return ScaleLength(length, Dpi()); }
   bool IsFocused() const;
   bool IsHovered() const;
 

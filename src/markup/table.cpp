@@ -90,9 +90,10 @@ bool CCellLO::NthFocusable(int& count, CLineObject*& object, int& link) {
 }
 
 Size CCellLO::MeasureContent(IDrawContext& dc, int x, int y, int width, int height) {
-  const int hs = margins_.Horizontal() + padding_.Horizontal(), vs = margins_.Vertical() + padding_.Vertical();
+  const ScaledSides m = Margins(), p = Padding();
+  const int hs = m.Horizontal() + p.Horizontal(), vs = m.Vertical() + p.Vertical();
   if (!content_ || !content_->Visible()) return {hs, vs};
-  const Size box = content_->MeasureBox(dc, x + margins_.left + padding_.left, y + margins_.top + padding_.top,
+  const Size box = content_->MeasureBox(dc, x + m.left + p.left, y + m.top + p.top,
                                          std::max(0, width - hs), std::max(0, height - vs));
   return {box.cx + hs, box.cy + vs};
 }
@@ -101,11 +102,11 @@ Size CCellLO::MeasureContent(IDrawContext& dc, int x, int y, int width, int heig
 void CCellLO::Place(const Rect& cell) {
   rect_ = cell;
   if (!content_ || !content_->Visible()) return;
-  const Rect inner{cell.left + margins_.left + padding_.left, cell.top + margins_.top + padding_.top,
-                   cell.right - margins_.right - padding_.right, cell.bottom - margins_.bottom - padding_.bottom};
+  const ScaledSides cm = Margins(), cp = Padding();
+  const Rect inner{cell.left + cm.left + cp.left, cell.top + cm.top + cp.top, cell.right - cm.right - cp.right,
+                   cell.bottom - cm.bottom - cp.bottom};
   const Rect& content = content_->GetRect();
-  const Sides& m = content_->Margins();
-  const Sides& p = content_->Padding();
+  const ScaledSides m = content_->Margins(), p = content_->Padding();
   const int boxWidth = content.Width() + m.Horizontal() + p.Horizontal();
   const int boxHeight = content.Height() + m.Vertical() + p.Vertical();
   int x = inner.left, y = inner.top;
@@ -160,7 +161,7 @@ CChTable::Track& CChTable::Column(std::size_t index) {
   return columns_[index];
 }
 
-void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
+void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget, int dpi) {
   for (std::size_t c = 0; c < columns_.size(); ++c) {
     Track& column = columns_[c];
     if (!column.automatic) continue;
@@ -176,8 +177,8 @@ void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
   long long fixed = 0, percents = 0;
   for (Track& column : columns_) {
     if (!column.percentFlag || column.automatic) {
-      column.size = column.minimum;
-      fixed += column.minimum;
+      column.size = column.automatic ? column.minimum : ScaleLength(column.minimum, dpi);
+      fixed += column.size;
     } else {
       percents += column.percent;
     }
@@ -190,12 +191,11 @@ void CChTable::SizeColumns(IDrawContext& dc, int available, int heightBudget) {
   }
 }
 
-int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget) {
+int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget, int dpi) {
   int top = y;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     CRowLO& row = *rows_[r];
-    const Sides& rm = row.Margins();
-    const Sides& rp = row.Padding();
+    const ScaledSides rm = row.Margins(), rp = row.Padding();
     const int cellTop = top + rm.top + rp.top;
     int cellX = x + rm.left + rp.left, height = 0;
     std::vector<Rect> cells;
@@ -203,12 +203,12 @@ int CChTable::PlaceRows(IDrawContext& dc, int x, int y, int available, int heigh
       CCellLO& cell = *row.Cells()[c];
       const int width = c < columns_.size() ? columns_[c].size : 0;
       int cellHeight = cell.MeasureContent(dc, cellX, cellTop, width, heightBudget).cy;
-      if (cell.HeightFixed()) cellHeight = std::max(cellHeight, cell.Height());
+      if (cell.HeightFixed()) cellHeight = std::max(cellHeight, ScaleLength(cell.Height(), dpi));
       height = std::max(height, cellHeight);
       cells.push_back({cellX, cellTop, cellX + width, cellTop});
       cellX += width;
     }
-    const int rowHeight = std::max(height + rm.Vertical() + rp.Vertical(), rowTracks_[r].minimum);
+    const int rowHeight = std::max(height + rm.Vertical() + rp.Vertical(), ScaleLength(rowTracks_[r].minimum, dpi));
     const int inner = rowHeight - rm.Vertical() - rp.Vertical();
     for (std::size_t c = 0; c < cells.size(); ++c) {
       cells[c].bottom = cellTop + inner;
@@ -286,8 +286,8 @@ CLineObject* CTableLO::ObjectAt(int x, int y, HitInfo& hit) { return ChildAt(*th
 
 Size CTableLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const int available = std::max(0, right - x);
-  SizeColumns(dc, available, bottom - y);
-  const int height = PlaceRows(dc, x, y, available, bottom - y);
+  SizeColumns(dc, available, bottom - y, Dpi());
+  const int height = PlaceRows(dc, x, y, available, bottom - y, Dpi());
   rect_ = {x, y, x + available, y + height};
   return {available, height};
 }

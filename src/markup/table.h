@@ -62,8 +62,8 @@ class CRowLO : public CLineObject {
 class CChTable {
  public:
   struct Track {
-    std::int32_t size = 0;
-    std::int32_t minimum = 0;
+    std::int32_t size = 0;     // pixels of the device
+    std::int32_t minimum = 0;  // a fixed size as written (96 dots per inch), or an automatic column's measure
     std::int32_t percentFlag = 1;
     std::int32_t automatic = 0;
     std::uint8_t percent = 100;
@@ -77,10 +77,11 @@ class CChTable {
   // Registers a cell's width with its column (and its height with its row).
   static void Register(Track& track, const CLineObject& cell, bool width);
   Track& Column(std::size_t index);
-  // Column sizes for the available width A (heightBudget serves percent heights).
-  void SizeColumns(IDrawContext& dc, int available, int heightBudget);
+  // Column sizes for the available width A (heightBudget serves percent heights), fixed
+  // sizes scaled to `dpi`.
+  void SizeColumns(IDrawContext& dc, int available, int heightBudget, int dpi);
   // Stacks the rows from (x, y) in width A; answers the table's height.
-  int PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget);
+  int PlaceRows(IDrawContext& dc, int x, int y, int available, int heightBudget, int dpi);
 
   std::vector<std::unique_ptr<CRowLO>> rows_;
   std::vector<Track> rowTracks_;

@@ -79,8 +79,8 @@ const CChCore::Link* CChCore::LinkEntry(int link) const {
 // Places words, tabs, line feeds and objects one after the other into lines.
 class CChCore::Breaker {
  public:
-  Breaker(CChCore& core, IDrawContext& dc, int width, int heightBudget)
-      : core_(core), dc_(dc), width_(width), heightBudget_(heightBudget) {
+  Breaker(CChCore& core, IDrawContext& dc, int width, int heightBudget, int dpi)
+      : core_(core), dc_(dc), width_(width), heightBudget_(heightBudget), dpi_(dpi) {
     core_.lines_.assign(1, Line{});
   }
 
@@ -141,7 +141,7 @@ class CChCore::Breaker {
     pen_ += size.cx;
     Line& line = core_.lines_.back();
     const auto& style = core_.runs_[run_].style;
-    line.height = std::max(line.height, size.cy + std::max(0, style.linePosition));
+    line.height = std::max(line.height, size.cy + std::max(0, ScaleLength(style.linePosition, dpi_)));
     line.alignment = std::max(line.alignment, style.alignment);
   }
 
@@ -151,7 +151,7 @@ class CChCore::Breaker {
 
   void Tab(std::uint32_t position) {
     int p = static_cast<std::int16_t>(position & 0xFFFF);
-    if (position & 0x10000) p = static_cast<int>(static_cast<long long>(p) * width_ / 100);
+    p = position & 0x10000 ? static_cast<int>(static_cast<long long>(p) * width_ / 100) : ScaleLength(p, dpi_);
     if (p == 0) return;
     if (p < 0) p += width_;
     if (p > pen_ && p < width_) pen_ = p;
@@ -198,12 +198,13 @@ class CChCore::Breaker {
 
   CChCore& core_;
   IDrawContext& dc_;
-  const int width_, heightBudget_;
+  const int width_, heightBudget_, dpi_;
   int pen_ = 0;
   int run_ = 0;
 };
 
-Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget, const FontDesc& defaultFont) {
+Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget, const FontDesc& defaultFont,
+                     int dpi) {
   const int lineWidth = std::max(width, kMinimumWidth);
   if (!analysed_) {
     white_ = dc.WhiteSpace(text_);
@@ -211,7 +212,7 @@ Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget
     analysed_ = true;
   }
   fragments_.clear();
-  Breaker breaker(*this, dc, lineWidth, heightBudget);
+  Breaker breaker(*this, dc, lineWidth, heightBudget, dpi);
   for (int run = 0; run < static_cast<int>(runs_.size()); ++run) {
     breaker.Run(run, runs_[run].style.font ? *runs_[run].style.font : defaultFont);
   }
@@ -233,8 +234,7 @@ Size CChCore::Layout(IDrawContext& dc, int x, int y, int width, int heightBudget
     const int left = x + f.rect.left + shifts[f.line], fragmentTop = y + line.top + line.height - h;
     f.rect = Rect{left, fragmentTop, left + w, fragmentTop + h};
     if (f.object) {
-      const Sides& m = f.object->Margins();
-      const Sides& p = f.object->Padding();
+      const ScaledSides m = f.object->Margins(), p = f.object->Padding();
       f.object->MoveTo(left + m.left + p.left, fragmentTop + m.top + p.top);
     }
   }

@@ -15,7 +15,7 @@ class CChCore {
     Colour colour = 0;
     const FontDesc* font = nullptr;
     std::uint32_t tabPosition = 0;  // low 16 bits: the number; bit 16: a percentage
-    int linePosition = 0;           // extra pixels above the line
+    int linePosition = 0;           // extra pixels above the line (at 96 dots per inch)
     std::uint8_t alignment = 0;     // 1 left, 2 right, 3 centre
     std::uint8_t style = 0;         // kBold, kItalic, kUnderline
     int link = -1;
@@ -52,8 +52,9 @@ class CChCore {
   void SetLinkTooltip(int link, std::u16string_view tooltip);
   void Embed(std::unique_ptr<CLineObject> object, bool takesLinkNumber);
 
-  // Layout at (x, y) in `width` (never less than 42); heightBudget serves percentages.
-  Size Layout(IDrawContext& dc, int x, int y, int width, int heightBudget, const FontDesc& defaultFont);
+  // Layout at (x, y) in `width` (never less than 42); heightBudget serves percentages. Tab
+  // and line positions are written at 96 dots per inch and laid out at `dpi`.
+  Size Layout(IDrawContext& dc, int x, int y, int width, int heightBudget, const FontDesc& defaultFont, int dpi);
   void MoveBy(int dx, int dy);
   void Draw(IDrawContext& dc, const LinkLook& look, int hoveredLink, int focusedLink, bool showFocus,
             const FontDesc& defaultFont) const;

@@ -62,9 +62,9 @@ void CTextLO::SetSpecificAttribute(std::u16string_view name, std::u16string_view
 // fixed HEIGHT, the width to a fixed WIDTH.
 Size CTextLO::Measure(IDrawContext& dc, int x, int y, int right, int bottom) {
   const int width = right - x;
-  Size size = core_.Layout(dc, x, y, width, bottom - y, Font());
+  Size size = core_.Layout(dc, x, y, width, bottom - y, Font(), Dpi());
   if (WidthFixed()) size.cx = std::max(size.cx, width);
-  if (HeightFixed()) size.cy = std::max(size.cy, height_);
+  if (HeightFixed()) size.cy = std::max(size.cy, Px(height_));
   rect_ = {x, y, x + size.cx, y + size.cy};
   return size;
 }

@@ -43,3 +43,9 @@ UINT DpiOf(HWND window) {
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
+
+int SystemMetricForDpi(int index, UINT dpi) {
+  using MetricsForDpi = int(WINAPI*)(int, UINT);
+  static MetricsForDpi forDpi = User32Function<MetricsForDpi>("GetSystemMetricsForDpi");
+  return forDpi ? forDpi(index, dpi) : GetSystemMetrics(index);
+}

@@ -16,10 +16,14 @@ class ThreadDpiScope {
   void* previous_ = nullptr;
 };
 
-// Sent to a child after its parent's DPI changed (newer systems only; the headers' target is older).
+// Sent to a top-level window whose DPI changed, and to a child after its parent's (newer
+// systems only; the headers' target is older).
+constexpr UINT kDpiChanged = 0x02E0;
 constexpr UINT kDpiChangedAfterParent = 0x02E3;
 
 // The window's DPI (the system's, or the screen's logical pixels, where the window's is unknown).
 UINT DpiOf(HWND window);
+// A system metric at `dpi` (GetSystemMetricsForDpi; where it is missing, the system's own).
+int SystemMetricForDpi(int index, UINT dpi);
 // A length given at 96 DPI, at `dpi`.
 inline int ScaleToDpi(int length, UINT dpi) { return MulDiv(length, static_cast<int>(dpi), 96); }

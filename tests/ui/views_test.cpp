@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "support/accessible_names.h"
@@ -110,6 +112,38 @@ TEST_F(ViewsTest, EveryControlOfEveryPageAndFormHasANameForAScreenReader) {
     EXPECT_EQ(wintest::NamingFaults(window), std::vector<std::string>());
     EXPECT_GE(wintest::AccessibleControls(window).size(), 5u);
     DestroyWindow(window);
+  }
+}
+
+// The report lists' columns (accounts and exceptions pages) are wide enough for their
+// headings in the header's font and margins, at 96 and, in the 144-dpi prefix, at 144.
+TEST_F(ViewsTest, ListColumnsHoldTheirHeadings) {
+  SubstituteAccounts accounts;
+  CConfigViewAccount accountsPage(accounts);
+  CConfigViewRoleException exceptions(accounts);
+  for (IConfigView* page : std::initializer_list<IConfigView*>{&accountsPage, &exceptions}) {
+    ASSERT_TRUE(page->CreateView(parent_, u"Page", false, nullptr));
+    HWND list = FindWindowExW(static_cast<HWND>(page->GetWindow()), nullptr, WC_LISTVIEWW, nullptr);
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    ASSERT_TRUE(header);
+    HDC dc = GetDC(header);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+    const int margins = 6 * GetSystemMetrics(SM_CXEDGE);
+    const int count = int(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    EXPECT_GE(count, 2);
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[64] = {};
+      HDITEMW item{};
+      item.mask = HDI_TEXT | HDI_WIDTH;
+      item.pszText = text;
+      item.cchTextMax = 64;
+      SendMessageW(header, HDM_GETITEMW, i, LPARAM(&item));
+      SIZE extent{};
+      GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+      EXPECT_GE(item.cxy, extent.cx + margins) << i;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(header, dc);
   }
 }
 

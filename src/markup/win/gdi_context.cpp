@@ -28,7 +28,22 @@ const wchar_t* Wide(std::u16string_view text) { return AsWide(text.data()); }
 
 }  // namespace
 
-CGdiContext::CGdiContext(HDC dc) : dc_(dc), originalFont_(GetCurrentObject(dc, OBJ_FONT)) {
+FontDesc DescribeFont(HFONT font, int dpi) {
+  LOGFONTW logFont{};
+  FontDesc description;
+  if (!font || !GetObjectW(font, sizeof(logFont), &logFont)) return description;
+  description.face = parental::common::AsText(logFont.lfFaceName);
+  description.height = logFont.lfHeight;
+  description.weight = logFont.lfWeight ? static_cast<int>(logFont.lfWeight) : FW_NORMAL;
+  description.italic = logFont.lfItalic != 0;
+  description.underline = logFont.lfUnderline != 0;
+  description.dpi = dpi;
+  return description;
+}
+
+CGdiContext::CGdiContext(HDC dc, int dpi)
+    : dc_(dc), dpi_(dpi > 0 ? dpi : GetDeviceCaps(dc, LOGPIXELSY)), originalFont_(GetCurrentObject(dc, OBJ_FONT)) {
+  if (dpi_ <= 0) dpi_ = kMarkupDpi;
   static const WORD pattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
   if (HBITMAP bits = CreateBitmap(8, 8, 1, 1, pattern)) {
     pattern_ = CreatePatternBrush(bits);
@@ -51,11 +66,12 @@ CGdiContext::~CGdiContext() {
 
 void CGdiContext::SelectFont(const FontDesc& font, unsigned style) {
   const int weight = (style & kBold) ? std::max(font.weight, 700) : font.weight;
-  FontKey key{font.face, font.height, weight, font.italic || (style & kItalic), font.underline || (style & kUnderline)};
+  const int height = ScaleLength(font.height, dpi_, font.dpi);
+  FontKey key{font.face, height, weight, font.italic || (style & kItalic), font.underline || (style & kUnderline)};
   HFONT& handle = fonts_[key];
   if (!handle) {
     std::u16string face = font.face;
-    handle = CreateFontW(font.height, 0, 0, 0, weight, std::get<3>(key), std::get<4>(key), FALSE, DEFAULT_CHARSET,
+    handle = CreateFontW(height, 0, 0, 0, weight, std::get<3>(key), std::get<4>(key), FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, AsWide(face.c_str()));
   }
   if (handle) SelectObject(dc_, handle);
@@ -195,8 +211,9 @@ void CGdiContext::PaintButton(ButtonLook look, ButtonState state, const Rect& re
   const int base = state.disabled ? 4 : state.pressed ? 3 : state.hot ? 2 : 1;
   const bool box = look == ButtonLook::CheckBox || look == ButtonLook::RadioButton;
   const int part = look == ButtonLook::CheckBox ? BP_CHECKBOX : look == ButtonLook::RadioButton ? BP_RADIOBUTTON : BP_PUSHBUTTON;
+  const int arrow = ScaleLength(17, dpi_);
   if (PaintThemePart(L"BUTTON", part, box && state.checked ? base + 4 : base, rect)) {
-    if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - 17, rect.top, rect.right, rect.bottom}, 0);
+    if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - arrow, rect.top, rect.right, rect.bottom}, 0);
     return;
   }
   UINT kind = look == ButtonLook::CheckBox ? DFCS_BUTTONCHECK : look == ButtonLook::RadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH;
@@ -205,7 +222,7 @@ void CGdiContext::PaintButton(ButtonLook look, ButtonState state, const Rect& re
   if (state.disabled) kind |= DFCS_INACTIVE;
   RECT area = ToRect(rect);
   DrawFrameControl(dc_, &area, DFC_BUTTON, kind);
-  if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - 17, rect.top, rect.right, rect.bottom}, 0);
+  if (look == ButtonLook::ComboBox) PaintGlyph(Glyph::DropArrow, {rect.right - arrow, rect.top, rect.right, rect.bottom}, 0);
 }
 
 void CGdiContext::PaintProgress(const Rect& rect, int percent) {
@@ -221,7 +238,7 @@ void CGdiContext::PaintProgress(const Rect& rect, int percent) {
 }
 
 void CGdiContext::PaintGlyph(Glyph glyph, const Rect& rect, Colour colour) {
-  HPEN pen = CreatePen(PS_SOLID, 2, colour);
+  HPEN pen = CreatePen(PS_SOLID, ScaleLength(2, dpi_), colour);
   HBRUSH brush = CreateSolidBrush(colour);
   HGDIOBJ oldPen = SelectObject(dc_, pen), oldBrush = SelectObject(dc_, brush);
   const int w = rect.Width(), h = rect.Height();
@@ -234,7 +251,8 @@ void CGdiContext::PaintGlyph(Glyph glyph, const Rect& rect, Colour colour) {
     Ellipse(dc_, rect.left + w / 4, rect.top + h / 4, rect.right - w / 4, rect.bottom - h / 4);
   } else {
     const int cx = rect.left + w / 2, cy = rect.top + h / 2;
-    const POINT arrow[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
+    const int half = ScaleLength(4, dpi_), rise = ScaleLength(2, dpi_);
+    const POINT arrow[] = {{cx - half, cy - rise}, {cx + half, cy - rise}, {cx, cy + rise}};
     SelectObject(dc_, GetStockObject(NULL_PEN));
     Polygon(dc_, arrow, 3);
   }
@@ -268,7 +286,17 @@ const void* CGdiContext::ShellIcon(int stockId, std::u16string_view file) {
   return icon;
 }
 
-Size CGdiContext::SmallIconSize() { return {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}; }
+// The system's small-icon size at the context's DPI; where the system has no metrics by DPI,
+// its own scaled from the screen's.
+Size CGdiContext::SmallIconSize() {
+  using MetricsFn = int(WINAPI*)(int, UINT);
+  static const auto forDpi = Resolve<MetricsFn>(L"user32.dll", "GetSystemMetricsForDpi");
+  if (forDpi) return {forDpi(SM_CXSMICON, dpi_), forDpi(SM_CYSMICON, dpi_)};
+  HDC screen = GetDC(nullptr);
+  const int screenDpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kMarkupDpi;
+  if (screen) ReleaseDC(nullptr, screen);
+  return {ScaleLength(GetSystemMetrics(SM_CXSMICON), dpi_, screenDpi), ScaleLength(GetSystemMetrics(SM_CYSMICON), dpi_, screenDpi)};
+}
 
 void CGdiContext::PaintIcon(const void* icon, int x, int y) {
   const Size size = SmallIconSize();

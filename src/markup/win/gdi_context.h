@@ -1,7 +1,8 @@
 #pragma once
 // IDrawContext over a GDI device context: fonts, text extents, DrawTextW and
 // ExtTextOutW, AlphaBlend, theme parts through UxTheme and Uniscribe word breaks
-// (both resolved at run time, with the documented fallbacks), small shell icons.
+// (both resolved at run time, with the documented fallbacks), small shell icons. Fonts and
+// icons are made at the context's DPI: a window's, or the device context's own.
 #include <windows.h>
 
 #include <map>
@@ -11,13 +12,19 @@
 #include "markup/draw_context.h"
 #include "markup/win/theme_image_cache.h"
 
+// A font as the engine describes it; its height is at `dpi`, the DPI it was made for.
+FontDesc DescribeFont(HFONT font, int dpi);
+
 class CGdiContext : public IDrawContext {
  public:
-  explicit CGdiContext(HDC dc);
+  // `dpi` 0: the device context's logical pixels.
+  explicit CGdiContext(HDC dc, int dpi = 0);
   ~CGdiContext() override;
   CGdiContext(const CGdiContext&) = delete;
   CGdiContext& operator=(const CGdiContext&) = delete;
 
+  int Dpi() const override { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi; }
   void SelectFont(const FontDesc& font, unsigned style) override;
   Size TextExtent(std::u16string_view text) override;
   int FitCount(std::u16string_view text, int maxWidth) override;
@@ -46,6 +53,7 @@ class CGdiContext : public IDrawContext {
   bool PaintThemePart(const wchar_t* themeClass, int part, int state, const Rect& rect);
 
   HDC dc_;
+  int dpi_;
   HGDIOBJ originalFont_;
   HBRUSH pattern_ = nullptr;
   std::map<FontKey, HFONT> fonts_;

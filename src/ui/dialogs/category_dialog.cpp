@@ -3,20 +3,15 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "markup/win/gdi_context.h"
 #include "res/dialogs/account_config_ids.h"
+#include "win/dpi.h"
 
 namespace parental::corvui {
 namespace {
 
-FontDesc DescribeFont(HFONT font) {
-  LOGFONTW logFont{};
-  FontDesc description;
-  if (!font || !GetObjectW(font, sizeof(logFont), &logFont)) return description;
-  description.face = common::AsText(logFont.lfFaceName);
-  description.height = logFont.lfHeight;
-  description.weight = logFont.lfWeight ? static_cast<int>(logFont.lfWeight) : FW_NORMAL;
-  return description;
-}
+// The grid's mark-up counts at 96 dots per inch; the window has the dialog's.
+int MinimumWidth(int columns, HWND window) { return ScaleToDpi(GridMinimumWidth(columns), DpiOf(window)); }
 
 }  // namespace
 
@@ -31,18 +26,19 @@ bool CAccountConfigDlg::CCategoryDialog::Create(HWND parent, const RECT& area) {
   wchar_t caption[256] = {};
   ::GetDlgItemTextW(parent, IDC_CATEGORIES_CAPTION, caption, 256);
   grid_.SetWindowText(common::AsText(caption));
-  grid_.Document().defaultFont = DescribeFont(GetFont());
+  grid_.Document().defaultFont = DescribeFont(GetFont(), static_cast<int>(DpiOf(GetSafeHwnd())));
   ShowWindow(SW_SHOW);
   return true;
 }
 
 void CAccountConfigDlg::CCategoryDialog::SetGrid(const GridContent& content) {
   const RECT client = GetClientRect();
-  const GridMarkup markup = BuildCategoryGrid(content.categories, content.groupNames, client.bottom);
+  const int height = MulDiv(client.bottom, 96, static_cast<int>(DpiOf(GetSafeHwnd())));  // at 96 dots per inch
+  const GridMarkup markup = BuildCategoryGrid(content.categories, content.groupNames, height);
   columns_ = markup.columns;
   ids_.clear();
   for (const GridCategory& category : content.categories) ids_.push_back(category.id);
-  grid_.MoveWindow(RECT{0, 0, std::max<int>(client.right, GridMinimumWidth(columns_)), client.bottom});
+  grid_.MoveWindow(RECT{0, 0, std::max<int>(client.right, MinimumWidth(columns_, GetSafeHwnd())), client.bottom});
   grid_.SetText(markup.text);
   boxes_.clear();
   for (std::uint16_t id : ids_)
@@ -66,7 +62,7 @@ void CAccountConfigDlg::CCategoryDialog::SetChecks(const std::vector<bool>& chec
 void CAccountConfigDlg::CCategoryDialog::FitControl() {
   if (!grid_.GetSafeHwnd()) return;
   const RECT client = GetClientRect();
-  const int width = std::max<int>(client.right, GridMinimumWidth(columns_));
+  const int width = std::max<int>(client.right, MinimumWidth(columns_, GetSafeHwnd()));
   if (grid_.GetClientRect().right != width) grid_.MoveWindow(RECT{0, -scroll_.position, width, client.bottom});
   scroll_.content = grid_.ContentSize().cy;
   scroll_.visible = client.bottom;

@@ -4,6 +4,7 @@
 #include "res/dialogs/accounts_page.h"
 #include "ui/setup/account_actions.h"
 #include "ui/setup/account_form.h"
+#include "ui/setup/list_columns.h"
 
 namespace parental::corvui {
 
@@ -18,8 +19,7 @@ const CConfigView::Description& CConfigViewAccount::Describe() const {
 BOOL CConfigViewAccount::OnInitDialog() {
   list_.SubclassDlgItem(IDC_ACCOUNTS_LIST, GetSafeHwnd());
   CConfigPage::OnInitDialog();
-  static const struct { UINT title; int width; } kColumns[] = {{2046, 60}, {2009, 100}, {2015, 100}, {2010, 100}};
-  for (int i = 0; i < 4; ++i) list_.InsertColumn(i, ResourceText(kColumns[i].title).c_str(), kColumns[i].width);
+  InsertColumns(list_, {{2046, 60}, {2009, 100}, {2015, 100}, {2010, 100}});
   list_.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   UpdateData(true);
   UpdateButtons();

@@ -3,6 +3,7 @@
 #include "frame/protocol/requests.h"
 #include "platform/ansi_code_page.h"
 #include "res/dialogs/exceptions_page.h"
+#include "ui/setup/list_columns.h"
 
 namespace parental::corvui {
 namespace {
@@ -26,8 +27,7 @@ BOOL CConfigViewRoleException::OnInitDialog() {
   CConfigPage::OnInitDialog();
   states_ = {{0, ResourceText(2043)}, {1, ResourceText(2042)}};
   list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-  list_.InsertColumn(0, ResourceText(2038).c_str(), 90);
-  list_.InsertColumn(1, ResourceText(2039).c_str(), 270);
+  InsertColumns(list_, {{2038, 90}, {2039, 270}});
   ApplyRule();
   return TRUE;
 }

@@ -15,6 +15,9 @@ class CListCtrl : public CControl {
     column.pszText = const_cast<LPWSTR>(reinterpret_cast<LPCWSTR>(heading));
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
   }
+  int GetStringWidth(const char16_t* text) const {  // in the list's font
+    return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, TextParam(text)));
+  }
   bool SetColumnWidth(int column, int width) {
     return SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)) != 0;
   }

@@ -6,32 +6,18 @@
 #include "markup/win/gdi_context.h"
 #include "win/richtext/static_ii_accessible.h"
 #include "win/dc.h"
+#include "win/dpi.h"
 #include "win/window_class.h"
 
 using parental::common::AsText;
 using parental::common::AsWide;
 
-namespace {
-
-FontDesc DescribeFont(HFONT font) {
-  LOGFONTW logFont{};
-  FontDesc description;
-  if (!font || !GetObjectW(font, sizeof(logFont), &logFont)) return description;
-  description.face = AsText(logFont.lfFaceName);
-  description.height = logFont.lfHeight;
-  description.weight = logFont.lfWeight ? static_cast<int>(logFont.lfWeight) : FW_NORMAL;
-  description.italic = logFont.lfItalic != 0;
-  description.underline = logFont.lfUnderline != 0;
-  return description;
-}
-
-}  // namespace
 
 CStaticII::CStaticII()
     : background_(GetSysColor(COLOR_WINDOW)), hand_(LoadCursorW(nullptr, IDC_HAND)) {
-  document_.defaultFont = DescribeFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  document_.defaultFont = DescribeFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), DpiOf(nullptr));
   document_.defaultTextColour = GetSysColor(COLOR_WINDOWTEXT);
-  document_.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+  document_.scrollBarWidth = SystemMetricForDpi(SM_CXVSCROLL, kMarkupDpi);
   document_.invalidator = [this](const Rect& area) {
     if (GetSafeHwnd()) InvalidateRect(RECT{area.left, area.top, area.right, area.bottom});
   };
@@ -66,7 +52,7 @@ bool CStaticII::Attach(HWND window) {
   if (!SubclassWindow(window)) return false;
   if (HWND parent = GetParent()) {
     if (HFONT font = reinterpret_cast<HFONT>(::SendMessageW(parent, WM_GETFONT, 0, 0))) {
-      document_.defaultFont = DescribeFont(font);
+      document_.defaultFont = DescribeFont(font, static_cast<int>(DpiOf(parent)));
     }
   }
   const RECT client = GetClientRect();
@@ -135,6 +121,8 @@ CGdiContext& CStaticII::MeasuringContext() {
     measuringDc_ = CreateCompatibleDC(nullptr);
     measuring_ = std::make_unique<CGdiContext>(measuringDc_);
   }
+  // The window's DPI, before it exists the screen's: the document takes it from here.
+  measuring_->SetDpi(static_cast<int>(DpiOf(GetSafeHwnd())));
   return *measuring_;
 }
 
@@ -153,7 +141,7 @@ void CStaticII::OnPaint() {
   area.bottom += 1;
   CMemDC memory(paint, area);
   IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-  CGdiContext context(memory);
+  CGdiContext context(memory, document_.Dpi());
   memory.FillSolidRect(area, background_);
   document_.Draw(context);
 }
@@ -170,6 +158,11 @@ void CStaticII::OnTimer(UINT_PTR id) {
 
 LRESULT CStaticII::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == TabKeyboardMessage()) return OnTabKeyboardCommand(wParam, lParam);
+  if (message == kDpiChanged || message == kDpiChangedAfterParent) {  // the same document at the new DPI
+    Layout();
+    UpdateHover();
+    Invalidate();
+  }
   return CStatic::WindowProc(message, wParam, lParam);
 }
 
