@@ -1,6 +1,6 @@
 #pragma once
-// A record that the host stores item by item: three arrays of named fields (texts,
-// binaries, numbers), a modified flag, a deletion flag and an optional generated
+// A record that the host stores item by item: two arrays of named fields (texts and
+// numbers), a modified flag, a deletion flag and an optional generated
 // identifier. It writes itself as a "NODE" subtree and reads itself from a registry key.
 // No operation throws: a failed allocation leaves a field empty.
 #include <cstddef>
@@ -11,8 +11,6 @@
 
 class CExportConfig {
  public:
-  enum FieldKind : std::uint32_t { kText = 0, kBinary = 1, kNumber = 2, kNone = 3 };
-
   CExportConfig() = default;
   CExportConfig(const CExportConfig&) = delete;
   CExportConfig& operator=(const CExportConfig&) = delete;
@@ -22,21 +20,13 @@ class CExportConfig {
     return *this;
   }
 
-  virtual void Init(std::size_t texts, std::size_t numbers, std::size_t binaries, bool hasIdentifier);
-  virtual void Init(std::size_t texts, std::size_t numbers, std::size_t binaries);
+  virtual void Init(std::size_t texts, std::size_t numbers, bool hasIdentifier);
   virtual const char16_t* GetText(std::size_t i) const;
   virtual std::uint32_t GetNumber(std::size_t i) const;
-  virtual const std::uint8_t* GetBinary(std::size_t i) const;
-  virtual std::uint64_t GetBinarySize(std::size_t i) const;
   virtual void SetText(std::size_t i, const char16_t* text);
   virtual void SetNumber(std::size_t i, std::uint32_t value);
-  virtual void SetBinary(std::size_t i, const void* data, std::uint64_t size);
   virtual const char16_t* GetTextName(std::size_t i) const { return nullptr; }
   virtual const char16_t* GetNumberName(std::size_t i) const { return nullptr; }
-  virtual const char16_t* GetBinaryName(std::size_t i) const { return nullptr; }
-  // By the index space: texts first, then binaries, then numbers.
-  virtual FieldKind GetFieldKind(std::size_t index) const;
-  virtual bool ShouldWrite(FieldKind kind, std::size_t i) const { return true; }
   // A new GUID as lower-case text (36 characters), or null.
   virtual char16_t* CreateIdentifier() const;
   virtual ~CExportConfig();
@@ -61,7 +51,6 @@ class CExportConfig {
   bool HasIdentifier() const { return hasIdentifier_ != 0; }
   std::size_t TextCount() const { return textCount_; }
   std::size_t NumberCount() const { return numberCount_; }
-  std::size_t BinaryCount() const { return binaryCount_; }
 
  private:
   void Clear();
@@ -73,11 +62,8 @@ class CExportConfig {
   std::uint8_t modified_ = 0;
   std::uint64_t textCount_ = 0;
   std::uint64_t numberCount_ = 0;
-  std::uint64_t binaryCount_ = 0;
   char16_t** texts_ = nullptr;
   std::uint32_t* numbers_ = nullptr;
-  std::uint8_t** binaries_ = nullptr;
-  std::uint64_t* binarySizes_ = nullptr;
   char16_t* identifier_ = nullptr;
   std::uint8_t hasIdentifier_ = 0;
   std::uint8_t arraysMissing_ = 0;  // the last Init could not allocate the field arrays

@@ -10,7 +10,7 @@ class CExportConfigException : public CExportConfig {
   enum : std::size_t { kUrl = 0 };                    // text fields
   enum : std::size_t { kState = 0, kPriority = 1 };   // number fields
 
-  CExportConfigException() { Init(1, 2, 0, true); }
+  CExportConfigException() { Init(1, 2, true); }
   CExportConfigException(CExportConfigException&&) noexcept = default;
   CExportConfigException& operator=(CExportConfigException&&) noexcept = default;
   ~CExportConfigException() override = default;

@@ -44,10 +44,8 @@ _XML_NODE* PrepareListNode(XmlDocument* document, std::uint32_t pluginId, const 
   return list;
 }
 
-_XML_NODE* AppendItemNode(XmlDocument* document, _XML_NODE* list, const char16_t* listName, std::uint32_t number) {
-  const std::u16string numbered = number ? listName + (u"_" + common::FormatDecimal(number)) : std::u16string();
-  const XmlFilter filters[] = {{u"NAME", number ? std::u16string_view(numbered) : listName, false},
-                               {u"TYPE", u"SUBNODE", false}};
+_XML_NODE* AppendItemNode(XmlDocument* document, _XML_NODE* list, const char16_t* listName) {
+  const XmlFilter filters[] = {{u"NAME", listName, false}, {u"TYPE", u"SUBNODE", false}};
   return ResolveSegment(document, list, u"NODE", filters, 2, kPathAppend);
 }
 

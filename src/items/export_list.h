@@ -22,9 +22,8 @@ platform::RegKey OpenListKey(platform::IRegistryStore& store, std::uint32_t plug
 // item elements it held; null on failure.
 _XML_NODE* PrepareListNode(XmlDocument* document, std::uint32_t pluginId, const char16_t* profile,
                            const char16_t* listName, std::uint32_t handleFlags);
-// A new item element "NODE;NAME=<name>;TYPE=SUBNODE" (or "<name>_<number>") in the list.
-_XML_NODE* AppendItemNode(XmlDocument* document, _XML_NODE* list, const char16_t* listName,
-                          std::uint32_t number);
+// A new item element "NODE;NAME=<name>;TYPE=SUBNODE" in the list.
+_XML_NODE* AppendItemNode(XmlDocument* document, _XML_NODE* list, const char16_t* listName);
 // Whether a subkey name is an item's: "Node_" followed by at most 8 characters.
 bool IsItemKeyName(const char16_t* name);
 constexpr std::size_t kKeyNameCapacity = 256;
@@ -72,10 +71,8 @@ class CExportConfigList {
                                                                  handleFlags);
       if (!list) return false;
       bool ok = true;
-      std::uint32_t number = 0;
       for (T& item : items_) {
-        _XML_NODE* node = parental::shared::detail::AppendItemNode(document, list, GetXmlName(),
-                                                                  numberedNames_ ? ++number : 0);
+        _XML_NODE* node = parental::shared::detail::AppendItemNode(document, list, GetXmlName());
         if (node && item.WriteItem(document, node)) continue;
         if (node) DeleteNode(document, node);
         ok = false;
@@ -97,7 +94,6 @@ class CExportConfigList {
 
   CSortedArray<T>& Items() { return items_; }
   void SetUseLock(bool use) { useLock_ = use; }
-  void SetNumberedNames(bool numbered) { numberedNames_ = numbered; }
 
  private:
   static int CompareItems(T& a, T& b) {
@@ -141,7 +137,6 @@ class CExportConfigList {
 
   std::uint32_t pluginId_;
   std::uint8_t useLock_ = 0;
-  std::uint8_t numberedNames_ = 0;
   parental::common::internal::CriticalSection lock_;
   parental::platform::IRegistryStore* registry_;
   CSortedArray<T> items_;

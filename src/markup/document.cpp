@@ -22,7 +22,7 @@ bool NoCaseLess::operator()(const std::u16string& a, const std::u16string& b) co
   return CompareNoCase(a, b) < 0;
 }
 
-CChDocument::CChDocument() : parser_(CChParser::kAttributesUpper | CChParser::kTagsUpper) {
+CChDocument::CChDocument() {
   RegisterPrototype(u"test", std::make_unique<CTestLineObject>());
   RegisterPrototype(u"image", std::make_unique<CImageLO>());
   RegisterPrototype(u"p", std::make_unique<CTextLO>());

@@ -6,18 +6,10 @@ namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
-char16_t Lower(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return char16_t(c + 0x20);
-  return c;
-}
-
-std::u16string Convert(std::u16string_view text, unsigned options, unsigned upper, unsigned lower) {
+// Tag and attribute names compare in upper case.
+std::u16string Upper(std::u16string_view text) {
   std::u16string out(text);
-  if (options & upper) {
-    for (auto& c : out) c = parental::common::FoldCase(c);
-  } else if (options & lower) {
-    for (auto& c : out) c = Lower(c);
-  }
+  for (auto& c : out) c = parental::common::FoldCase(c);
   return out;
 }
 
@@ -137,7 +129,7 @@ std::u16string_view CChParser::RawTagName(int index) const {
 }
 
 std::u16string CChParser::TagName(int index) const {
-  return Convert(RawTagName(index), case_, kTagsUpper, kTagsLower);
+  return Upper(RawTagName(index));
 }
 
 bool CChParser::GetTagValue(int index, std::u16string& value) const {
@@ -154,7 +146,7 @@ bool CChParser::GetTagAttribute(int index, int number, std::u16string& name, std
   const TAG* tag = Tag(index);
   if (!tag || number < 0 || number >= tag->attributeCount) return false;
   const AttributeSpan& span = spans_[tag->firstAttribute + number];
-  name = Convert(Span(span.nameStart, span.nameLength), case_, kAttributesUpper, kAttributesLower);
+  name = Upper(Span(span.nameStart, span.nameLength));
   value.assign(Span(span.valueStart, span.valueLength));
   return true;
 }

@@ -8,14 +8,6 @@
 
 class CChParser {
  public:
-  // Case options (bit set).
-  enum : unsigned {
-    kAttributesUpper = 1,
-    kAttributesLower = 2,
-    kTagsUpper = 4,
-    kTagsLower = 8,
-  };
-
   struct AttributeSpan {
     std::int32_t nameStart = 0, nameLength = 0;
     std::int32_t valueStart = 0, valueLength = 0;
@@ -33,8 +25,6 @@ class CChParser {
     std::int32_t attributeCount = 0;
   };
 
-  explicit CChParser(unsigned caseOptions = kAttributesUpper | kTagsUpper) : case_(caseOptions) {}
-
   bool Parse(std::u16string_view text);
   void Clear();
 
@@ -44,11 +34,11 @@ class CChParser {
 
   // The name span as written (for <NAME="value"> the whole NAME="value").
   std::u16string_view RawTagName(int index) const;
-  // The name span converted by the tag-name case option.
+  // The name span in upper case.
   std::u16string TagName(int index) const;
   // Characters between the first two double quotes of the name span.
   bool GetTagValue(int index, std::u16string& value) const;
-  // Attribute `number` (from 0): name trimmed and case-converted, value as written.
+  // Attribute `number` (from 0): name trimmed and in upper case, value as written.
   bool GetTagAttribute(int index, int number, std::u16string& name, std::u16string& value) const;
   std::u16string_view FollowingText(int index) const;
 
@@ -57,7 +47,6 @@ class CChParser {
   void ScanAttributes(TAG& tag, std::int32_t p, std::int32_t end);
   std::u16string_view Span(std::int32_t start, std::int32_t length) const;
 
-  unsigned case_;
   std::u16string text_;
   std::vector<TAG> tags_;
   std::vector<AttributeSpan> spans_;

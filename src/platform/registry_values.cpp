@@ -62,14 +62,6 @@ bool ReadText(IRegistryStore& store, RegKey key, std::u16string_view name, std::
   return true;
 }
 
-bool ReadBinary(IRegistryStore& store, RegKey key, std::u16string_view name, std::size_t maxSize,
-                std::vector<std::uint8_t>* data) {
-  RawValue raw;
-  if (!ReadRaw(store, key, name, kRegBinary, kRegBinary, maxSize, &raw)) return false;
-  data->assign(raw.data, raw.data + raw.size);
-  return true;
-}
-
 bool DeleteKeyTree(IRegistryStore& store, RegKey parent, std::u16string_view name) {
   RegKey key = store.Open(parent, name, true);
   if (!key) return false;

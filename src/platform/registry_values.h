@@ -13,9 +13,6 @@ bool ReadDword(IRegistryStore& store, RegKey key, std::u16string_view name, std:
 // A string or expandable string of at most maxLength characters (up to its first zero).
 bool ReadText(IRegistryStore& store, RegKey key, std::u16string_view name, std::size_t maxLength,
               std::u16string* text);
-// A binary value of at most maxSize bytes.
-bool ReadBinary(IRegistryStore& store, RegKey key, std::u16string_view name, std::size_t maxSize,
-                std::vector<std::uint8_t>* data);
 // Deletes a key with all its subkeys, depth first.
 bool DeleteKeyTree(IRegistryStore& store, RegKey parent, std::u16string_view name);
 

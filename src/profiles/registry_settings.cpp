@@ -6,7 +6,6 @@
 
 #include "platform/registry_values.h"
 #include "profiles/settings_io.h"
-#include "store/scramble.h"
 
 namespace parental::profiles::detail {
 namespace {
@@ -14,9 +13,6 @@ namespace {
 using platform::IRegistryStore;
 using platform::RegKey;
 using platform::RegRoot;
-
-constexpr std::size_t kMaxPassBytes = 1025;  // a stored "PASS" value is shorter than 1026 bytes
-constexpr std::size_t kMaxPassChars = 512;
 
 // The keys that sections open, closed together when the pass ends.
 class OpenKeys {
@@ -53,7 +49,6 @@ RegKey OpenSectionKey(SettingsPass& pass, const void* pathTemplate, bool write, 
 void ReadValue(SettingsPass& pass, RegKey key, const SettingsEntry& e, std::uint8_t* field) {
   IRegistryStore& store = *pass.handle->registry;
   const std::u16string name = ExpandEntryText(e.name, pass);
-  std::vector<std::uint8_t> bytes;
   std::u16string text;
   bool read = false;
   switch (e.kind) {
@@ -62,22 +57,10 @@ void ReadValue(SettingsPass& pass, RegKey key, const SettingsEntry& e, std::uint
       if ((read = e.size >= 4 && platform::ReadDword(store, key, name, &value))) std::memcpy(field, &value, 4);
       break;
     }
-    case kSettingsBinary:
-      if ((read = platform::ReadBinary(store, key, name, std::size_t(e.size), &bytes)) && !bytes.empty())
-        std::memcpy(field, bytes.data(), bytes.size());
-      break;
     case kSettingsString:
       if (e.size >= sizeof(char16_t) &&
           (read = platform::ReadText(store, key, name, std::size_t(e.size / 2 - 1), &text)))
         SetFieldText(field, e.size, text);
-      break;
-    case kSettingsPass:
-      if ((read = platform::ReadBinary(store, key, name, kMaxPassBytes, &bytes))) {
-        ScrambleBytes(bytes.data(), bytes.size());
-        text.assign(bytes.size() / 2, u'\0');
-        if (!text.empty()) std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
-        SetFieldText(field, e.size, text.substr(0, text.find(u'\0')));
-      }
       break;
     default:
       break;
@@ -90,11 +73,9 @@ bool ReadTable(SettingsPass& pass, const SettingsEntry* table, void* record, boo
   bool ok = true;
   for (const SettingsEntry* e = table; e->kind != kSettingsEnd; ++e) {
     if (e->kind == kSettingsSection) {
-      const void* path = defaultsPath ? e->defaultsPathOrTable : e->profilePathOrDefault;
+      const void* path = defaultsPath ? e->defaultsPath : e->profilePathOrDefault;
       key = OpenSectionKey(pass, path, false, keys);
       if (!key) return false;
-    } else if (e->kind == kSettingsNested) {
-      ok &= ReadTable(pass, NestedTable(*e), FieldOf(record, *e), defaultsPath, key, keys);
     } else if (e->name) {
       ReadValue(pass, key, *e, FieldOf(record, *e));
     }
@@ -105,7 +86,6 @@ bool ReadTable(SettingsPass& pass, const SettingsEntry* table, void* record, boo
 bool SameAsDefault(const SettingsEntry& e, const std::uint8_t* field, const std::uint8_t* fallback) {
   switch (e.kind) {
     case kSettingsDword: return std::memcmp(field, fallback, 4) == 0;
-    case kSettingsBinary: return std::memcmp(field, fallback, std::size_t(e.size)) == 0;
     default: return FieldText(field, e.size) == FieldText(fallback, e.size);
   }
 }
@@ -118,20 +98,10 @@ bool WriteValue(SettingsPass& pass, RegKey key, const SettingsEntry& e, const st
     case kSettingsDword:
       ok = store.SetValue(key, name, platform::kRegDword, field, 4);
       break;
-    case kSettingsBinary:
-      ok = store.SetValue(key, name, platform::kRegBinary, field, std::uint32_t(e.size));
-      break;
     case kSettingsString: {
       std::u16string text = FieldText(field, e.size);
       ok = store.SetValue(key, name, platform::kRegString, text.c_str(),
                           std::uint32_t((text.size() + 1) * sizeof(char16_t)));
-      break;
-    }
-    case kSettingsPass: {
-      std::u16string text = FieldText(field, e.size).substr(0, kMaxPassChars);
-      ScrambleBytes(text.data(), text.size() * sizeof(char16_t));
-      ok = store.SetValue(key, name, platform::kRegBinary, text.data(),
-                          std::uint32_t(text.size() * sizeof(char16_t)));
       break;
     }
     default:
@@ -149,9 +119,6 @@ bool WriteTable(SettingsPass& pass, const SettingsEntry* table, const void* reco
     if (e->kind == kSettingsSection) {
       key = OpenSectionKey(pass, e->profilePathOrDefault, true, keys);
       if (!key) return false;
-    } else if (e->kind == kSettingsNested) {
-      ok &= WriteTable(pass, NestedTable(*e), FieldOf(record, *e),
-                       defaults + e->offset, key, keys);
     } else if (e->name) {
       const std::uint8_t* field = FieldOf(record, *e);
       // A value equal to its default is left out, unless the key holds it already.

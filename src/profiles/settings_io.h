@@ -22,9 +22,9 @@ inline std::uint8_t* FieldOf(void* record, const SettingsEntry& e) {
 inline const std::uint8_t* FieldOf(const void* record, const SettingsEntry& e) {
   return static_cast<const std::uint8_t*>(record) + e.offset;
 }
-// The text held in a STRING or PASS field, up to its terminator or the field's end.
+// The text held in a STRING field, up to its terminator or the field's end.
 std::u16string FieldText(const std::uint8_t* field, std::uint64_t size);
-// Stores text in a STRING or PASS field, cut to fit with its terminator.
+// Stores text in a STRING field, cut to fit with its terminator.
 void SetFieldText(std::uint8_t* field, std::uint64_t size, std::u16string_view text);
 
 bool ReadRegistryTable(SettingsPass& pass, const SettingsEntry* table, void* record, bool defaultsPath);

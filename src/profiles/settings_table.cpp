@@ -39,7 +39,7 @@ void SetFieldText(std::uint8_t* field, std::uint64_t size, std::u16string_view t
 
 namespace {
 
-bool IsValueKind(std::uint32_t kind) { return kind >= kSettingsDword && kind <= kSettingsPass; }
+bool IsValueKind(std::uint32_t kind) { return kind == kSettingsDword || kind == kSettingsString; }
 
 // Runs one read or write of a table: resolves the profile, builds the profile variable
 // string and hands the pass to the back end of the handle.
@@ -66,12 +66,7 @@ bool RunPass(ConfigHandle* handle, const char16_t* profile, const SettingsEntry*
 std::size_t SettingsRecordSize(const SettingsEntry* table) {
   std::size_t size = 0;
   for (const SettingsEntry* e = table; e && e->kind != kSettingsEnd; ++e) {
-    std::size_t end = 0;
-    if (e->kind == kSettingsNested) {
-      end = e->offset + SettingsRecordSize(NestedTable(*e));
-    } else if (IsValueKind(e->kind)) {
-      end = e->offset + std::size_t(e->size);
-    }
+    const std::size_t end = IsValueKind(e->kind) ? e->offset + std::size_t(e->size) : 0;
     if (end > size) size = end;
   }
   return size;
@@ -83,20 +78,12 @@ void ApplyDefaults(const SettingsEntry* table, void* record) {
     std::uint8_t* field = detail::FieldOf(record, *e);
     const void* fallback = e->profilePathOrDefault;
     switch (e->kind) {
-      case kSettingsNested:
-        ApplyDefaults(NestedTable(*e), field);
-        break;
       case kSettingsDword: {
         std::uint32_t value = fallback ? *static_cast<const std::uint32_t*>(fallback) : 0;
         if (e->size >= 4) std::memcpy(field, &value, 4);
         break;
       }
-      case kSettingsBinary:
-        if (fallback) std::memcpy(field, fallback, std::size_t(e->size));
-        else std::memset(field, 0, std::size_t(e->size));
-        break;
       case kSettingsString:
-      case kSettingsPass:
         detail::SetFieldText(field, e->size, fallback ? static_cast<const char16_t*>(fallback) : u"");
         break;
       default:

@@ -10,11 +10,8 @@ namespace parental::profiles {
 
 enum SettingsKind : std::uint32_t {
   kSettingsSection = 0,  // selects the container of the entries that follow
-  kSettingsNested = 1,   // a nested table over a nested record
   kSettingsDword = 2,
-  kSettingsBinary = 3,
   kSettingsString = 4,   // size: capacity in bytes, two per character
-  kSettingsPass = 5,     // a text stored scrambled
   kSettingsEnd = 0xFFFFFFFF,
 };
 
@@ -22,19 +19,15 @@ enum SettingsFlags : std::uint32_t { kAlwaysWrite = 1 };  // write even when it 
 
 struct SettingsEntry {
   std::uint32_t kind;
-  // Section: the registry defaults path template; nested: the nested table.
-  const void* defaultsPathOrTable;
-  std::uint32_t offset;  // of the field (nested: of the nested record) in the record
-  std::uint64_t size;    // of the field in bytes
-  // Section: the registry profile path template; values: the default (DWORD, bytes or text;
+  const void* defaultsPath;  // section: the registry defaults path template
+  std::uint32_t offset;      // of the field in the record
+  std::uint64_t size;        // of the field in bytes
+  // Section: the registry profile path template; values: the default (DWORD or text;
   // null = zero or empty).
   const void* profilePathOrDefault;
   const char16_t* name;  // section: XML path template; values: the value name (null = skipped)
   std::uint32_t flags;
 };
-inline const SettingsEntry* NestedTable(const SettingsEntry& entry) {
-  return static_cast<const SettingsEntry*>(entry.defaultsPathOrTable);
-}
 
 // Entry builders, so that tables read as what they describe.
 constexpr SettingsEntry SettingsSectionEntry(const char16_t* defaultsPath, const char16_t* profilePath,
@@ -46,12 +39,9 @@ constexpr SettingsEntry SettingsValueEntry(SettingsKind kind, std::uint32_t offs
                                            std::uint32_t flags = 0) {
   return {kind, nullptr, offset, size, defaultValue, name, flags};
 }
-constexpr SettingsEntry SettingsNestedEntry(const SettingsEntry* table, std::uint32_t offset) {
-  return {kSettingsNested, table, offset, 0, nullptr, nullptr, 0};
-}
 constexpr SettingsEntry SettingsEndEntry() { return {kSettingsEnd, nullptr, 0, 0, nullptr, nullptr, 0}; }
 
-// The largest offset + size over the table's entries, nested tables counted whole.
+// The largest offset + size over the table's entries.
 std::size_t SettingsRecordSize(const SettingsEntry* table);
 void ApplyDefaults(const SettingsEntry* table, void* record);
 

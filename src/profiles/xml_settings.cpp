@@ -27,23 +27,17 @@ void ReadValue(SettingsPass& pass, _XML_NODE* node, const SettingsEntry& e, std:
   XmlDocument* doc = pass.handle->document;
   const std::u16string name = ExpandEntryText(e.name, pass);
   bool read = false;
-  std::size_t size = std::size_t(e.size);
   switch (e.kind) {
     case kSettingsDword: {
       std::uint32_t value;
       if ((read = e.size >= 4 && GetDword(doc, node, name, &value))) std::memcpy(field, &value, 4);
       break;
     }
-    case kSettingsBinary:
-      read = GetBinary(doc, node, name, field, &size);
-      break;
-    case kSettingsString:
-    case kSettingsPass: {
+    case kSettingsString: {
       // Read into a copy: a value that does not fit leaves the field as it was.
-      std::u16string text(size / sizeof(char16_t), u'\0');
+      std::u16string text(std::size_t(e.size) / sizeof(char16_t), u'\0');
       std::size_t chars = text.size();
-      read = e.kind == kSettingsString ? GetString(doc, node, name, text.data(), &chars)
-                                       : GetPass(doc, node, name, text.data(), &chars);
+      read = GetString(doc, node, name, text.data(), &chars);
       if (read) SetFieldText(field, e.size, text.c_str());
       break;
     }
@@ -54,10 +48,9 @@ void ReadValue(SettingsPass& pass, _XML_NODE* node, const SettingsEntry& e, std:
 }
 
 bool WriteValue(SettingsPass& pass, _XML_NODE* node, const SettingsEntry& e, const std::uint8_t* field) {
-  static const std::uint32_t kTypeOf[] = {0, 0, kTypeDword, kTypeBinary, kTypeString, kTypePass};
-  const std::size_t size = e.kind == kSettingsDword ? 4 : std::size_t(e.size);
-  const bool ok = SetValue(pass.handle->document, node, ExpandEntryText(e.name, pass), kTypeOf[e.kind],
-                           field, size);
+  const bool dword = e.kind == kSettingsDword;
+  const bool ok = SetValue(pass.handle->document, node, ExpandEntryText(e.name, pass),
+                           dword ? kTypeDword : kTypeString, field, dword ? 4 : std::size_t(e.size));
   pass.any |= ok;
   return ok;
 }
@@ -70,11 +63,7 @@ bool WalkTable(SettingsPass& pass, const SettingsEntry* table, std::uint8_t* rea
     if (e->kind == kSettingsSection) {
       node = SectionNode(pass, *e, write);
       if (!node) return false;
-    } else if (e->kind == kSettingsNested) {
-      const auto* nested = NestedTable(*e);
-      ok &= WalkTable(pass, nested, write ? nullptr : readInto + e->offset, write ? writeFrom + e->offset : nullptr,
-                      node);
-    } else if (e->name && e->kind >= kSettingsDword && e->kind <= kSettingsPass) {
+    } else if (e->name && (e->kind == kSettingsDword || e->kind == kSettingsString)) {
       if (write) ok &= WriteValue(pass, node, *e, writeFrom + e->offset);
       else ReadValue(pass, node, *e, readInto + e->offset);
     }

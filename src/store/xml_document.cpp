@@ -278,13 +278,6 @@ _XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view n
   return xml::NewNode(doc, parent, kXmlElement, name);
 }
 
-_XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name) {
-  if (!parent) return nullptr;
-  for (_XML_NODE* c = FirstChildElement(parent); c; c = NextSiblingElement(c))
-    if (xml::NameIs(c, name)) return c;
-  return nullptr;
-}
-
 
 std::uint32_t ValueKey(std::u16string_view value) {
   KeyHash h;
@@ -337,12 +330,6 @@ int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16strin
     *size = value.size() + 1;
     return 0;
   });
-}
-
-void DeleteChildren(XmlDocument* doc, _XML_NODE* node) {
-  if (!doc || !node) return;
-  ++doc->lookups.generation;
-  ReleaseDescendants(doc, node);
 }
 
 void DeleteNode(XmlDocument* doc, _XML_NODE* node) {

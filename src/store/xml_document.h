@@ -136,7 +136,6 @@ _XML_NODE* GetRoot(const XmlDocument* doc);
 
 // Elements and attributes.
 _XML_NODE* AddElement(XmlDocument* doc, _XML_NODE* parent, std::u16string_view name);
-_XML_NODE* FindElement(const _XML_NODE* parent, std::u16string_view name);
 _XML_NODE* FirstChildElement(const _XML_NODE* node);  // null when it has none
 _XML_NODE* NextSiblingElement(const _XML_NODE* node);
 int SetAttribute(XmlDocument* doc, _XML_NODE* element, std::u16string_view name,
@@ -151,7 +150,6 @@ int GetAttribute(const XmlDocument* doc, const _XML_NODE* element, std::u16strin
 _XML_NODE* FindAttribute(const _XML_NODE* element, std::u16string_view name);
 // The hash that matching values share: case-folded, leading "0" characters left out.
 std::uint32_t ValueKey(std::u16string_view value);
-void DeleteChildren(XmlDocument* doc, _XML_NODE* node);
 void DeleteNode(XmlDocument* doc, _XML_NODE* node);
 
 // Paths: segments separated by "\", each a name with optional ";KEY=VALUE" filters.

@@ -72,7 +72,3 @@ void DDX_Text(CDataExchange& exchange, int id, int& value) {
 }
 
 void DDX_Check(CDataExchange& exchange, int id, int& value) { ExchangeState(exchange, id, value, BM_GETCHECK, BM_SETCHECK); }
-
-void DDX_CBIndex(CDataExchange& exchange, int id, int& value) {
-  ExchangeState(exchange, id, value, CB_GETCURSEL, CB_SETCURSEL);
-}

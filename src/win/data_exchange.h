@@ -27,7 +27,6 @@ class CDataExchange {
 void DDX_Text(CDataExchange& exchange, int id, std::u16string& value);
 void DDX_Text(CDataExchange& exchange, int id, int& value);
 void DDX_Check(CDataExchange& exchange, int id, int& value);
-void DDX_CBIndex(CDataExchange& exchange, int id, int& value);
 
 // A whole decimal number with an optional sign and surrounding blanks, in int's range.
 bool ParseInteger(std::u16string_view text, int& value);

@@ -35,22 +35,6 @@ std::int32_t Send(CIOCtlProcTemplate& object, std::uint32_t code, void* arg = nu
   return TemplateProcedure(&object, 0, code, arg);
 }
 
-TEST(Protocol, ObjectsRegisterOnConstructionAndUnregisterOnDestruction) {
-  TestHost host;
-  {
-    Probe probe;
-    ASSERT_EQ(host.registrations.size(), 1u);
-    const IoctlLink& record = host.registrations[0];
-    EXPECT_EQ(+record.id, PLUGIN_ID);
-    EXPECT_EQ(+record.proc, AddressOf(&TemplateProcedure));
-    EXPECT_EQ(+record.context, AddressOf(&probe));
-    EXPECT_EQ(+probe.Link().context, AddressOf(&host));  // attached by the host
-  }
-  ASSERT_EQ(host.unregistrations.size(), 1u);
-  EXPECT_EQ(+host.unregistrations[0].id, PLUGIN_ID);
-  EXPECT_EQ(host.requests.back().code, kCodeDetach);
-}
-
 TEST(Protocol, AnUnattachedObjectFailsEveryRequestAndRegistersAgainOnAddRef) {
   TestHost host;
   host.attach = false;

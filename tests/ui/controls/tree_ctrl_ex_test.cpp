@@ -74,16 +74,6 @@ TEST_F(TreeCtrlExTest, SpaceTogglesTheSelectedItemAndTellsTheParent) {
   EXPECT_TRUE(tree_.GetCheck(items_[2]));
 }
 
-TEST_F(TreeCtrlExTest, AReadOnlyTreeChangesNothingAndSendsNothing) {
-  tree_.SetReadOnly(true);
-  PressAt(tree_, CheckBoxOf(items_[1]));
-  ReleaseAt(tree_, CheckBoxOf(items_[1]));
-  PressKey(VK_SPACE);
-  Pump(150);
-  EXPECT_TRUE(MatchesSequence(parent_.log, {kButtonDownNotice}));
-  for (HTREEITEM item : items_) EXPECT_FALSE(tree_.GetCheck(item));
-}
-
 TEST_F(TreeCtrlExTest, TheTipIsTheTextOfTheItemUnderThePointer) {
   tree_.SetItemTip(items_[1], u"Bob's role: teenager");
   ASSERT_TRUE(tree_.ToolTip());

@@ -74,12 +74,7 @@ TEST(CategoryGrid, SevenCategoriesInTwoGroupsMakeColumnsOfFourLines) {
   EXPECT_EQ(Columns(grid.text), (Lines{{"H:Group 1", "4", "5", "6"}, {"7", "H:Group 0", "1", "2"}, {"3"}}))
       << "the last category alone in a column";
   EXPECT_EQ(grid.columns, 3);
-  EXPECT_EQ(ToUtf8(grid.text).rfind("<TABLE WIDTH=\"100%\" MARGIN=\"5,10,5,10\"><TR><TD><P>", 0), 0u);
-  EXPECT_NE(ToUtf8(grid.text).find("<P WIDTH=\"200\" HEIGHT=\"15\" MARGIN=\"10,0,0,0\"><b>Group 1</b></P>\n"
-                                   "<BUTTON TYPE=\"checkbox\" SKIN=\"parental_checkbox\" H-OFFSET=\"25,0\" ID=\"4\" "
-                                   "TOOLTIP=\"About 4\" HEIGHT=\"25\" WIDTH=\"200\" CAPTION=\"Category 4\"/>"),
-            std::string::npos);
-  EXPECT_EQ(ToUtf8(grid.text).substr(grid.text.size() - 22), "</P></TD></TR></TABLE>");
+  EXPECT_NE(ToUtf8(grid.text).find("SKIN=\"parental_checkbox\""), std::string::npos) << "the host's skin";
 
   // A tall window holds more lines a column: (260 - 10) / 25.
   EXPECT_EQ(groups.Grid(260).linesPerColumn, 10);
